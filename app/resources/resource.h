@@ -1,0 +1,4 @@
+// Resource ids of OstrelMini.exe (see OstrelMini.rc).
+#pragma once
+
+#define IDI_MAINICON 1

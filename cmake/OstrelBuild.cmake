@@ -1,0 +1,17 @@
+# Helpers shared by the sub-projects.
+
+# ostrel_program(<target>): a Windows program with a wide entry point
+# (wWinMain or wmain), hence -municode. Test programs use gtest's main and skip this.
+function(ostrel_program target)
+  get_target_property(_type ${target} TYPE)
+  if(NOT _type STREQUAL "EXECUTABLE")
+    message(FATAL_ERROR "ostrel_program(${target}): not an executable")
+  endif()
+  get_target_property(_done ${target} OSTREL_PROGRAM)
+  if(_done)
+    return()
+  endif()
+  set_target_properties(${target} PROPERTIES OSTREL_PROGRAM TRUE)
+  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:-municode>)
+  target_link_options(${target} PRIVATE -municode)
+endfunction()

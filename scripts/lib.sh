@@ -1,0 +1,167 @@
+# Shared helpers for scripts/build, scripts/test and scripts/run. Source it; do not run it.
+# Everything Wine touches lives under build/ (the prefix is build/wineprefix unless
+# OSTREL_WINEPREFIX says otherwise); nothing is written into $HOME.
+
+OSTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+OSTREL_BUILD="$OSTREL_ROOT/build"
+export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
+
+OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb
+                 xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3)
+# Bump when ostrel_prepare_prefix changes so existing prefixes are set up again.
+OSTREL_PREFIX_LAYOUT=1
+
+ostrel_log() { printf '%s: %s\n' "$(basename "$0")" "$*" >&2; }
+ostrel_die() { ostrel_log "error: $*"; exit 1; }
+
+# Installs the missing Debian packages (never wine32: it breaks 64-bit wine here).
+ostrel_install_deps() {
+  local missing=() pkg status
+  for pkg in "${OSTREL_PACKAGES[@]}"; do
+    status="$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)"
+    [[ "$status" == installed ]] || missing+=("$pkg")
+  done
+  ((${#missing[@]} == 0)) && return 0
+  local sudo=()
+  if ((EUID != 0)); then
+    command -v sudo >/dev/null || ostrel_die "missing packages (${missing[*]}) and not root"
+    sudo=(sudo)
+  fi
+  ostrel_log "installing ${missing[*]}"
+  local log
+  log="$(mktemp)"
+  if ! { "${sudo[@]}" apt-get update -q &&
+         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"; } \
+       </dev/null >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    ostrel_die "apt-get failed"
+  fi
+  rm -f "$log"
+}
+
+# Wine settings for every wine/wineserver call of the scripts (same as cmake/wine-run).
+ostrel_wine_env() {
+  export WINEPREFIX="$OSTREL_WINEPREFIX"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# "a,b" -> hex(7) bytes of a REG_MULTI_SZ holding that one string (UTF-16LE, double NUL).
+ostrel_reg_multi_sz() {
+  local hex
+  hex="$(printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -s ' \n' ',,')"
+  hex="${hex#,}"
+  printf 'hex(7):%s00,00,00,00' "$hex"
+}
+
+# Creates and configures the prefix once; a stamp file makes later runs skip it.
+ostrel_prepare_prefix() {
+  ostrel_wine_env
+  local stamp="$WINEPREFIX/.ostrel-ready"
+  local want
+  want="layout $OSTREL_PREFIX_LAYOUT, $(wine --version 2>/dev/null)"
+  if [[ -f "$stamp" && "$(cat "$stamp")" == "$want" ]]; then
+    return 0
+  fi
+  ostrel_log "preparing Wine prefix $WINEPREFIX (once, about 20 s)"
+  mkdir -p "$WINEPREFIX"
+  local log="$WINEPREFIX/../wineprefix-setup.log"
+  (
+    set -e
+    unset DISPLAY  # set-up needs no window; never show it on the user's screen
+    wineboot --init
+    wineserver -w
+    wine winecfg /v win10
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    cp -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/"
+    local link face reg="$WINEPREFIX/ostrel-setup.reg"
+    link="$(ostrel_reg_multi_sz 'wqy-microhei.ttc,WenQuanYi Micro Hei')"
+    {
+      printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+      # Without a window manager, destroying a managed window costs 2 s and captions are lost.
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
+      # Chinese text in the UI fonts falls back to WenQuanYi instead of showing boxes.
+      printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n'
+      for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
+        printf '"%s"=%s\r\n' "$face" "$link"
+      done
+      printf '\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+      for face in "SimSun" "宋体" "NSimSun" "Microsoft YaHei" "SimHei"; do
+        printf '"%s"="WenQuanYi Micro Hei"\r\n' "$face"
+      done
+    } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg"
+    wine regedit /S "$(winepath -w "$reg")"
+    rm -f "$reg"
+    # The prefix's Documents, Desktop, Downloads... are links into $HOME: make them real folders.
+    local entry
+    for entry in "$WINEPREFIX"/drive_c/users/*/*; do
+      if [[ -L "$entry" ]]; then
+        rm -f "$entry"
+        mkdir -p "$entry"
+      fi
+    done
+    wineserver -w
+  ) </dev/null >"$log" 2>&1 || { cat "$log" >&2; ostrel_die "Wine prefix set-up failed (log above)"; }
+  printf '%s\n' "$want" >"$stamp"
+}
+
+# Persistent wineserver with stdio detached, so no test inherits (and holds) CTest's pipes.
+ostrel_start_wineserver() {
+  ostrel_wine_env
+  # Fails harmlessly when a wineserver already runs for this prefix (it is ended at exit too).
+  wineserver -p </dev/null >/dev/null 2>&1 || true
+  wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+  OSTREL_WINESERVER_STARTED=1
+}
+
+ostrel_stop_wineserver() {
+  if [[ -n "${OSTREL_WINESERVER_STARTED:-}" ]]; then
+    (
+      ostrel_wine_env
+      wineserver -k </dev/null >/dev/null 2>&1
+      timeout 15 wineserver -w </dev/null >/dev/null 2>&1
+    ) || true
+    OSTREL_WINESERVER_STARTED=
+  fi
+}
+
+# Starts a private Xvfb on a free display and exports DISPLAY. Sets OSTREL_XVFB_PID.
+ostrel_start_xvfb() {
+  local n tries
+  for ((n = 90; n < 190; n++)); do
+    [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    OSTREL_XVFB_PID=$!
+    for ((tries = 0; tries < 100; tries++)); do
+      if [[ -S "/tmp/.X11-unix/X$n" ]]; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$OSTREL_XVFB_PID" 2>/dev/null || break  # lost a race for :$n, try the next one
+      sleep 0.1
+    done
+    kill "$OSTREL_XVFB_PID" 2>/dev/null || true
+    OSTREL_XVFB_PID=
+  done
+  ostrel_die "could not start Xvfb"
+}
+
+ostrel_stop_xvfb() {
+  if [[ -n "${OSTREL_XVFB_PID:-}" ]]; then
+    kill "$OSTREL_XVFB_PID" 2>/dev/null || true
+    wait "$OSTREL_XVFB_PID" 2>/dev/null || true
+    OSTREL_XVFB_PID=
+  fi
+}
+
+# Ends a background process this script started (by its id only).
+ostrel_kill_pid() {
+  local pid="$1"
+  [[ -n "$pid" ]] || return 0
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}

@@ -1,0 +1,80 @@
+#ifndef OSTREL_TESTS_E2E_E2E_SUPPORT_H_
+#define OSTREL_TESTS_E2E_E2E_SUPPORT_H_
+
+// Helpers for tests that start the real OstrelMini.exe under the stand-in engine and look at
+// what a user would see: its windows, message boxes, files and exit code.
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// build/bin: the program folder with the stand-in engine and its resource files.
+fs::path BinDir();
+// build/variants: stand-in libraries that misbehave on purpose (wrong version, missing export).
+fs::path VariantsDir();
+
+// A private copy of the program folder, removed at the end of the test.
+class ProgramCopy {
+ public:
+  ProgramCopy();
+  ~ProgramCopy();
+  ProgramCopy(const ProgramCopy&) = delete;
+  ProgramCopy& operator=(const ProgramCopy&) = delete;
+
+  const fs::path& dir() const { return dir_; }
+  fs::path exe() const { return dir_ / L"OstrelMini.exe"; }
+  fs::path trace() const { return dir_ / L"standin-trace.txt"; }
+  // Every line of the stand-in's trace file so far.
+  std::vector<std::string> TraceLines() const;
+
+ private:
+  fs::path dir_;
+};
+
+struct LaunchOptions {
+  std::wstring arguments;
+  fs::path current_dir;  // empty: the program's folder
+  fs::path trace_file;   // empty: no trace
+  std::wstring fault;    // stand-in misbehaviour, e.g. L"init-fail"
+};
+
+class Process {
+ public:
+  Process(const fs::path& exe, const LaunchOptions& options);
+  ~Process();  // ends the process if it is still running
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  DWORD id() const { return info_.dwProcessId; }
+  // Waits for the process to end and gives its exit code; nothing when it is still running.
+  std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout);
+  // Visible top-level windows that belong to this process.
+  std::vector<HWND> VisibleWindows() const;
+  // Waits for a visible top-level window of this process whose caption starts with `caption`.
+  HWND WaitForWindow(const std::wstring& caption, std::chrono::milliseconds timeout) const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+std::wstring WindowText(HWND window);
+// The text of a standard message box (its static text control).
+std::wstring MessageBoxText(HWND box);
+// Presses the message box's OK button.
+void DismissMessageBox(HWND box);
+
+// Finds the line that starts with `prefix` in `lines`; empty when there is none.
+std::string FindLine(const std::vector<std::string>& lines, const std::string& prefix);
+
+}  // namespace e2e
+
+#endif  // OSTREL_TESTS_E2E_E2E_SUPPORT_H_

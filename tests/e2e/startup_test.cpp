@@ -1,0 +1,118 @@
+// Starting OstrelMini.exe: the browser process with a complete engine folder, every start-up
+// failure a user can meet, and the engine's own sub-process runs.
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/e2e_support.h"
+
+namespace e2e {
+namespace {
+
+constexpr auto kStartTimeout = 30s;
+const std::wstring kCaption = L"Ostrel-Mini版(x64) - 1.1.2.1";
+const std::wstring kVersionAdvice =
+    L"Use only the CEF binaries specified in the Corvana Readme.md file at ";
+const std::wstring kProjectAddress = L"https://ostrel.example/engine-files";
+
+// Starts the program, expects exactly one window, the "Error" box, and returns its text after
+// pressing OK and checking that the process then ends with exit code 0.
+std::wstring ErrorBoxOf(const ProgramCopy& copy, LaunchOptions options = {}) {
+  Process program(copy.exe(), options);
+  HWND box = program.WaitForWindow(L"Error", kStartTimeout);
+  if (!box) {
+    ADD_FAILURE() << "no \"Error\" box appeared";
+    return {};
+  }
+  EXPECT_EQ(program.VisibleWindows(), std::vector<HWND>{box}) << "only the box may be shown";
+  const std::wstring text = MessageBoxText(box);
+  DismissMessageBox(box);
+  EXPECT_EQ(program.WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+  return text;
+}
+
+TEST(Startup, BrowserProcessInitialisesTheEngineAndClosesCleanly) {
+  ProgramCopy copy;
+  Process program(copy.exe(), {.trace_file = copy.trace()});
+  HWND window = program.WaitForWindow(kCaption, kStartTimeout);
+  ASSERT_NE(window, nullptr) << "the main window did not appear";
+
+  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  while (FindLine(copy.TraceLines(), "context-initialized").empty() &&
+         std::chrono::steady_clock::now() < deadline)
+    Sleep(50);
+  auto trace = copy.TraceLines();
+  EXPECT_NE(FindLine(trace, "context-initialized"), "") << "the engine context never came up";
+
+  const std::string settings = FindLine(trace, "settings ");
+  ASSERT_NE(settings, "");
+  EXPECT_NE(settings.find(" size=432"), std::string::npos) << settings;
+  EXPECT_NE(settings.find(" log_file=debug.log "), std::string::npos) << settings;
+  EXPECT_NE(settings.find(" log_severity=2 "), std::string::npos) << settings;
+  EXPECT_NE(settings.find(" multi_threaded_message_loop=1 "), std::string::npos) << settings;
+  EXPECT_NE(settings.find(" no_sandbox=1 "), std::string::npos) << settings;
+  const std::string cache = " cache_path=" + (copy.dir() / "cache").string() + " ";
+  EXPECT_NE(settings.find(cache), std::string::npos) << settings;
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+  trace = copy.TraceLines();
+  EXPECT_EQ(FindLine(trace, "shutdown "), "shutdown live=0") << "engine objects leaked";
+  EXPECT_EQ(FindLine(trace, "leak "), "");
+  EXPECT_EQ(FindLine(trace, "overrelease "), "");
+}
+
+TEST(Startup, MissingLibraryIsReportedAndNothingElseOpens) {
+  ProgramCopy copy;
+  fs::remove(copy.dir() / L"libcef.dll");
+  EXPECT_EQ(ErrorBoxOf(copy), L"CEF binaries missing !\r\n\r\nThe missing files are :\r\nlibcef.dll");
+}
+
+TEST(Startup, EngineFilesAreLookedForInTheCurrentDirectory) {
+  ProgramCopy copy;
+  const fs::path elsewhere = copy.dir() / L"locales";
+  const std::wstring text = ErrorBoxOf(copy, {.current_dir = elsewhere});
+  EXPECT_EQ(text.rfind(L"CEF binaries missing !\r\n\r\nThe missing files are :\r\n", 0), 0u) << text;
+  EXPECT_NE(text.find(L"\r\nlibcef.dll\r\n"), std::wstring::npos);
+  EXPECT_NE(text.find(L"\r\nlocales\\zh-CN.pak"), std::wstring::npos);
+}
+
+TEST(Startup, WrongLibraryVersionNamesExpectedAndFound) {
+  ProgramCopy copy;
+  fs::copy_file(VariantsDir() / L"version-77.1.18.1" / L"libcef.dll", copy.dir() / L"libcef.dll",
+                fs::copy_options::overwrite_existing);
+  EXPECT_EQ(ErrorBoxOf(copy), L"Unsupported CEF version !\r\n\r\n" + kVersionAdvice +
+                                  kProjectAddress +
+                                  L"\r\n\r\nExpected libcef.dll version : 77.1.18.0"
+                                  L"\r\nFound libcef.dll version : 77.1.18.1");
+}
+
+TEST(Startup, LibraryWithoutAnEntryPointIsRejected) {
+  ProgramCopy copy;
+  fs::copy_file(VariantsDir() / L"missing-export" / L"libcef.dll", copy.dir() / L"libcef.dll",
+                fs::copy_options::overwrite_existing);
+  EXPECT_EQ(ErrorBoxOf(copy),
+            L"Unsupported CEF version !\r\n\r\n" + kVersionAdvice + L"\r\n" + kProjectAddress);
+}
+
+TEST(Startup, FailedEngineInitialisationEndsQuietly) {
+  ProgramCopy copy;
+  Process program(copy.exe(), {.trace_file = copy.trace(), .fault = L"init-fail"});
+  EXPECT_EQ(program.WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+  EXPECT_NE(FindLine(copy.TraceLines(), "settings "), "") << "the engine was never asked";
+}
+
+TEST(Startup, SubProcessRunEndsWithoutWindowAndExitCodeZero) {
+  ProgramCopy copy;
+  for (const wchar_t* arguments : {L"--type=renderer", L"--Type=GPU-Process --lang=en-US",
+                                   L"--type=crashpad-handler", L"--type="}) {
+    SCOPED_TRACE(testing::Message() << arguments);
+    Process program(copy.exe(), {.arguments = arguments, .trace_file = copy.trace()});
+    EXPECT_EQ(program.WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+  }
+  const auto trace = copy.TraceLines();
+  EXPECT_EQ(FindLine(trace, "settings "), "") << "a sub-process must not initialise the engine";
+  EXPECT_NE(FindLine(trace, "process type=renderer"), "");
+}
+
+}  // namespace
+}  // namespace e2e
