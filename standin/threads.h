@@ -1,0 +1,33 @@
+#ifndef OSTREL_STANDIN_THREADS_H_
+#define OSTREL_STANDIN_THREADS_H_
+
+// The engine's named threads in the browser process. Each runs a FIFO task queue (delayed tasks
+// run once due, in due-time order, ties in posting order) and pumps window messages between
+// tasks, so windows created on it work. They run from cef_initialize until cef_shutdown.
+
+#include <functional>
+
+#include "standin/capi.h"
+
+namespace standin {
+
+using Closure = std::function<void()>;
+
+void StartEngineThreads();
+// Stops and joins every thread; tasks not yet run are dropped (program tasks released) here.
+void StopEngineThreads();
+bool EngineThreadsRunning();
+
+bool PostClosure(cef_thread_id_t thread, Closure closure, int64 delay_ms = 0);
+// Takes over the reference that comes with task, also when posting fails.
+bool PostProgramTask(cef_thread_id_t thread, cef_task_t* task, int64 delay_ms);
+
+bool CurrentlyOn(cef_thread_id_t thread);
+// The engine thread the caller runs on, or -1.
+int CurrentEngineThread();
+// Trace name of a thread ("ui", "io", ...).
+const char* ThreadName(int thread);
+
+}  // namespace standin
+
+#endif  // OSTREL_STANDIN_THREADS_H_

@@ -1,0 +1,101 @@
+#include "standin/trace.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
+#include "standin/capi.h"
+#include "standin/text.h"
+
+namespace standin {
+namespace {
+
+struct TraceFile {
+  std::mutex lock;
+  bool opened = false;  // the environment has been read
+  HANDLE file = INVALID_HANDLE_VALUE;
+};
+
+TraceFile& State() {
+  // Never destroyed: engine threads may still trace while the DLL unloads.
+  static TraceFile* state = new TraceFile;
+  return *state;
+}
+
+std::wstring EnvironmentValue(const wchar_t* name) {
+  wchar_t buffer[2048];
+  DWORD n = GetEnvironmentVariableW(name, buffer, ARRAYSIZE(buffer));
+  if (n == 0 || n >= ARRAYSIZE(buffer)) return std::wstring();
+  return std::wstring(buffer, n);
+}
+
+// Caller holds the lock.
+void OpenLocked(TraceFile& state, bool empty_file) {
+  state.opened = true;
+  std::wstring path = EnvironmentValue(L"OSTREL_STANDIN_TRACE");
+  if (path.empty()) return;
+  // FILE_APPEND_DATA alone makes every WriteFile an atomic append, also across processes.
+  state.file = CreateFileW(
+      path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, empty_file ? CREATE_ALWAYS : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+void Trace(std::string_view line) {
+  TraceFile& state = State();
+  std::lock_guard<std::mutex> guard(state.lock);
+  if (!state.opened) OpenLocked(state, false);
+  if (state.file == INVALID_HANDLE_VALUE) return;
+  std::string text(line);
+  text += '\n';
+  DWORD written = 0;
+  WriteFile(state.file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+std::string TraceValue(std::wstring_view text) {
+  std::string utf8 = Utf16ToUtf8(text);
+  std::string out;
+  out.reserve(utf8.size());
+  for (unsigned char c : utf8) {
+    if (c <= 0x20 || c == 0x7F || c == '%') {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+      out += escaped;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+Faults ReadFaults() {
+  Faults faults;
+  std::wstring list = EnvironmentValue(L"OSTREL_STANDIN_FAULT");
+  size_t begin = 0;
+  while (begin <= list.size()) {
+    size_t end = list.find(L',', begin);
+    if (end == std::wstring::npos) end = list.size();
+    std::wstring item = list.substr(begin, end - begin);
+    if (item == L"init-fail") {
+      faults.init_fail = true;
+    } else if (item == L"context-never") {
+      faults.context_never = true;
+    } else if (item.rfind(L"context-late=", 0) == 0) {
+      faults.context_late_ms = _wtoi(item.c_str() + 13);
+      if (faults.context_late_ms < 0) faults.context_late_ms = 0;
+    }
+    begin = end + 1;
+  }
+  return faults;
+}
+
+void ResetTrace(bool empty_file) {
+  TraceFile& state = State();
+  std::lock_guard<std::mutex> guard(state.lock);
+  if (state.file != INVALID_HANDLE_VALUE) CloseHandle(state.file);
+  state.file = INVALID_HANDLE_VALUE;
+  OpenLocked(state, empty_file);
+}
+
+}  // namespace standin
