@@ -3,7 +3,8 @@
 # OSTREL_WINEPREFIX says otherwise); nothing is written into $HOME.
 
 OSTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-OSTREL_BUILD="$OSTREL_ROOT/build"
+# OSTREL_BUILD moves the whole build (and its Wine prefix) elsewhere, e.g. for parallel work.
+OSTREL_BUILD="${OSTREL_BUILD:-$OSTREL_ROOT/build}"
 export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
 
 OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb
