@@ -1,6 +1,8 @@
 #include "engine/cef_app_own.h"
 
 #include "engine/cef_application.h"
+#include "engine/cef_list_value_ref.h"
+#include "engine/cef_scheme_registrar_ref.h"
 #include "engine/misc_functions.h"
 
 namespace {
@@ -26,6 +28,14 @@ void CEF_CALLBACK OnBeforeChildProcessLaunchCallback(cef_browser_process_handler
   });
 }
 
+void CEF_CALLBACK OnRenderProcessThreadCreatedCallback(cef_browser_process_handler_t* self,
+                                                       cef_list_value_t* extra_info) {
+  const CefRefPtr<ICefListValue> extraInfo = TCefListValueRef::UnWrap(extra_info);
+  WithOwner<TCefBrowserProcessHandlerOwn>(self, [&](TCefBrowserProcessHandlerOwn& handler) {
+    handler.OnRenderProcessThreadCreated(extraInfo);
+  });
+}
+
 void CEF_CALLBACK OnScheduleMessagePumpWorkCallback(cef_browser_process_handler_t* self,
                                                     int64 delay_ms) {
   WithOwner<TCefBrowserProcessHandlerOwn>(self, [&](TCefBrowserProcessHandlerOwn& handler) {
@@ -44,26 +54,47 @@ void CEF_CALLBACK OnBeforeCommandLineProcessingCallback(cef_app_t* self,
   });
 }
 
+void CEF_CALLBACK OnRegisterCustomSchemesCallback(cef_app_t* self,
+                                                  cef_scheme_registrar_t* registrar) {
+  // The registrar is not counted and lives for this call only: it is wrapped on the stack.
+  WithOwner<TCefAppOwn>(self, [&](TCefAppOwn& app) {
+    GuardRoutine(L"cef_app_on_register_custom_schemes", [&] {
+      TCefSchemeRegistrarRef wrapped(registrar);
+      app.OnRegisterCustomSchemes(wrapped);
+    });
+  });
+}
+
+// The handler getters hand the engine +1 on the handler (or null); the engine releases it.
+template <class S, class Getter>
+S* HandlerResult(cef_app_t* self, Getter getter) {
+  return WithOwner<TCefAppOwn>(self, static_cast<S*>(nullptr), [&](TCefAppOwn& app) {
+    return static_cast<S*>(EngineDataFromInterface((app.*getter)()));
+  });
+}
+
+cef_resource_bundle_handler_t* CEF_CALLBACK GetResourceBundleHandlerCallback(cef_app_t* self) {
+  return HandlerResult<cef_resource_bundle_handler_t>(self, &TCefAppOwn::GetResourceBundleHandler);
+}
+
 cef_browser_process_handler_t* CEF_CALLBACK GetBrowserProcessHandlerCallback(cef_app_t* self) {
-  return WithOwner<TCefAppOwn>(self, static_cast<cef_browser_process_handler_t*>(nullptr),
-                               [](TCefAppOwn& app) {
-                                 // +1 for the engine, which releases what a getter returns.
-                                 return static_cast<cef_browser_process_handler_t*>(
-                                     EngineDataFromInterface(app.GetBrowserProcessHandler()));
-                               });
+  return HandlerResult<cef_browser_process_handler_t>(self, &TCefAppOwn::GetBrowserProcessHandler);
+}
+
+cef_render_process_handler_t* CEF_CALLBACK GetRenderProcessHandlerCallback(cef_app_t* self) {
+  return HandlerResult<cef_render_process_handler_t>(self, &TCefAppOwn::GetRenderProcessHandler);
 }
 
 }  // namespace
 
 // ---- TCefBrowserProcessHandlerOwn ----
 
-// The render-process-thread and print-handler functions stay absent: the engine then does
-// nothing for them, which is what this program wants.
 TCefBrowserProcessHandlerOwn::TCefBrowserProcessHandlerOwn() {
   CreateData(sizeof(cef_browser_process_handler_t), false);
   auto* data = Data<cef_browser_process_handler_t>();
   data->on_context_initialized = OnContextInitializedCallback;
   data->on_before_child_process_launch = OnBeforeChildProcessLaunchCallback;
+  data->on_render_process_thread_created = OnRenderProcessThreadCreatedCallback;
   data->on_schedule_message_pump_work = OnScheduleMessagePumpWorkCallback;
 }
 
@@ -84,6 +115,14 @@ void TCefCustomBrowserProcessHandler::OnBeforeChildProcessLaunch(
                [&] { cefApp->Internal_OnBeforeChildProcessLaunch(commandLine); });
 }
 
+void TCefCustomBrowserProcessHandler::OnRenderProcessThreadCreated(
+    const CefRefPtr<ICefListValue>& extraInfo) {
+  TCefApplication* cefApp = FCefApp.load();
+  if (cefApp == nullptr) return;
+  GuardRoutine(L"TCefCustomBrowserProcessHandler.OnRenderProcessThreadCreated",
+               [&] { cefApp->Internal_OnRenderProcessThreadCreated(extraInfo); });
+}
+
 void TCefCustomBrowserProcessHandler::OnScheduleMessagePumpWork(int64_t delayMs) {
   TCefApplication* cefApp = FCefApp.load();
   if (cefApp == nullptr) return;
@@ -95,22 +134,28 @@ void TCefCustomBrowserProcessHandler::RemoveReferences() { FCefApp.store(nullptr
 
 // ---- TCefAppOwn ----
 
-// Custom schemes and the resource-bundle and render-process handlers are not used by this
-// program; their functions stay absent until their units exist.
 TCefAppOwn::TCefAppOwn() {
   CreateData(sizeof(cef_app_t), false);
   auto* data = Data<cef_app_t>();
   data->on_before_command_line_processing = OnBeforeCommandLineProcessingCallback;
+  data->on_register_custom_schemes = OnRegisterCustomSchemesCallback;
+  data->get_resource_bundle_handler = GetResourceBundleHandlerCallback;
   data->get_browser_process_handler = GetBrowserProcessHandlerCallback;
+  data->get_render_process_handler = GetRenderProcessHandlerCallback;
 }
 
 // ---- TCustomCefApp ----
 
 TCustomCefApp::TCustomCefApp(TCefApplication* cefApp) : FCefApp(cefApp) {
   if (cefApp == nullptr) return;
-  // The resource-bundle and render-process handlers will be decided here the same way.
+  if (cefApp->GetMustCreateResourceBundleHandler()) {
+    FResourceBundleHandler = MakeRefCounted<TCefCustomResourceBundleHandler>(cefApp);
+  }
   if (cefApp->GetMustCreateBrowserProcessHandler()) {
     FBrowserProcessHandler = MakeRefCounted<TCefCustomBrowserProcessHandler>(cefApp);
+  }
+  if (cefApp->GetMustCreateRenderProcessHandler()) {
+    FRenderProcessHandler = MakeRefCounted<TCefCustomRenderProcessHandler>(cefApp);
   }
 }
 
@@ -124,11 +169,28 @@ void TCustomCefApp::OnBeforeCommandLineProcessing(const ustring& processType,
                [&] { cefApp->Internal_OnBeforeCommandLineProcessing(processType, commandLine); });
 }
 
+void TCustomCefApp::OnRegisterCustomSchemes(TCefSchemeRegistrarRef& registrar) {
+  TCefApplication* cefApp = FCefApp.load();
+  if (cefApp == nullptr) return;
+  GuardRoutine(L"TCustomCefApp.OnRegisterCustomSchemes",
+               [&] { cefApp->Internal_OnRegisterCustomSchemes(&registrar); });
+}
+
+CefRefPtr<TCefResourceBundleHandlerOwn> TCustomCefApp::GetResourceBundleHandler() {
+  return FResourceBundleHandler;
+}
+
 CefRefPtr<TCefBrowserProcessHandlerOwn> TCustomCefApp::GetBrowserProcessHandler() {
   return FBrowserProcessHandler;
 }
 
+CefRefPtr<TCefRenderProcessHandlerOwn> TCustomCefApp::GetRenderProcessHandler() {
+  return FRenderProcessHandler;
+}
+
 void TCustomCefApp::RemoveReferences() {
   FCefApp.store(nullptr);
+  if (FResourceBundleHandler) FResourceBundleHandler->RemoveReferences();
   if (FBrowserProcessHandler) FBrowserProcessHandler->RemoveReferences();
+  if (FRenderProcessHandler) FRenderProcessHandler->RemoveReferences();
 }

@@ -13,16 +13,22 @@
 
 #include "engine/cef_base_ref_counted.h"
 #include "engine/cef_command_line_ref.h"
+#include "engine/cef_render_process_handler_own.h"
+#include "engine/cef_resource_bundle_handler_own.h"
 #include "engine/cef_string.h"
 
 class TCefApplication;
+class TCefSchemeRegistrarRef;
+class ICefListValue;
 
 // Owned wrapper of the engine's browser-process handler structure. Each virtual operation is one
-// callback of the structure, neutral by default.
+// callback of the structure, neutral by default. The print-handler getter stays absent: the
+// engine then uses no print handler, which is what this program wants.
 class TCefBrowserProcessHandlerOwn : public TCefBaseRefCountedOwn {
  public:
   virtual void OnContextInitialized() {}
   virtual void OnBeforeChildProcessLaunch(const CefRefPtr<ICefCommandLine>& /*commandLine*/) {}
+  virtual void OnRenderProcessThreadCreated(const CefRefPtr<ICefListValue>& /*extraInfo*/) {}
   virtual void OnScheduleMessagePumpWork(int64_t /*delayMs*/) {}
 
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
@@ -39,6 +45,7 @@ class TCefCustomBrowserProcessHandler final : public TCefBrowserProcessHandlerOw
 
   void OnContextInitialized() override;
   void OnBeforeChildProcessLaunch(const CefRefPtr<ICefCommandLine>& commandLine) override;
+  void OnRenderProcessThreadCreated(const CefRefPtr<ICefListValue>& extraInfo) override;
   void OnScheduleMessagePumpWork(int64_t delayMs) override;
   void RemoveReferences() override;
 
@@ -49,13 +56,18 @@ class TCefCustomBrowserProcessHandler final : public TCefBrowserProcessHandlerOw
   std::atomic<TCefApplication*> FCefApp;
 };
 
-// Owned wrapper of the engine's application structure.
+// Owned wrapper of the engine's application structure; its virtual operations follow the
+// structure's functions, neutral by default.
 class TCefAppOwn : public TCefBaseRefCountedOwn {
  public:
   // `processType` is empty in the browser process.
   virtual void OnBeforeCommandLineProcessing(const ustring& /*processType*/,
                                              const CefRefPtr<ICefCommandLine>& /*commandLine*/) {}
+  // `registrar` is valid for this call only.
+  virtual void OnRegisterCustomSchemes(TCefSchemeRegistrarRef& /*registrar*/) {}
+  virtual CefRefPtr<TCefResourceBundleHandlerOwn> GetResourceBundleHandler() { return nullptr; }
   virtual CefRefPtr<TCefBrowserProcessHandlerOwn> GetBrowserProcessHandler() { return nullptr; }
+  virtual CefRefPtr<TCefRenderProcessHandlerOwn> GetRenderProcessHandler() { return nullptr; }
 
  protected:
   TCefAppOwn();
@@ -65,12 +77,15 @@ class TCefAppOwn : public TCefBaseRefCountedOwn {
 // and handed to the engine's process-execution and initialisation calls.
 class TCustomCefApp final : public TCefAppOwn {
  public:
-  // Creates the handlers the application object asks for, once.
+  // Creates the handlers the application object asks for (its GetMustCreate... questions), once.
   explicit TCustomCefApp(TCefApplication* cefApp);
 
   void OnBeforeCommandLineProcessing(const ustring& processType,
                                      const CefRefPtr<ICefCommandLine>& commandLine) override;
+  void OnRegisterCustomSchemes(TCefSchemeRegistrarRef& registrar) override;
+  CefRefPtr<TCefResourceBundleHandlerOwn> GetResourceBundleHandler() override;
   CefRefPtr<TCefBrowserProcessHandlerOwn> GetBrowserProcessHandler() override;
+  CefRefPtr<TCefRenderProcessHandlerOwn> GetRenderProcessHandler() override;
 
   // Detaches this object and its handlers from the TCefApplication: every later callback does
   // nothing. The TCefApplication calls it before it goes away, since the engine may still hold
@@ -82,7 +97,9 @@ class TCustomCefApp final : public TCefAppOwn {
 
   std::atomic<TCefApplication*> FCefApp;
   // Set in the constructor only, so engine threads may read them without a lock.
+  CefRefPtr<TCefResourceBundleHandlerOwn> FResourceBundleHandler;
   CefRefPtr<TCefBrowserProcessHandlerOwn> FBrowserProcessHandler;
+  CefRefPtr<TCefRenderProcessHandlerOwn> FRenderProcessHandler;
 };
 
 #endif  // OSTREL_ENGINE_CEF_APP_OWN_H_

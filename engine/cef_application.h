@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,17 +19,17 @@
 #include "engine/cef_base_ref_counted.h"
 #include "engine/cef_string.h"
 
+struct TEngineSwitchSettings;
 class TCefSchemeRegistrarRef;
 class ICefBrowser;
 class ICefFrame;
 class ICefCommandLine;
 class ICefListValue;
 class ICefDictionaryValue;
-class ICefv8Context;
-class ICefV8Exception;
-class ICefV8StackTrace;
-class ICefDomNode;
 class ICefProcessMessage;
+// Script-engine objects (context, exception, stack trace, document node): no flow of this
+// program looks into them, so they travel as plain counted references, released once.
+using ICefScriptObject = ICefBaseRefCounted;
 
 // The one engine runtime version this program works with, and the project page that the
 // version messages send the user to.
@@ -59,13 +60,13 @@ class TCefApplication {
       std::function<void(Ref<ICefBrowser> browser, Ref<ICefDictionaryValue> extra_info)>;
   using TOnBrowserDestroyed = std::function<void(Ref<ICefBrowser> browser)>;
   using TOnContextCreated = std::function<void(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                               Ref<ICefv8Context> context)>;
+                                               Ref<ICefScriptObject> context)>;
   using TOnContextReleased = TOnContextCreated;
-  using TOnUncaughtException =
-      std::function<void(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefv8Context> context,
-                         Ref<ICefV8Exception> exception, Ref<ICefV8StackTrace> stack_trace)>;
-  using TOnFocusedNodeChanged =
-      std::function<void(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefDomNode> node)>;
+  using TOnUncaughtException = std::function<void(
+      Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefScriptObject> context,
+      Ref<ICefScriptObject> exception, Ref<ICefScriptObject> stack_trace)>;
+  using TOnFocusedNodeChanged = std::function<void(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                                   Ref<ICefScriptObject> node)>;
   using TOnProcessMessageReceived = std::function<void(
       Ref<ICefBrowser> browser, Ref<ICefFrame> frame, cef_process_id_t source_process,
       Ref<ICefProcessMessage> message, bool& handled)>;
@@ -385,14 +386,14 @@ class TCefApplication {
   void Internal_OnBrowserCreated(Ref<ICefBrowser> browser, Ref<ICefDictionaryValue> extra_info);
   void Internal_OnBrowserDestroyed(Ref<ICefBrowser> browser);
   void Internal_OnContextCreated(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                 Ref<ICefv8Context> context);
+                                 Ref<ICefScriptObject> context);
   void Internal_OnContextReleased(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                  Ref<ICefv8Context> context);
+                                  Ref<ICefScriptObject> context);
   void Internal_OnUncaughtException(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                    Ref<ICefv8Context> context, Ref<ICefV8Exception> exception,
-                                    Ref<ICefV8StackTrace> stack_trace);
+                                    Ref<ICefScriptObject> context, Ref<ICefScriptObject> exception,
+                                    Ref<ICefScriptObject> stack_trace);
   void Internal_OnFocusedNodeChanged(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                     Ref<ICefDomNode> node);
+                                     Ref<ICefScriptObject> node);
   void Internal_OnProcessMessageReceived(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                                          cef_process_id_t source_process,
                                          Ref<ICefProcessMessage> message, bool& handled);
@@ -423,6 +424,9 @@ class TCefApplication {
   bool CheckLibraryVersion();
   bool CheckLibraryMachine();
   void FailStart(TCefAplicationStatus status, const ustring& message);
+  // The plug-in folder's first DLL whose product name is "Shockwave Flash" (any letter case).
+  std::optional<std::wstring> FindFlashDLL() const;
+  TEngineSwitchSettings EngineSwitchSettings() const;
   // Whether any of the named events is set (the handler creation rules).
   bool BrowserProcessEventsSet() const;
   bool ResourceBundleEventsSet() const;

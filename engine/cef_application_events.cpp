@@ -3,41 +3,21 @@
 
 #include "engine/cef_api.h"
 #include "engine/cef_application.h"
+#include "engine/cef_register_cdm_callback_own.h"
 #include "engine/misc_functions.h"
 #include "engine/paths.h"
-
-namespace {
-
-// The completion callback of the content-decryption module registration.
-class TCefRegisterCDMCallbackOwn final : public TCefBaseRefCountedOwn {
- public:
-  TCefRegisterCDMCallbackOwn() {
-    CreateData(sizeof(cef_register_cdm_callback_t), false);
-    Data<cef_register_cdm_callback_t>()->on_cdm_registration_complete = OnComplete;
-  }
-
- private:
-  ~TCefRegisterCDMCallbackOwn() override = default;
-
-  static void CEF_CALLBACK OnComplete(cef_register_cdm_callback_t* self,
-                                      cef_cdm_registration_error_t result,
-                                      const cef_string_t* error_message) {
-    WithOwner<TCefRegisterCDMCallbackOwn>(self, [&](TCefRegisterCDMCallbackOwn&) {
-      if (GlobalCEFApp == nullptr) return;
-      GuardRoutine(L"TCefRegisterCDMCallbackOwn.OnCDMRegistrationComplete", [&] {
-        GlobalCEFApp->Internal_OnCDMRegistrationComplete(result, CopyEngineString(error_message));
-      });
-    });
-  }
-};
-
-}  // namespace
 
 void TCefApplication::RegisterWidevineCDM() {
   GuardRoutine(L"TCefApplication.RegisterWidevineCDM", [&] {
     if (!FLibLoaded || FWidevinePath.empty() || !DirectoryExists(FWidevinePath)) return;
-    const CefRefPtr<TCefRegisterCDMCallbackOwn> callback =
-        MakeRefCounted<TCefRegisterCDMCallbackOwn>();
+    // The completion may come after this object is gone: it asks GlobalCEFApp at that time.
+    const CefRefPtr<TCefFastRegisterCDMCallback> callback =
+        MakeRefCounted<TCefFastRegisterCDMCallback>([](cef_cdm_registration_error_t result,
+                                                       const ustring& message) {
+          if (GlobalCEFApp == nullptr) return;
+          GuardRoutine(L"TCefRegisterCDMCallbackOwn.OnCDMRegistrationComplete",
+                       [&] { GlobalCEFApp->Internal_OnCDMRegistrationComplete(result, message); });
+        });
     const cef_string_t path = BorrowEngineString(FWidevinePath);
     cef_register_widevine_cdm(
         &path, static_cast<cef_register_cdm_callback_t*>(EngineDataFromInterface(callback)));
@@ -108,24 +88,24 @@ void TCefApplication::Internal_OnBrowserDestroyed(Ref<ICefBrowser> browser) {
 }
 
 void TCefApplication::Internal_OnContextCreated(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                                Ref<ICefv8Context> context) {
+                                                Ref<ICefScriptObject> context) {
   if (OnContextCreated) OnContextCreated(browser, frame, context);
 }
 
 void TCefApplication::Internal_OnContextReleased(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                                 Ref<ICefv8Context> context) {
+                                                 Ref<ICefScriptObject> context) {
   if (OnContextReleased) OnContextReleased(browser, frame, context);
 }
 
 void TCefApplication::Internal_OnUncaughtException(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                                   Ref<ICefv8Context> context,
-                                                   Ref<ICefV8Exception> exception,
-                                                   Ref<ICefV8StackTrace> stack_trace) {
+                                                   Ref<ICefScriptObject> context,
+                                                   Ref<ICefScriptObject> exception,
+                                                   Ref<ICefScriptObject> stack_trace) {
   if (OnUncaughtException) OnUncaughtException(browser, frame, context, exception, stack_trace);
 }
 
 void TCefApplication::Internal_OnFocusedNodeChanged(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
-                                                    Ref<ICefDomNode> node) {
+                                                    Ref<ICefScriptObject> node) {
   if (OnFocusedNodeChanged) OnFocusedNodeChanged(browser, frame, node);
 }
 

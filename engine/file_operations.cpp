@@ -42,7 +42,11 @@ bool DeleteContents(const std::wstring& folder, const std::vector<std::wstring>&
     if (IsDotEntry(entry.cFileName)) continue;
     const std::wstring path = folder + L"\\" + entry.cFileName;
     if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-      if (DeleteContents(path, exclusions)) {
+      // A linked folder (junction or symbolic link) may lead out of the folder being cleared:
+      // only the link goes, never what it points at.
+      if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        if (!RemoveDirectoryW(path.c_str())) result = false;
+      } else if (DeleteContents(path, exclusions)) {
         if (!RemoveDirectoryW(path.c_str())) result = false;
       } else {
         result = false;

@@ -7,16 +7,21 @@
 //     returned; on_context_initialized follows later, from a task on the UI thread.
 //   cef_shutdown -> on the initialising thread: stops the threads (queued tasks are dropped and
 //     released), releases the handlers and the app, and reports what is still referenced.
+//   After initialisation the process-launcher thread starts the GPU and utility sub-processes
+//   (children.h); cef_shutdown ends them after the threads have stopped.
 // In a sub-process (--type=<t>) cef_execute_process calls on_before_command_line_processing with
-// that type, waits until the browser process named by --standin-parent=<pid> ends (at most
-// kSubProcessLifetimeMs; without the switch it ends at once) and returns 0.
+// that type, waits until its end event is signalled or the browser process named by
+// --standin-parent=<pid> ends (without the switch it ends at once) and returns 0.
 
 #include <memory>
 #include <mutex>
 #include <string>
 
+#include "standin/browser.h"
 #include "standin/capi.h"
+#include "standin/children.h"
 #include "standin/command_line.h"
+#include "standin/control.h"
 #include "standin/log.h"
 #include "standin/refcount.h"
 #include "standin/text.h"
@@ -26,7 +31,8 @@
 namespace standin {
 namespace {
 
-constexpr DWORD kSubProcessLifetimeMs = 10 * 60 * 1000;
+// How long cef_shutdown waits for the sub-processes to end before it terminates them.
+constexpr unsigned kChildEndWaitMs = 5000;
 
 struct Engine {
   std::mutex lock;
@@ -114,15 +120,22 @@ void RegisterCustomSchemes(cef_app_t* app) {
 
 const char* Presence(const void* object) { return object ? "object" : "null"; }
 
+cef_browser_process_handler_t* BrowserProcessHandler() {
+  Engine& engine = State();
+  std::lock_guard<std::mutex> guard(engine.lock);
+  return engine.browser_handler.get();  // held until the threads are stopped
+}
+
 void ContextInitialized() {
   Trace(std::string("context-initialized thread=") + ThreadName(CurrentEngineThread()));
-  cef_browser_process_handler_t* handler = nullptr;
-  {
-    Engine& engine = State();
-    std::lock_guard<std::mutex> guard(engine.lock);
-    handler = engine.browser_handler.get();  // held until the threads are stopped
-  }
+  cef_browser_process_handler_t* handler = BrowserProcessHandler();
   if (handler && handler->on_context_initialized) handler->on_context_initialized(handler);
+}
+
+void StartServiceChildren() {
+  StartChild(L"gpu-process", L"", BrowserProcessHandler());
+  StartChild(L"utility", L"--utility-sub-type=network.mojom.NetworkService",
+             BrowserProcessHandler());
 }
 
 // Runs on the UI thread.
@@ -142,15 +155,7 @@ void BrowserStartup(cef_app_t* app, const Faults& faults) {
     engine.browser_handler.reset(browser);
   }
   if (!faults.context_never) PostClosure(TID_UI, &ContextInitialized, faults.context_late_ms);
-}
-
-void WaitForParent(CommandLineData& line) {
-  const std::wstring parent = line.SwitchValue(L"standin-parent");
-  if (parent.empty()) return;
-  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(_wtoi(parent.c_str())));
-  if (!process) return;  // already gone
-  WaitForSingleObject(process, kSubProcessLifetimeMs);
-  CloseHandle(process);
+  PostClosure(TID_PROCESS_LAUNCHER, &StartServiceChildren);
 }
 
 void ReportLiveObjects() {
@@ -179,7 +184,7 @@ int cef_execute_process(const struct _cef_main_args_t*, cef_app_t* application, 
     return -1;
   }
   if (app) ProcessCommandLineSwitches(app.get(), type);
-  WaitForParent(*line);
+  WaitForEndOfChild(*line);
   Trace("process type=" + TraceValue(type) + " exit=0");
   return 0;
 }
@@ -210,6 +215,7 @@ int cef_initialize(const struct _cef_main_args_t*, const struct _cef_settings_t*
   }
   if (!settings->multi_threaded_message_loop) Trace("unsupported multi_threaded_message_loop=0");
   OpenLog(FromRecord(&settings->log_file), settings->log_severity);
+  SetChildProgram(FromRecord(&settings->browser_subprocess_path));
   StartEngineThreads();
   engine.initialized = true;
   engine.init_thread = GetCurrentThreadId();
@@ -226,6 +232,7 @@ int cef_initialize(const struct _cef_main_args_t*, const struct _cef_settings_t*
   });
   if (posted) WaitForSingleObject(started, INFINITE);
   CloseHandle(started);
+  StartControl();
   Trace("initialize result=1");
   return 1;
 }
@@ -246,7 +253,11 @@ void cef_shutdown(void) {
     if (GetCurrentThreadId() != engine.init_thread) Trace("misuse shutdown-wrong-thread");
     engine.initialized = false;
   }
+  // The program must close every browser first; the real engine stops here in a debug build.
+  AbandonBrowsers();
+  StopControl();
   StopEngineThreads();
+  EndAllChildren(kChildEndWaitMs);
   // No engine thread runs any more: nobody else touches the held references.
   engine.bundle_handler.reset();
   engine.browser_handler.reset();

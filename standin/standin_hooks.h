@@ -19,6 +19,14 @@ typedef size_t (*standin_live_object_count_func)(void);
 void standin_reset_trace(void);
 typedef void (*standin_reset_trace_func)(void);
 
+// Runs one test-hook command (standin/README.md, "Test-hook controls"); 1 when understood.
+int standin_command(const char* line);
+typedef int (*standin_command_func)(const char* line);
+
+// Number of the engine's sub-processes still running.
+int standin_running_children(void);
+typedef int (*standin_running_children_func)(void);
+
 #ifdef __cplusplus
 }  // extern "C"
 #endif

@@ -35,25 +35,6 @@ void cef_set_osmodal_loop(int osModalLoop) {
 }
 void cef_enable_highdpi_support(void) { standin::Trace("highdpi-support"); }
 
-// Group "browser": no browser is created yet (0 / null).
-int cef_browser_host_create_browser(const cef_window_info_t*, struct _cef_client_t* client,
-                                    const cef_string_t*, const struct _cef_browser_settings_t*,
-                                    struct _cef_dictionary_value_t* extra_info,
-                                    struct _cef_request_context_t* request_context) {
-  Stub("cef_browser_host_create_browser");
-  ReleaseAll(client, extra_info, request_context);
-  return 0;
-}
-
-cef_browser_t* cef_browser_host_create_browser_sync(
-    const cef_window_info_t*, struct _cef_client_t* client, const cef_string_t*,
-    const struct _cef_browser_settings_t*, struct _cef_dictionary_value_t* extra_info,
-    struct _cef_request_context_t* request_context) {
-  Stub("cef_browser_host_create_browser_sync");
-  ReleaseAll(client, extra_info, request_context);
-  return nullptr;
-}
-
 // Group "cookies": no cookie manager (null; the callback is released, never called).
 cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
     struct _cef_completion_callback_t* callback) {
@@ -111,13 +92,6 @@ int cef_zip_directory(const cef_string_t*, const cef_string_t*, int) {
 }
 void cef_load_crlsets_file(const cef_string_t*) { Stub("cef_load_crlsets_file"); }
 
-// Group "menu model": no menu model (null).
-cef_menu_model_t* cef_menu_model_create(struct _cef_menu_model_delegate_t* delegate) {
-  Stub("cef_menu_model_create");
-  ReleaseAll(delegate);
-  return nullptr;
-}
-
 // Group "origin whitelist": nothing is recorded (0).
 int cef_add_cross_origin_whitelist_entry(const cef_string_t*, const cef_string_t*,
                                          const cef_string_t*, int) {
@@ -159,18 +133,13 @@ int cef_get_path(cef_path_key_t, cef_string_t*) {
   return 0;
 }
 
-// Groups "print settings", "process message", "request", "request context", "resource bundle",
-// "response": no objects (null).
+// Groups "print settings", "process message", "post data", "resource bundle": no objects (null).
 cef_print_settings_t* cef_print_settings_create(void) {
   Stub("cef_print_settings_create");
   return nullptr;
 }
 cef_process_message_t* cef_process_message_create(const cef_string_t*) {
   Stub("cef_process_message_create");
-  return nullptr;
-}
-cef_request_t* cef_request_create(void) {
-  Stub("cef_request_create");
   return nullptr;
 }
 cef_post_data_t* cef_post_data_create(void) {
@@ -181,28 +150,8 @@ cef_post_data_element_t* cef_post_data_element_create(void) {
   Stub("cef_post_data_element_create");
   return nullptr;
 }
-cef_request_context_t* cef_request_context_get_global_context(void) {
-  Stub("cef_request_context_get_global_context");
-  return nullptr;
-}
-cef_request_context_t* cef_request_context_create_context(
-    const struct _cef_request_context_settings_t*, struct _cef_request_context_handler_t* handler) {
-  Stub("cef_request_context_create_context");
-  ReleaseAll(handler);
-  return nullptr;
-}
-cef_request_context_t* cef_create_context_shared(cef_request_context_t* other,
-                                                 struct _cef_request_context_handler_t* handler) {
-  Stub("cef_create_context_shared");
-  ReleaseAll(other, handler);
-  return nullptr;
-}
 cef_resource_bundle_t* cef_resource_bundle_get_global(void) {
   Stub("cef_resource_bundle_get_global");
-  return nullptr;
-}
-cef_response_t* cef_response_create(void) {
-  Stub("cef_response_create");
   return nullptr;
 }
 

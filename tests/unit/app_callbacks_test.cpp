@@ -80,8 +80,8 @@ TEST_F(AppCallbacks, BrowserProcessGetsAHandlerThatReportsTheContext) {
 TEST_F(AppCallbacks, SubProcessGetsNoHandler) {
   Start({L"--type=renderer"});
   EXPECT_EQ(FData->get_browser_process_handler(FData), nullptr);
-  EXPECT_EQ(FData->get_render_process_handler, nullptr);
-  EXPECT_EQ(FData->get_resource_bundle_handler, nullptr);
+  EXPECT_EQ(FData->get_render_process_handler(FData), nullptr);
+  EXPECT_EQ(FData->get_resource_bundle_handler(FData), nullptr);
 }
 
 TEST_F(AppCallbacks, CommandLineReferenceIsReleasedAfterTheCall) {

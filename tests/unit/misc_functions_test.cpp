@@ -1,21 +1,37 @@
 // Support functions of the start-up: paths, the single file checks and their missing list,
-// version and image-header reading, text helpers and the exception decision.
+// version and image-header reading, text helpers, the exception decision, folder clean-up,
+// "data:" addresses, URL parts, time conversion, window descriptions and task posting.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
 
+#include "engine/cache_cleanup.h"
 #include "engine/cef_application.h"
+#include "engine/cef_task_own.h"
+#include "engine/engine_utilities.h"
 #include "engine/file_checks.h"
+#include "engine/file_operations.h"
 #include "engine/file_version.h"
 #include "engine/misc_functions.h"
 #include "engine/paths.h"
 #include "engine/text_functions.h"
+#include "engine/time_conversion.h"
+#include "engine/window_info.h"
 #include "tests/unit/engine_test_support.h"
+#include "tests/unit/loaded_engine.h"
 
 namespace {
 
+namespace fs = std::filesystem;
 using engine_test::BinDir;
 using engine_test::EngineFilesCopy;
 using engine_test::RecordingApplication;
@@ -295,6 +311,286 @@ TEST(HandleRoutineException, RaisesAgainOnlyWhenTheApplicationAsksForIt) {
   EXPECT_THROW(GuardRoutine(L"Test.Guarded", -1, []() -> int { throw std::runtime_error("x"); }),
                std::runtime_error);
   EXPECT_EQ(GuardRoutine(L"Test.Guarded", -1, [] { return 5; }), 5);
+}
+
+// ---- Folder clean-up ----
+
+const std::vector<std::wstring> kCookies{L"Cookies", L"Cookies-journal"};
+
+TEST(DeleteDirContents, ExclusionListKeepsTheCookiesAndTheFolder) {
+  TempFolder folder;
+  folder.WriteFile(L"cache\\COOKIES", "c");  // names compare without letter case
+  folder.WriteFile(L"cache\\Cookies-journal", "j");
+  folder.WriteFile(L"cache\\index", "x");
+  folder.WriteFile(L"cache\\Cache\\data_1", "x");
+  folder.WriteFile(L"cache\\Cache\\deeper\\data_2", "x");
+  const fs::path cache = folder.path() / L"cache";
+  EXPECT_TRUE(DeleteDirContents(cache.wstring(), kCookies));
+  std::vector<std::wstring> left;
+  for (const auto& entry : fs::directory_iterator(cache)) {
+    left.push_back(entry.path().filename().wstring());
+  }
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::wstring>{L"COOKIES", L"Cookies-journal"}));
+}
+
+TEST(DeleteDirContents, SubFolderKeptAliveByAnExcludedFileIsAFailure) {
+  TempFolder folder;
+  folder.WriteFile(L"sub\\Cookies", "c");
+  folder.WriteFile(L"sub\\other", "x");
+  EXPECT_FALSE(DeleteDirContents(folder.path().wstring(), kCookies));
+  EXPECT_TRUE(fs::exists(folder.path() / L"sub\\Cookies"));
+  EXPECT_FALSE(fs::exists(folder.path() / L"sub\\other"));
+  // Without the list everything goes.
+  EXPECT_TRUE(DeleteDirContents(folder.path().wstring()));
+  EXPECT_TRUE(fs::is_empty(folder.path()));
+  EXPECT_TRUE(DeleteDirContents(L""));
+  EXPECT_TRUE(DeleteDirContents((folder.path() / L"missing").wstring()));
+}
+
+TEST(DeleteDirContents, LinkedFolderIsUnlinkedNotEmptied) {
+  TempFolder outside;
+  outside.WriteFile(L"precious.txt", "keep me");
+  TempFolder folder;
+  const fs::path link = folder.path() / L"link";
+  if (!CreateSymbolicLinkW(link.c_str(), outside.path().c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY)) {
+    GTEST_SKIP() << "no folder links here (" << GetLastError() << ")";
+  }
+  // Wine makes the link but hides it from folder listings, so there is nothing to see there.
+  WIN32_FIND_DATAW entry;
+  const HANDLE search = FindFirstFileW(link.c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) GTEST_SKIP() << "folder links are not listed here";
+  FindClose(search);
+  if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    GTEST_SKIP() << "folder links are listed as plain folders here";
+  }
+  EXPECT_TRUE(DeleteDirContents(folder.path().wstring()));
+  EXPECT_FALSE(fs::exists(link));
+  EXPECT_TRUE(fs::exists(outside.path() / L"precious.txt"));
+}
+
+TEST(FileLists, DeleteReportsEveryMissingEntry) {
+  TempFolder folder;
+  folder.WriteFile(L"a", "x");
+  folder.WriteFile(L"b", "x");
+  const std::wstring a = (folder.path() / L"a").wstring();
+  const std::wstring b = (folder.path() / L"b").wstring();
+  EXPECT_FALSE(DeleteFileList({a, (folder.path() / L"missing").wstring(), b}));
+  EXPECT_FALSE(fs::exists(a));
+  EXPECT_FALSE(fs::exists(b));  // the loop goes on after a missing entry
+  folder.WriteFile(L"c", "x");
+  EXPECT_TRUE(DeleteFileList({(folder.path() / L"c").wstring()}));
+}
+
+TEST(FileLists, MoveCountsTheMovedNames) {
+  TempFolder folder;
+  folder.WriteFile(L"from\\Cookies", "c");
+  const std::wstring from = (folder.path() / L"from").wstring();
+  const std::wstring to = (folder.path() / L"new\\").wstring();
+  EXPECT_FALSE(MoveFileList(kCookies, from, to));  // the journal is missing
+  EXPECT_TRUE(fs::exists(folder.path() / L"new\\Cookies"));
+  folder.WriteFile(L"from\\Cookies", "c");
+  folder.WriteFile(L"from\\Cookies-journal", "j");
+  EXPECT_TRUE(MoveCookieFiles(from, (folder.path() / L"other").wstring()));
+  EXPECT_FALSE(MoveFileList(kCookies, L"", to));
+  EXPECT_FALSE(MoveFileList(kCookies, (folder.path() / L"missing").wstring(), to));
+}
+
+TEST(CacheCleanup, CookieFilesAreDeletedInTheirFolderOnly) {
+  TempFolder folder;
+  folder.WriteFile(L"Cookies", "c");
+  folder.WriteFile(L"Cookies-journal", "j");
+  folder.WriteFile(L"index", "x");
+  EXPECT_TRUE(DeleteCookieFiles(folder.path().wstring()));
+  EXPECT_TRUE(fs::exists(folder.path() / L"index"));
+  EXPECT_FALSE(fs::exists(folder.path() / L"Cookies"));
+  EXPECT_FALSE(DeleteCookieFiles(folder.path().wstring()));
+  EXPECT_FALSE(DeleteCookieFiles(L""));
+}
+
+TEST(CacheCleanup, RenamedFolderGoesAwayAndTheCookiesStay) {
+  TempFolder folder;
+  const fs::path cache = folder.path() / L"cache";
+  folder.WriteFile(L"cache\\Cookies", "c");
+  folder.WriteFile(L"cache\\Cookies-journal", "j");
+  folder.WriteFile(L"cache\\Cache\\data_1", "x");
+  folder.WriteFile(L"cache(1)\\someone-elses", "x");  // taken: the next free name is used
+  RenameAndDeleteDir(cache.wstring() + L"\\", true);
+  EXPECT_TRUE(fs::exists(cache / L"Cookies"));
+  EXPECT_TRUE(fs::exists(cache / L"Cookies-journal"));
+  EXPECT_FALSE(fs::exists(cache / L"Cache"));
+  EXPECT_TRUE(fs::exists(folder.path() / L"cache(1)\\someone-elses"));
+  // The deleter thread removes "cache(2)" on its own; nobody waits for it but this test.
+  for (int i = 0; i < 100 && fs::exists(folder.path() / L"cache(2)"); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_FALSE(fs::exists(folder.path() / L"cache(2)"));
+
+  RenameAndDeleteDir(cache.wstring(), false);
+  for (int i = 0; i < 100 && fs::exists(folder.path() / L"cache(2)"); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_FALSE(fs::exists(cache));
+  EXPECT_FALSE(fs::exists(folder.path() / L"cache(2)"));
+}
+
+// ---- Engine-calling helpers ----
+
+class EngineHelpers : public LoadedEngine {};
+
+TEST_F(EngineHelpers, DataUriOfTextAndOfBytes) {
+  EXPECT_EQ(MakeDataUri(L"abc", L"text/html"), L"data:text/html;charset=utf-8;base64,YWJj");
+  // Base64's "+", "/" and "=" are escaped by the engine's URI escaping where it must.
+  const unsigned char bytes[] = {0xFB, 0xFF};
+  EXPECT_EQ(MakeDataUri(bytes, sizeof(bytes), L"image/png", L""),
+            L"data:image/png;base64,%2B/8%3D");
+  // "é" is two bytes in UTF-8.
+  EXPECT_EQ(MakeDataUri(L"\u00e9", L"text/plain"), L"data:text/plain;charset=utf-8;base64,w6k%3D");
+  EXPECT_EQ(MakeDataUri(L"", L"text/html"), L"");
+}
+
+TEST_F(EngineHelpers, UrlPartsCopiedButTheWholeAddressKept) {
+  TUrlParts parts;
+  parts.spec = L"as passed";
+  ASSERT_TRUE(ParseUrlParts(L"HTTP://user:pw@Example.ORG:8080/a/./b?q=1#top", parts));
+  EXPECT_EQ(parts.spec, L"as passed");
+  EXPECT_EQ(parts.scheme, L"http");
+  EXPECT_EQ(parts.username, L"user");
+  EXPECT_EQ(parts.password, L"pw");
+  EXPECT_EQ(parts.host, L"example.org");
+  EXPECT_EQ(parts.port, L"8080");
+  EXPECT_EQ(parts.origin, L"http://example.org:8080/");
+  EXPECT_EQ(parts.path, L"/a/b");
+  EXPECT_EQ(parts.query, L"q=1");
+
+  TUrlParts untouched;
+  untouched.host = L"kept";
+  EXPECT_FALSE(ParseUrlParts(L"no scheme here", untouched));
+  EXPECT_EQ(untouched.host, L"kept");
+}
+
+TEST_F(EngineHelpers, RefusedTaskIsGivenBackToTheProgram) {
+  // Before the engine is initialised no engine thread exists: the engine refuses the task and
+  // releases the reference it was given.
+  const CefRefPtr<ICefTask> task = TCefFastTask::New([] {});
+  EXPECT_FALSE(PostEngineTask(TID_UI, task));
+  EXPECT_FALSE(PostEngineDelayedTask(TID_UI, task, 10));
+  EXPECT_TRUE(task->HasOneReference());
+  EXPECT_FALSE(PostEngineTask(TID_UI, nullptr));
+}
+
+TEST(EngineHelpersWithoutEngine, DoNothing) {
+  TUrlParts parts;
+  EXPECT_FALSE(ParseUrlParts(L"http://example.org/", parts));
+  EXPECT_EQ(MakeDataUri(L"abc", L"text/html"), L"");
+  const CefRefPtr<ICefTask> task = TCefFastTask::New([] {});
+  EXPECT_FALSE(PostEngineTask(TID_UI, task));
+  EXPECT_TRUE(task->HasOneReference());
+}
+
+// ---- Time conversion ----
+
+SYSTEMTIME Time(WORD year, WORD month, WORD day, WORD hour = 0, WORD minute = 0, WORD second = 0,
+                WORD ms = 0) {
+  SYSTEMTIME time{};
+  time.wYear = year;
+  time.wMonth = month;
+  time.wDay = day;
+  time.wHour = hour;
+  time.wMinute = minute;
+  time.wSecond = second;
+  time.wMilliseconds = ms;
+  return time;
+}
+
+TEST(TimeConversion, DateTimeCountsDaysFrom1899) {
+  EXPECT_EQ(SystemTimeToDateTime(Time(1899, 12, 30)), 0.0);
+  EXPECT_EQ(SystemTimeToDateTime(Time(1900, 1, 1)), 2.0);
+  EXPECT_EQ(SystemTimeToDateTime(Time(2000, 1, 1, 12)), 36526.5);
+  EXPECT_EQ(SystemTimeToDateTime(Time(1899, 12, 29, 6)), -1.25);  // the time of day stays positive
+  SYSTEMTIME time{};
+  ASSERT_TRUE(DateTimeToSystemTime(-1.25, time));
+  EXPECT_EQ(time.wDay, 29);
+  EXPECT_EQ(time.wHour, 6);
+  ASSERT_TRUE(DateTimeToSystemTime(36526.75, time));
+  EXPECT_EQ(time.wYear, 2000);
+  EXPECT_EQ(time.wDayOfWeek, 6);  // a Saturday
+  EXPECT_EQ(time.wHour, 18);
+  // Just below midnight rounds up into the next day rather than to hour 24.
+  ASSERT_TRUE(DateTimeToSystemTime(1.0 - 1e-10, time));
+  EXPECT_EQ(time.wDay, 31);
+  EXPECT_EQ(time.wHour, 0);
+  EXPECT_FALSE(DateTimeToSystemTime(-200000.0, time));  // before 1601
+}
+
+TEST(TimeConversion, EngineTimeRoundTripsThroughLocalTime) {
+  const TDateTime value = SystemTimeToDateTime(Time(2021, 7, 4, 13, 45, 30, 250));
+  const TCefTime engine_time = DateTimeToCefTime(value);
+  EXPECT_EQ(engine_time.year, 2021);
+  EXPECT_EQ(engine_time.millisecond, 250);
+  EXPECT_DOUBLE_EQ(CefTimeToDateTime(engine_time), value);
+  // A zero record means "no time"; wrapped or invalid fields are refused, not converted.
+  EXPECT_EQ(CefTimeToDateTime(TCefTime{}), 0.0);
+  TCefTime wrapped = engine_time;
+  wrapped.year += 65536;
+  EXPECT_EQ(CefTimeToDateTime(wrapped), 0.0);
+  TCefTime bad_month = engine_time;
+  bad_month.month = 13;
+  EXPECT_EQ(CefTimeToDateTime(bad_month), 0.0);
+}
+
+// ---- Window descriptions and windowless helpers ----
+
+TEST(WindowInfo, ChildPopupAndWindowlessDescriptions) {
+  const ustring name = L"browser";
+  const HWND parent = reinterpret_cast<HWND>(0x1234);
+  TCefWindowInfo info;
+  std::memset(&info, 0xAB, sizeof(info));
+  ChildWindowInfo(info, parent, RECT{10, 20, 110, 70}, name, 0x200);
+  EXPECT_EQ(info.style, 0x56010000u);
+  EXPECT_EQ(info.ex_style, 0x200u);
+  EXPECT_EQ(std::tie(info.x, info.y, info.width, info.height), std::make_tuple(10, 20, 100, 50));
+  EXPECT_EQ(info.parent_window, parent);
+  EXPECT_EQ(info.window_name.str, name.c_str());  // points at the caller's text
+  EXPECT_EQ(info.window_name.length, name.size());
+  EXPECT_EQ(info.menu, nullptr);
+  EXPECT_EQ(info.windowless_rendering_enabled + info.shared_texture_enabled +
+                info.external_begin_frame_enabled,
+            0);
+  EXPECT_EQ(info.window, nullptr);
+
+  PopupWindowInfo(info, parent, name);
+  EXPECT_EQ(info.style, 0x16CF0000u);
+  EXPECT_EQ(info.ex_style, 0u);
+  for (int value : {info.x, info.y, info.width, info.height}) {
+    EXPECT_EQ(static_cast<uint32_t>(value), 0x80000000u);
+  }
+
+  WindowlessWindowInfo(info, parent, name);
+  EXPECT_EQ(info.style, 0u);
+  EXPECT_EQ(info.x + info.y + info.width + info.height, 0);
+  EXPECT_EQ(info.windowless_rendering_enabled, 1);
+  EXPECT_EQ(info.parent_window, parent);
+}
+
+TEST(WindowlessHelpers, FlagsOperationsAndCoordinates) {
+  EXPECT_EQ(DragEventFlags(MK_LBUTTON | MK_SHIFT | MK_CONTROL | MK_MBUTTON | MK_RBUTTON, false,
+                           false, false),
+            16u + 2 + 4 + 32 + 64);
+  EXPECT_EQ(DragEventFlags(0, true, true, true), 8u + 256 + 1);
+  EXPECT_EQ(DropEffectToDragOperation(1 | 2 | 4), 1u + 2 + 16);
+  EXPECT_EQ(DropEffectToDragOperation(2), 16u);
+  EXPECT_EQ(DragOperationToDropEffect(16 | 2), 2u + 4);
+  EXPECT_EQ(DragOperationToDropEffect(DropEffectToDragOperation(4)), 4u);
+  cef_point_t point{301, -4};
+  DeviceToLogical(point, 1.5f);
+  EXPECT_EQ(point.x, 200);
+  EXPECT_EQ(point.y, -3);  // rounded down
+  cef_size_t size{100, 99};
+  DeviceToLogical(size, 2.0f);
+  EXPECT_EQ(size.width, 50);
+  EXPECT_EQ(size.height, 49);
+  EXPECT_EQ(DeviceToLogical(7, 0.0f), 7);
 }
 
 }  // namespace

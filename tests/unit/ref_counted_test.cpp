@@ -249,7 +249,8 @@ TEST(OwnedWrapper, ApplicationHandsOutItsHandlerWithOneReference) {
   CefRefPtr<TestApp> app = MakeRefCounted<TestApp>();
   cef_app_t* data = app->Structure();
   EXPECT_EQ(data->base.size, 80u);
-  EXPECT_EQ(data->on_register_custom_schemes, nullptr);
+  data->on_register_custom_schemes(data, nullptr);  // neutral by default
+  EXPECT_EQ(data->get_render_process_handler(data), nullptr);
 
   cef_browser_process_handler_t* handler = data->get_browser_process_handler(data);
   ASSERT_EQ(handler, app->FHandler->Structure());

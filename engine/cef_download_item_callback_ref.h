@@ -1,0 +1,38 @@
+#ifndef OSTREL_ENGINE_CEF_DOWNLOAD_ITEM_CALLBACK_REF_H_
+#define OSTREL_ENGINE_CEF_DOWNLOAD_ITEM_CALLBACK_REF_H_
+
+// Control of a running download.
+
+#include "engine/capi/cef_capi.h"
+#include "engine/cef_base_ref_counted.h"
+#include "engine/cef_string.h"
+
+class ICefDownloadItemCallback : public virtual ICefBaseRefCounted {
+ public:
+  virtual void Cancel() = 0;
+  virtual void Pause() = 0;
+  virtual void Resume() = 0;
+};
+
+class TCefDownloadItemCallbackRef final : public TCefBaseRefCountedRef,
+                                          public ICefDownloadItemCallback {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefDownloadItemCallbackRef(cef_download_item_callback_t* data)
+      : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefDownloadItemCallback> UnWrap(cef_download_item_callback_t* data);
+
+  void Cancel() override;
+  void Pause() override;
+  void Resume() override;
+
+ private:
+  ~TCefDownloadItemCallbackRef() override = default;
+  cef_download_item_callback_t* Engine() const noexcept {
+    return Data<cef_download_item_callback_t>();
+  }
+};
+
+#endif  // OSTREL_ENGINE_CEF_DOWNLOAD_ITEM_CALLBACK_REF_H_

@@ -1,0 +1,376 @@
+#include "standin/navigation.h"
+
+#include <wininet.h>
+
+#include "standin/net_objects.h"
+#include "standin/text.h"
+#include "standin/threads.h"
+#include "standin/trace.h"
+
+namespace standin {
+namespace {
+
+constexpr size_t kLargestDocument = 16 * 1024 * 1024;
+constexpr DWORD kTransferTimeoutMs = 15000;
+constexpr DWORD kAsyncAnswerTimeoutMs = 30000;
+constexpr wchar_t kUserAgent[] =
+    L"Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
+    L"Chrome/77.0.3865.90 Safari/537.36";
+
+int NetError(DWORD wininet_error) {
+  switch (wininet_error) {
+    case ERROR_INTERNET_NAME_NOT_RESOLVED:
+      return ERR_NAME_NOT_RESOLVED;
+    case ERROR_INTERNET_CANNOT_CONNECT:
+      return ERR_CONNECTION_REFUSED;
+    case ERROR_INTERNET_TIMEOUT:
+      return ERR_CONNECTION_TIMED_OUT;
+    case ERROR_INTERNET_CONNECTION_RESET:
+      return ERR_CONNECTION_RESET;
+    case ERROR_INTERNET_CONNECTION_ABORTED:
+      return ERR_CONNECTION_CLOSED;
+    case ERROR_INTERNET_INVALID_URL:
+      return ERR_INVALID_URL;
+    case ERROR_INTERNET_SEC_CERT_CN_INVALID:
+      return ERR_CERT_COMMON_NAME_INVALID;
+    case ERROR_INTERNET_SEC_CERT_DATE_INVALID:
+      return ERR_CERT_DATE_INVALID;
+    case ERROR_INTERNET_INVALID_CA:
+      return ERR_CERT_AUTHORITY_INVALID;
+    default:
+      return ERR_FAILED;
+  }
+}
+
+std::wstring QueryText(HINTERNET request, DWORD what) {
+  wchar_t buffer[8192];
+  DWORD size = sizeof buffer;
+  if (!HttpQueryInfoW(request, what, buffer, &size, nullptr)) return std::wstring();
+  return std::wstring(buffer, size / sizeof(wchar_t));
+}
+
+Headers ParseRawHeaders(const std::wstring& raw) {
+  Headers headers;
+  size_t begin = raw.find(L"\r\n");  // after the status line
+  while (begin != std::wstring::npos && begin + 2 < raw.size()) {
+    begin += 2;
+    const size_t end = raw.find(L"\r\n", begin);
+    const std::wstring line = raw.substr(begin, end == std::wstring::npos ? end : end - begin);
+    const size_t colon = line.find(L':');
+    if (colon != std::wstring::npos) {
+      const size_t value = line.find_first_not_of(L' ', colon + 1);
+      headers.emplace_back(line.substr(0, colon),
+                           value == std::wstring::npos ? std::wstring() : line.substr(value));
+    }
+    begin = end;
+  }
+  return headers;
+}
+
+void HttpFetch(const RequestData& request, Fetched* fetched) {
+  HINTERNET session = InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+  if (!session) {
+    fetched->error = ERR_FAILED;
+    return;
+  }
+  DWORD timeout = kTransferTimeoutMs;
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT,
+                       INTERNET_OPTION_SEND_TIMEOUT}) {
+    InternetSetOptionW(session, option, &timeout, sizeof timeout);
+  }
+  const std::wstring headers = HeaderLines(request.headers);
+  DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_UI |
+                INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_PRAGMA_NOCACHE;
+  if (SchemeOf(request.url) == L"https") flags |= INTERNET_FLAG_SECURE;
+  HINTERNET handle = InternetOpenUrlW(session, request.url.c_str(), headers.c_str(),
+                                      static_cast<DWORD>(headers.size()), flags, 0);
+  if (!handle) {
+    fetched->error = NetError(GetLastError());
+    InternetCloseHandle(session);
+    return;
+  }
+  DWORD status = 0, size = sizeof status;
+  HttpQueryInfoW(handle, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
+  fetched->status = static_cast<int>(status);
+  fetched->status_text = QueryText(handle, HTTP_QUERY_STATUS_TEXT);
+  fetched->headers = ParseRawHeaders(QueryText(handle, HTTP_QUERY_RAW_HEADERS_CRLF));
+  const std::wstring type = QueryText(handle, HTTP_QUERY_CONTENT_TYPE);
+  fetched->mime_type = AsciiLower(type.substr(0, type.find(L';')));
+  wchar_t final_url[INTERNET_MAX_URL_LENGTH];
+  DWORD url_size = sizeof final_url;
+  fetched->final_url = InternetQueryOptionW(handle, INTERNET_OPTION_URL, final_url, &url_size)
+                           ? std::wstring(final_url)
+                           : request.url;
+  char buffer[16384];
+  DWORD read = 0;
+  while (InternetReadFile(handle, buffer, sizeof buffer, &read) && read > 0) {
+    if (fetched->body.size() < kLargestDocument) fetched->body.append(buffer, read);
+  }
+  InternetCloseHandle(handle);
+  InternetCloseHandle(session);
+}
+
+void Transfer(const RequestData& request, Fetched* fetched) {
+  if (FetchLocal(request.url, fetched)) return;
+  const std::wstring scheme = SchemeOf(request.url);
+  if (scheme != L"http" && scheme != L"https") {
+    fetched->error = ERR_UNKNOWN_URL_SCHEME;
+  } else if (!IsLoopbackUrl(request.url)) {
+    fetched->error = ERR_NAME_NOT_RESOLVED;
+  } else {
+    HttpFetch(request, fetched);
+  }
+}
+
+ProgramRef<cef_resource_request_handler_t> ResourceRequestHandler(Browser& browser,
+                                                                  cef_request_t* request,
+                                                                  bool navigation, bool download) {
+  cef_string_t initiator{};
+  int disable_default = 0;
+  if (auto handler = browser.Get(&cef_client_t::get_request_handler);
+      handler && handler->get_resource_request_handler) {
+    AddRefProgramObject(request);
+    ProgramRef<cef_resource_request_handler_t> result(handler->get_resource_request_handler(
+        handler.get(), browser.NewBrowserRef(), browser.NewFrameRef(), request, navigation,
+        download, &initiator, &disable_default));
+    if (result || disable_default) return result;
+  }
+  ProgramRef<cef_request_context_t> context = browser.Context();
+  ProgramRef<cef_request_context_handler_t> handler(RequestContextHandler(context.get()));
+  if (!handler || !handler->get_resource_request_handler) {
+    return ProgramRef<cef_resource_request_handler_t>();
+  }
+  AddRefProgramObject(request);
+  return ProgramRef<cef_resource_request_handler_t>(handler->get_resource_request_handler(
+      handler.get(), browser.NewBrowserRef(), browser.NewFrameRef(), request, navigation, download,
+      &initiator, &disable_default));
+}
+
+// Asks on_before_resource_load; false when the request is cancelled.
+bool BeforeResourceLoad(Browser& browser, cef_resource_request_handler_t* handler,
+                        cef_request_t* request) {
+  if (!handler->on_before_resource_load) return true;
+  // Shared with the callback, which the program may answer late or keep after a timeout.
+  struct Answer {
+    HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> allowed{false};
+    ~Answer() { CloseHandle(event); }
+  };
+  auto answer = std::make_shared<Answer>();
+  cef_request_callback_t* callback = NewRequestCallback([answer](bool allow) {
+    answer->allowed = allow;
+    SetEvent(answer->event);
+  });
+  AddRefProgramObject(request);
+  SetRequestReadOnly(request, false);
+  const cef_return_value_t result = handler->on_before_resource_load(
+      handler, browser.NewBrowserRef(), browser.NewFrameRef(), request, callback);
+  SetRequestReadOnly(request, true);
+  bool go_on = result == RV_CONTINUE;
+  if (result == RV_CONTINUE_ASYNC) {
+    go_on = WaitForSingleObject(answer->event, kAsyncAnswerTimeoutMs) == WAIT_OBJECT_0 &&
+            answer->allowed;
+  }
+  return go_on;
+}
+
+}  // namespace
+
+Fetched LoadResource(Browser& browser, cef_request_t* request, bool is_navigation,
+                     bool is_download) {
+  RequestData data;
+  ReadRequest(request, &data);
+  Fetched fetched;
+  const std::wstring scheme = SchemeOf(data.url);
+  const bool intercepted = scheme != L"data" && scheme != L"about" && scheme != L"devtools";
+  ProgramRef<cef_resource_request_handler_t> handler;
+  if (intercepted) handler = ResourceRequestHandler(browser, request, is_navigation, is_download);
+  if (handler && handler->get_cookie_access_filter) {
+    AddRefProgramObject(request);
+    ProgramRef<cef_cookie_access_filter_t> filter(handler->get_cookie_access_filter(
+        handler.get(), browser.NewBrowserRef(), browser.NewFrameRef(), request));
+  }
+  if (handler && !BeforeResourceLoad(browser, handler.get(), request)) {
+    fetched.error = ERR_ABORTED;
+  } else {
+    ReadRequest(request, &data);  // with the program's changes
+    Transfer(data, &fetched);
+  }
+  Trace("resource url=" + TraceValue(data.url) + " status=" + std::to_string(fetched.status) +
+        " error=" + std::to_string(fetched.error));
+  if (!handler) return fetched;
+  ResponseData response_data;
+  response_data.error = static_cast<cef_errorcode_t>(fetched.error);
+  response_data.status = fetched.status;
+  response_data.status_text = fetched.status_text;
+  response_data.mime_type = fetched.mime_type;
+  response_data.headers = fetched.headers;
+  response_data.url = fetched.final_url;
+  ProgramRef<cef_response_t> response(NewResponse(response_data));
+  if (fetched.error == 0 && handler->on_resource_response) {
+    AddRefProgramObject(request);
+    AddRefProgramObject(response.get());
+    handler->on_resource_response(handler.get(), browser.NewBrowserRef(), browser.NewFrameRef(),
+                                  request, response.get());
+  }
+  if (fetched.error == 0 && handler->get_resource_response_filter) {
+    AddRefProgramObject(request);
+    AddRefProgramObject(response.get());
+    ProgramRef<cef_response_filter_t> filter(handler->get_resource_response_filter(
+        handler.get(), browser.NewBrowserRef(), browser.NewFrameRef(), request, response.get()));
+  }
+  if (handler->on_resource_load_complete) {
+    AddRefProgramObject(request);
+    AddRefProgramObject(response.get());
+    handler->on_resource_load_complete(
+        handler.get(), browser.NewBrowserRef(), browser.NewFrameRef(), request, response.get(),
+        fetched.error == 0 ? UR_SUCCESS : (fetched.error == ERR_ABORTED ? UR_CANCELED : UR_FAILED),
+        static_cast<int64>(fetched.body.size()));
+  }
+  return fetched;
+}
+
+}  // namespace standin
+
+namespace standin {
+
+class Navigation {
+ public:
+  static void LoadingState(Browser& b, bool loading) {
+    const bool back = b.CanGoBack(), forward = b.CanGoForward();
+    Trace("loading-state id=" + std::to_string(b.id) + " loading=" + (loading ? "1" : "0") +
+          " back=" + (back ? "1" : "0") + " forward=" + (forward ? "1" : "0"));
+    if (auto h = b.Get(&cef_client_t::get_load_handler); h && h->on_loading_state_change) {
+      h->on_loading_state_change(h.get(), b.NewBrowserRef(), loading, back, forward);
+    }
+  }
+
+  static void LoadError(Browser& b, int code, const std::wstring& url) {
+    const std::wstring text = NetErrorText(code);
+    Trace("load-error id=" + std::to_string(b.id) + " code=" + std::to_string(code) +
+          " text=" + TraceValue(text) + " url=" + TraceValue(url));
+    if (auto h = b.Get(&cef_client_t::get_load_handler); h && h->on_load_error) {
+      cef_string_t t{const_cast<wchar_t*>(text.c_str()), text.size(), nullptr};
+      cef_string_t u{const_cast<wchar_t*>(url.c_str()), url.size(), nullptr};
+      h->on_load_error(h.get(), b.NewBrowserRef(), b.NewFrameRef(),
+                       static_cast<cef_errorcode_t>(code), &t, &u);
+    }
+  }
+
+  // UI thread: the load's result arrives; a stale one (stopped, superseded, closed) is dropped.
+  static void Commit(Browser& b, int sequence, const std::wstring& url, const Fetched& fetched,
+                     cef_transition_type_t transition, int history_step) {
+    Page page;
+    {
+      std::lock_guard<std::mutex> guard(b.lock_);
+      if (b.closed_ || sequence != b.load_sequence_) return;
+      if (fetched.error != 0) {
+        b.page_.error = NetErrorText(fetched.error);
+        b.page_.url = url;
+        b.loading_ = false;
+      } else {
+        page.url = fetched.final_url.empty() ? url : fetched.final_url;
+        page.status = fetched.status;
+        ParseDocument(fetched.body, fetched.mime_type, &page);
+        if (history_step == 0) {
+          b.history_.resize(static_cast<size_t>(b.history_index_ + 1));
+          b.history_.push_back(page.url);
+          ++b.history_index_;
+        } else if (history_step == -1 || history_step == 1) {
+          b.history_index_ += history_step;
+        }
+        b.page_ = page;
+      }
+    }
+    if (HWND render = b.RenderWindow()) InvalidateRect(render, nullptr, TRUE);
+    if (fetched.error != 0) {
+      LoadError(b, fetched.error, url);
+      LoadingState(b, false);
+      return;
+    }
+    const std::string id = " id=" + std::to_string(b.id);
+    Trace("load-start" + id + " transition=" + std::to_string(transition));
+    if (auto h = b.Get(&cef_client_t::get_load_handler); h && h->on_load_start) {
+      h->on_load_start(h.get(), b.NewBrowserRef(), b.NewFrameRef(), transition);
+    }
+    Trace("address-change" + id + " url=" + TraceValue(page.url));
+    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_address_change) {
+      cef_string_t u{const_cast<wchar_t*>(page.url.c_str()), page.url.size(), nullptr};
+      h->on_address_change(h.get(), b.NewBrowserRef(), b.NewFrameRef(), &u);
+    }
+    Trace("title-change" + id + " title=" + TraceValue(page.title));
+    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_title_change) {
+      cef_string_t t{const_cast<wchar_t*>(page.title.c_str()), page.title.size(), nullptr};
+      h->on_title_change(h.get(), b.NewBrowserRef(), &t);
+    }
+    Trace("loading-progress" + id + " progress=1");
+    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_loading_progress_change) {
+      h->on_loading_progress_change(h.get(), b.NewBrowserRef(), 1.0);
+    }
+    Trace("load-end" + id + " status=" + std::to_string(page.status));
+    if (auto h = b.Get(&cef_client_t::get_load_handler); h && h->on_load_end) {
+      h->on_load_end(h.get(), b.NewBrowserRef(), b.NewFrameRef(), page.status);
+    }
+    {
+      std::lock_guard<std::mutex> guard(b.lock_);
+      if (sequence == b.load_sequence_) b.loading_ = false;
+    }
+    LoadingState(b, false);
+  }
+};
+
+void Browser::Navigate(const std::wstring& url, cef_transition_type_t transition, int history_step,
+                       std::shared_ptr<std::string> content) {
+  int sequence = 0;
+  bool superseded = false;
+  std::wstring superseded_url;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (closed_ || closing_) return;
+    superseded = loading_;
+    superseded_url = pending_url_;
+  }
+  if (superseded) Navigation::LoadError(*this, ERR_ABORTED, superseded_url);
+  RequestData data;
+  data.url = url;
+  data.transition = transition;
+  data.headers = {{L"Accept", L"text/html,application/xhtml+xml,*/*;q=0.8"},
+                  {L"User-Agent", kUserAgent}};
+  ProgramRef<cef_request_t> request(NewRequest(data));
+  if (auto h = Get(&cef_client_t::get_request_handler); h && h->on_before_browse) {
+    AddRefProgramObject(request.get());
+    SetRequestReadOnly(request.get(), true);
+    const int gesture = transition == TT_LINK ? 1 : 0;  // a click in the page
+    if (h->on_before_browse(h.get(), NewBrowserRef(), NewFrameRef(), request.get(), gesture, 0)) {
+      Trace("navigation-cancelled id=" + std::to_string(id) + " url=" + TraceValue(url));
+      Navigation::LoadError(*this, ERR_ABORTED, url);
+      return;
+    }
+  }
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    sequence = ++load_sequence_;
+    loading_ = true;
+    pending_url_ = url;
+  }
+  Navigation::LoadingState(*this, true);
+  auto self = shared_from_this();
+  auto held = std::make_shared<ProgramRef<cef_request_t>>(std::move(request));
+  PostClosure(TID_IO, [self, held, sequence, url, transition, history_step, content] {
+    Fetched fetched;
+    if (content) {
+      fetched.status = 200;
+      fetched.mime_type = L"text/html";
+      fetched.body = *content;
+      fetched.final_url = url;
+    } else {
+      fetched = LoadResource(*self, held->get(), true, false);
+    }
+    held->reset();  // released on the IO thread, where the engine is done with it
+    PostClosure(TID_UI, [self, sequence, url, fetched, transition, history_step] {
+      Navigation::Commit(*self, sequence, url, fetched, transition, history_step);
+    });
+  });
+}
+
+}  // namespace standin
