@@ -1,5 +1,6 @@
 #include "standin/children.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -21,6 +22,7 @@ struct Child {
   HANDLE process = nullptr;
   HANDLE end_event = nullptr;
   HANDLE wait = nullptr;  // the thread-pool wait that traces "child-ended"
+  std::atomic<bool> end_traced{false};
 };
 
 struct Children {
@@ -54,9 +56,13 @@ std::wstring ChildProgram() {
   return std::wstring(path, n);
 }
 
+void TraceChildEnded(Child& child) {
+  if (child.end_traced.exchange(true)) return;
+  Trace("child-ended type=" + TraceValue(child.type) + " pid=" + std::to_string(child.pid));
+}
+
 void CALLBACK ChildExited(void* context, BOOLEAN) {
-  auto* child = static_cast<Child*>(context);
-  Trace("child-ended type=" + TraceValue(child->type) + " pid=" + std::to_string(child->pid));
+  TraceChildEnded(*static_cast<Child*>(context));
 }
 
 // The child's command line: the program, --type, the switches the browser process runs with
@@ -90,6 +96,8 @@ void Forget(int number, bool terminate) {
   }
   // Blocks until a running ChildExited returns, so `child` outlives it.
   UnregisterWaitEx(child->wait, INVALID_HANDLE_VALUE);
+  // Unregistering cancels an exit callback that the thread pool had not started yet.
+  if (WaitForSingleObject(child->process, 0) == WAIT_OBJECT_0) TraceChildEnded(*child);
   CloseHandle(child->end_event);
   CloseHandle(child->process);
 }

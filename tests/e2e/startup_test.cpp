@@ -53,9 +53,22 @@ TEST(Startup, BrowserProcessInitialisesTheEngineAndClosesCleanly) {
   const std::string cache = " cache_path=" + (copy.dir() / "cache").string() + " ";
   EXPECT_NE(settings.find(cache), std::string::npos) << settings;
 
+  std::vector<std::string> switches;
+  for (const auto& line : trace)
+    if (line.rfind("switch ", 0) == 0) switches.push_back(line.substr(7));
+  EXPECT_EQ(switches, (std::vector<std::string>{
+                          "--enable-accelerated-plugins", "--enable-system-flash",
+                          "--enable-media-stream=1", "--enable-speech-input=1", "--disable-gpu",
+                          "--disable-gpu-compositing", "--enable-print-preview"}));
+
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(kStartTimeout), std::optional<DWORD>(0));
   trace = copy.TraceLines();
+  for (const char* type : {"gpu-process", "utility"}) {
+    EXPECT_NE(FindLine(trace, std::string("child-started type=") + type), "") << type;
+    EXPECT_NE(FindLine(trace, std::string("child-ended type=") + type), "") << type;
+  }
+  EXPECT_EQ(FindLine(trace, "child-killed"), "") << "sub-processes must end when told";
   EXPECT_EQ(FindLine(trace, "shutdown "), "shutdown live=0") << "engine objects leaked";
   EXPECT_EQ(FindLine(trace, "leak "), "");
   EXPECT_EQ(FindLine(trace, "overrelease "), "");
