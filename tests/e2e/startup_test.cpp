@@ -41,7 +41,8 @@ TEST(Startup, BrowserProcessInitialisesTheEngineAndClosesCleanly) {
          std::chrono::steady_clock::now() < deadline)
     Sleep(50);
   auto trace = copy.TraceLines();
-  EXPECT_NE(FindLine(trace, "context-initialized"), "") << "the engine context never came up";
+  EXPECT_EQ(FindLine(trace, "context-initialized"), "context-initialized thread=ui")
+      << "the context must come up, on the engine's UI thread";
 
   const std::string settings = FindLine(trace, "settings ");
   ASSERT_NE(settings, "");
@@ -77,14 +78,16 @@ TEST(Startup, BrowserProcessInitialisesTheEngineAndClosesCleanly) {
 TEST(Startup, MissingLibraryIsReportedAndNothingElseOpens) {
   ProgramCopy copy;
   fs::remove(copy.dir() / L"libcef.dll");
-  EXPECT_EQ(ErrorBoxOf(copy), L"CEF binaries missing !\r\n\r\nThe missing files are :\r\nlibcef.dll");
+  EXPECT_EQ(ErrorBoxOf(copy),
+            L"CEF binaries missing !\r\n\r\nThe missing files are :\r\nlibcef.dll");
 }
 
 TEST(Startup, EngineFilesAreLookedForInTheCurrentDirectory) {
   ProgramCopy copy;
   const fs::path elsewhere = copy.dir() / L"locales";
   const std::wstring text = ErrorBoxOf(copy, {.current_dir = elsewhere});
-  EXPECT_EQ(text.rfind(L"CEF binaries missing !\r\n\r\nThe missing files are :\r\n", 0), 0u) << text;
+  EXPECT_EQ(text.rfind(L"CEF binaries missing !\r\n\r\nThe missing files are :\r\n", 0), 0u)
+      << text;
   EXPECT_NE(text.find(L"\r\nlibcef.dll\r\n"), std::wstring::npos);
   EXPECT_NE(text.find(L"\r\nlocales\\zh-CN.pak"), std::wstring::npos);
 }
