@@ -37,12 +37,6 @@ Children& State() {
   return *children;
 }
 
-std::wstring EnvironmentValue(const wchar_t* name) {
-  wchar_t buffer[1024];
-  const DWORD n = GetEnvironmentVariableW(name, buffer, ARRAYSIZE(buffer));
-  return n > 0 && n < ARRAYSIZE(buffer) ? std::wstring(buffer, n) : std::wstring();
-}
-
 std::wstring ChildProgram() {
   const std::wstring hook = EnvironmentValue(L"OSTREL_STANDIN_CHILDREN");
   if (!hook.empty()) return hook;

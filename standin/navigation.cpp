@@ -110,7 +110,36 @@ void HttpFetch(const RequestData& request, Fetched* fetched) {
   InternetCloseHandle(session);
 }
 
-void Transfer(const RequestData& request, Fetched* fetched) {
+// Test hook: OSTREL_STANDIN_PORT_MAP="8765=50123,8766=50124" sends loopback requests for the
+// first port of each pair to the second, so tests can serve a build's fixed start address from
+// a free port. The addresses the program sees stay as they were.
+std::wstring MappedUrl(const std::wstring& url) {
+  static const std::wstring map = EnvironmentValue(L"OSTREL_STANDIN_PORT_MAP");
+  if (map.empty()) return url;
+  const size_t authority = url.find(L"://");
+  if (authority == std::wstring::npos) return url;
+  const size_t path = url.find(L'/', authority + 3);
+  const size_t colon = url.rfind(L':', path == std::wstring::npos ? url.size() : path);
+  if (colon == std::wstring::npos || colon < authority + 3) return url;
+  const std::wstring port = url.substr(colon + 1, path == std::wstring::npos ? path : path - colon - 1);
+  size_t begin = 0;
+  while (begin < map.size()) {
+    size_t end = map.find(L',', begin);
+    if (end == std::wstring::npos) end = map.size();
+    const std::wstring pair = map.substr(begin, end - begin);
+    const size_t equals = pair.find(L'=');
+    if (equals != std::wstring::npos && pair.substr(0, equals) == port) {
+      return url.substr(0, colon + 1) + pair.substr(equals + 1) +
+             (path == std::wstring::npos ? std::wstring() : url.substr(path));
+    }
+    begin = end + 1;
+  }
+  return url;
+}
+
+void Transfer(const RequestData& original, Fetched* fetched) {
+  RequestData request = original;
+  if (IsLoopbackUrl(request.url)) request.url = MappedUrl(request.url);
   if (FetchLocal(request.url, fetched)) return;
   const std::wstring scheme = SchemeOf(request.url);
   if (scheme != L"http" && scheme != L"https") {
@@ -119,6 +148,7 @@ void Transfer(const RequestData& request, Fetched* fetched) {
     fetched->error = ERR_NAME_NOT_RESOLVED;
   } else {
     HttpFetch(request, fetched);
+    if (fetched->final_url == request.url) fetched->final_url = original.url;
   }
 }
 

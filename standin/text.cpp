@@ -1,5 +1,7 @@
 #include "standin/text.h"
 
+#include <windows.h>
+
 namespace standin {
 namespace {
 
@@ -125,6 +127,12 @@ std::wstring AsciiLower(std::wstring_view text) {
     if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + (L'a' - L'A'));
   }
   return out;
+}
+
+std::wstring EnvironmentValue(const wchar_t* name) {
+  wchar_t buffer[2048];
+  const DWORD n = GetEnvironmentVariableW(name, buffer, ARRAYSIZE(buffer));
+  return n > 0 && n < ARRAYSIZE(buffer) ? std::wstring(buffer, n) : std::wstring();
 }
 
 }  // namespace standin

@@ -26,6 +26,9 @@ cef_string_userfree_t NewUserFree(std::wstring_view text);
 
 std::wstring AsciiLower(std::wstring_view text);
 
+// The value of an environment variable (the test hooks); empty when unset or too long.
+std::wstring EnvironmentValue(const wchar_t* name);
+
 }  // namespace standin
 
 #endif  // OSTREL_STANDIN_TEXT_H_

@@ -22,13 +22,6 @@ TraceFile& State() {
   return *state;
 }
 
-std::wstring EnvironmentValue(const wchar_t* name) {
-  wchar_t buffer[2048];
-  DWORD n = GetEnvironmentVariableW(name, buffer, ARRAYSIZE(buffer));
-  if (n == 0 || n >= ARRAYSIZE(buffer)) return std::wstring();
-  return std::wstring(buffer, n);
-}
-
 // Caller holds the lock.
 void OpenLocked(TraceFile& state, bool empty_file) {
   state.opened = true;
