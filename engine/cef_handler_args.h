@@ -17,6 +17,10 @@
 #include "engine/capi/cef_capi.h"
 #include "engine/cef_api.h"
 #include "engine/cef_base_ref_counted.h"
+#include "engine/cef_browser_ref.h"
+#include "engine/cef_frame_ref.h"
+#include "engine/cef_request_ref.h"
+#include "engine/cef_resource_request_handler_own.h"
 #include "engine/cef_string.h"
 
 // A Boolean the engine passes as int*: non-zero is true; written back as 0/1.
@@ -122,6 +126,28 @@ auto ObjectInOut(S** slot, UnWrapFn unwrap) {
 template <class S, class T>
 S* EngineResult(const CefRefPtr<T>& object) {
   return static_cast<S*>(EngineDataFromInterface(object));
+}
+
+// The engine's get-resource-request-handler callback, the same for the request handler and the
+// request context handler (`Owner`, whose structure is `S`): the handler goes out with +1 for
+// the engine; the disable-default-handling flag is an in/out Boolean.
+template <class Owner, class S>
+cef_resource_request_handler_t* CEF_CALLBACK GetResourceRequestHandlerCallback(
+    S* self, cef_browser_t* browser, cef_frame_t* frame, cef_request_t* request, int is_navigation,
+    int is_download, const cef_string_t* request_initiator, int* disable_default_handling) {
+  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
+  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
+  const CefRefPtr<ICefRequest> aRequest = TCefRequestRef::UnWrap(request);
+  return WithOwner<Owner>(
+      self, static_cast<cef_resource_request_handler_t*>(nullptr), [&](Owner& handler) {
+        TEngineBoolInOut disableDefaultHandling(disable_default_handling);
+        auto* result =
+            EngineResult<cef_resource_request_handler_t>(handler.GetResourceRequestHandler(
+                aBrowser, aFrame, aRequest, is_navigation != 0, is_download != 0,
+                CopyEngineString(request_initiator), disableDefaultHandling.value));
+        disableDefaultHandling.GiveBack();
+        return result;
+      });
 }
 
 // The strings of an engine list argument (the engine owns the list), in index order.

@@ -1,10 +1,7 @@
 #include "engine/cef_request_context_handler_own.h"
 
-#include "engine/cef_browser_ref.h"
-#include "engine/cef_frame_ref.h"
 #include "engine/cef_handler_args.h"
 #include "engine/cef_request_context_ref.h"
-#include "engine/cef_request_ref.h"
 #include "engine/cef_web_plugin_info_ref.h"
 
 namespace {
@@ -42,25 +39,6 @@ int CEF_CALLBACK OnBeforePluginLoadCallback(cef_request_context_handler_t* self,
   });
 }
 
-cef_resource_request_handler_t* CEF_CALLBACK GetResourceRequestHandlerCallback(
-    cef_request_context_handler_t* self, cef_browser_t* browser, cef_frame_t* frame,
-    cef_request_t* request, int is_navigation, int is_download,
-    const cef_string_t* request_initiator, int* disable_default_handling) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
-  const CefRefPtr<ICefRequest> aRequest = TCefRequestRef::UnWrap(request);
-  return WithOwner<Handler>(
-      self, static_cast<cef_resource_request_handler_t*>(nullptr), [&](Handler& handler) {
-        TEngineBoolInOut disableDefaultHandling(disable_default_handling);
-        auto* result =
-            EngineResult<cef_resource_request_handler_t>(handler.GetResourceRequestHandler(
-                aBrowser, aFrame, aRequest, is_navigation != 0, is_download != 0,
-                CopyEngineString(request_initiator), disableDefaultHandling.value));
-        disableDefaultHandling.GiveBack();
-        return result;
-      });
-}
-
 }  // namespace
 
 TCefRequestContextHandlerOwn::TCefRequestContextHandlerOwn() {
@@ -68,5 +46,5 @@ TCefRequestContextHandlerOwn::TCefRequestContextHandlerOwn() {
   auto* data = Data<cef_request_context_handler_t>();
   data->on_request_context_initialized = OnRequestContextInitializedCallback;
   data->on_before_plugin_load = OnBeforePluginLoadCallback;
-  data->get_resource_request_handler = GetResourceRequestHandlerCallback;
+  data->get_resource_request_handler = GetResourceRequestHandlerCallback<Handler>;
 }

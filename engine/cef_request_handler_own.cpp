@@ -43,25 +43,6 @@ int CEF_CALLBACK OnOpenUrlFromTabCallback(cef_request_handler_t* self, cef_brows
   });
 }
 
-cef_resource_request_handler_t* CEF_CALLBACK GetResourceRequestHandlerCallback(
-    cef_request_handler_t* self, cef_browser_t* browser, cef_frame_t* frame, cef_request_t* request,
-    int is_navigation, int is_download, const cef_string_t* request_initiator,
-    int* disable_default_handling) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
-  const CefRefPtr<ICefRequest> aRequest = TCefRequestRef::UnWrap(request);
-  return WithOwner<Handler>(
-      self, static_cast<cef_resource_request_handler_t*>(nullptr), [&](Handler& handler) {
-        TEngineBoolInOut disableDefaultHandling(disable_default_handling);
-        auto* result =
-            EngineResult<cef_resource_request_handler_t>(handler.GetResourceRequestHandler(
-                aBrowser, aFrame, aRequest, is_navigation != 0, is_download != 0,
-                CopyEngineString(request_initiator), disableDefaultHandling.value));
-        disableDefaultHandling.GiveBack();
-        return result;
-      });
-}
-
 int CEF_CALLBACK GetAuthCredentialsCallback(cef_request_handler_t* self, cef_browser_t* browser,
                                             const cef_string_t* origin_url, int isProxy,
                                             const cef_string_t* host, int port,
@@ -150,7 +131,7 @@ TCefRequestHandlerOwn::TCefRequestHandlerOwn() {
   auto* data = Data<cef_request_handler_t>();
   data->on_before_browse = OnBeforeBrowseCallback;
   data->on_open_urlfrom_tab = OnOpenUrlFromTabCallback;
-  data->get_resource_request_handler = GetResourceRequestHandlerCallback;
+  data->get_resource_request_handler = GetResourceRequestHandlerCallback<Handler>;
   data->get_auth_credentials = GetAuthCredentialsCallback;
   data->on_quota_request = OnQuotaRequestCallback;
   data->on_certificate_error = OnCertificateErrorCallback;
