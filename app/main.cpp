@@ -4,17 +4,36 @@
 #include <windows.h>
 
 #include "app/engine_setup.h"
-#include "app/placeholder_window.h"
+#include "app/resources/resource.h"
 #include "engine/cef_application.h"
+#include "ui/application.h"
+#include "ui/forms/mini_browser_form.h"
+
+namespace {
+
+void RunWindows(int showCommand) {
+  TApplication& application = Application();
+  if (!application.Initialize()) return;
+  application.SetMainFormOnTaskbar(true);
+  application.SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON)));
+  MiniBrowserFrm = application.CreateForm<TMiniBrowserFrm>();
+  PreferencesFrm = application.CreateForm<TPreferencesFrm>();
+  SimpleTextViewerFrm = application.CreateForm<TSimpleTextViewerFrm>();
+  application.Run(showCommand);
+  application.Finalize();
+  MiniBrowserFrm = nullptr;
+  PreferencesFrm = nullptr;
+  SimpleTextViewerFrm = nullptr;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int show_command) {
   CreateEngineApplication();
   // True only in the browser process with the engine initialised. A sub-process has run to its
   // end inside this call; a failed start has already shown its message.
-  if (GlobalCEFApp->StartMainProcess()) {
-    if (CreatePlaceholderWindow(show_command)) RunPlaceholderMessageLoop();
-  }
+  if (GlobalCEFApp->StartMainProcess()) RunWindows(show_command);
   DestroyEngineApplication();
   // The engine's result for a sub-process is not the exit code: every run ends the same way.
   return 0;

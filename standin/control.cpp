@@ -72,6 +72,8 @@ void Popup(std::shared_ptr<Browser> opener, const Args& args) {
         handler->on_before_popup(handler.get(), opener->NewBrowserRef(), opener->NewFrameRef(), &u,
                                  &n, WOD_NEW_POPUP, Number(args, "gesture", 1), &features, &window,
                                  &client, &settings, &extra, &no_script_access);
+    // The reference that went in is the program's; only a replaced client carries one back.
+    if (client != nullptr && client == opener->Client().get()) AddRefProgramObject(client);
   }
   CreateParams params;
   params.client.reset(client);

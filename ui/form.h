@@ -95,6 +95,9 @@ class TForm : public TWindow {
   // Return clicks the default button, Escape the cancel button (set by TButton).
   void SetDefaultButton(TButton* button);
   void SetCancelButton(TButton* button);
+  // Whether Return (default) or Escape (cancel) has a button of this form to click.
+  bool HasDefaultButton() const { return HasButton(FDefaultButton); }
+  bool HasCancelButton() const { return HasButton(FCancelButton); }
 
   // The form whose window holds `window` (itself for a form); nullptr when none.
   static TForm* FormOf(const TWindow* window);
@@ -110,6 +113,9 @@ class TForm : public TWindow {
   void ApplyStyle();
   void CentreOnScreen();
   static void ClickButton(const TButtonRef& ref);
+  static bool HasButton(const TButtonRef& ref) {
+    return ref.button != nullptr && !ref.life.expired();
+  }
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;

@@ -94,8 +94,10 @@ void InstallLifeSpan(FakeClient* c) {
   s->on_before_popup = [](cef_life_span_handler_t* self, cef_browser_t* browser, cef_frame_t* frame,
                           const cef_string_t* url, const cef_string_t*,
                           cef_window_open_disposition_t, int, const cef_popup_features_t*,
-                          cef_window_info_t*, cef_client_t**, cef_browser_settings_t*,
+                          cef_window_info_t*, cef_client_t** client, cef_browser_settings_t*,
                           cef_dictionary_value_t**, int*) {
+    // The client comes with a reference for us; leaving the pointer as it is hands nothing back.
+    if (client != nullptr) Release(*client);
     Release(frame);
     P::Of(self)->Record("before-popup " + Take(browser) + " " + Utf8(url));
     return 0;

@@ -1,0 +1,468 @@
+#ifndef OSTREL_BROWSER_CHROMIUM_H_
+#define OSTREL_BROWSER_CHROMIUM_H_
+
+// TChromium: the browser control through which a window owns and drives one engine browser (the
+// main browser). It creates the browser inside a host window, keeps the engine's browser and its
+// identifier, owns the client handler the engine calls back, and turns every notification of the
+// handler objects (IChromiumEvents) into a published event.
+//
+// Threads: the main thread constructs and destroys the control, creates and closes the browser
+// and assigns the events (before creating the browser). Notifications and the events they raise
+// run on engine threads; only OnPrefsAvailable is carried to the main thread, through the
+// control's hidden window. Events are not shielded: an exception thrown by a handler travels
+// back to whoever delivered the notification.
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+#include "browser/chromium_event_types.h"
+#include "browser/chromium_options.h"
+#include "browser/engine_window_hook.h"
+#include "engine/cef_browser_ref.h"
+#include "engine/cef_client_own.h"
+#include "engine/cef_dictionary_value_ref.h"
+#include "engine/cef_request_context_handler_own.h"
+#include "engine/cef_request_context_ref.h"
+#include "engine/cef_string.h"
+#include "engine/chromium_events.h"
+#include "engine/window_info.h"
+
+class TWindow;
+class TMessageWindow;
+
+// Messages of the control's hidden window.
+inline constexpr UINT kChromiumPrefsAvailable = 0x8A00;  // wParam: 1 preferences written, 0 not
+inline constexpr UINT kChromiumDragStart = 0x8A02;       // windowless drag start (not used here)
+
+class TChromium : public IChromiumEvents, public TChromiumEventTypes {
+ public:
+  TChromium();
+  virtual ~TChromium();
+
+  // ---- Creation and closing (main thread) ----
+
+  // Creates the client handler unless one exists; `isOSR` selects windowless mode.
+  bool CreateClientHandler(bool isOSR);
+  bool CreateClientHandler(CefRefPtr<ICefClient>& client, bool isOSR);
+  // In `parent`'s client area; no parent: a windowless browser. Refused (false, nothing
+  // created) while closing or closed, once a browser or client handler exists, for a parent
+  // without its window, and until the engine has reported its global context ready: the caller
+  // retries. A request the engine refuses leaves the control idle, so it may be repeated. With
+  // the multi-threaded message loop true only means the engine accepted the request: the
+  // browser arrives with OnAfterCreated, and Initialized turns true then.
+  virtual bool CreateBrowser(TWindow* parent, const ustring& windowName = {},
+                             Ref<ICefRequestContext> context = nullptr,
+                             Ref<ICefDictionaryValue> extraInfo = nullptr);
+  virtual bool CreateBrowser(HWND parentHandle, const RECT& parentRect,
+                             const ustring& windowName = {},
+                             Ref<ICefRequestContext> context = nullptr,
+                             Ref<ICefDictionaryValue> extraInfo = nullptr);
+  // Asks the engine to close the main browser; the engine answers with OnClose.
+  void CloseBrowser(bool forceClose);
+  // A new request context sharing the main browser's storage, carrying `handler`.
+  bool ShareRequestContext(CefRefPtr<ICefRequestContext>& context,
+                           Ref<ICefRequestContextHandler> handler);
+  // Creates the request-context handler when OnRequestContextInitialized or OnBeforePluginLoad
+  // is assigned. CreateBrowser runs it, so events assigned before creation are enough.
+  void EnsureRequestContextHandler();
+  // Posts to the hidden window (handled on the main thread); false when that failed.
+  bool PostCompMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // ---- State (any thread) ----
+
+  // The main browser exists and has an identifier, and its close has not been answered.
+  bool Initialized() const;
+  int BrowserId() const { return FBrowserId.load(); }
+  CefRefPtr<ICefBrowser> Browser() const;
+  // False when not Initialized (so also once closing has begun) or `browser` is empty.
+  bool IsSameBrowser(Ref<ICefBrowser> browser) const;
+  bool HasBrowser() const;
+  bool HasClientHandler() const;
+  bool MultithreadApp() const;
+  CefRefPtr<ICefClient> CefClient() const;
+  CefRefPtr<ICefRequestContextHandler> ReqContextHandler() const { return FReqContextHandler; }
+  const TCefWindowInfo& CefWindowInfo() const { return FWindowInfo; }
+
+  // ---- Options (main thread, before creation) ----
+
+  const ustring& DefaultUrl() const { return FDefaultUrl; }
+  void SetDefaultUrl(const ustring& value) { FDefaultUrl = value; }
+  const ustring& DefaultEncoding() const { return FDefaultEncoding; }
+  void SetDefaultEncoding(const ustring& value) { FDefaultEncoding = value; }
+  TChromiumOptions& Options() { return FOptions; }
+  // WebRTC preferences; a change is applied to the browsers at their next navigation.
+  TCefWebRTCHandlingPolicy WebRTCIPHandlingPolicy() const { return FWebRTCIPHandlingPolicy; }
+  void SetWebRTCIPHandlingPolicy(TCefWebRTCHandlingPolicy value);
+  TCefState WebRTCMultipleRoutes() const { return FWebRTCMultipleRoutes; }
+  void SetWebRTCMultipleRoutes(TCefState value);
+  TCefState WebRTCNonproxiedUDP() const { return FWebRTCNonproxiedUDP; }
+  void SetWebRTCNonproxiedUDP(TCefState value);
+
+  // ---- Browser operations (main thread; nothing happens unless Initialized) ----
+
+  // Lets the engine place its pop-ups (select lists, tooltips) again after the window moved.
+  void NotifyMoveOrResizeStarted();
+
+  // ---- The engine's windows, looked up when the main browser's render view is ready ----
+
+  HWND BrowserHandle() const { return FBrowserCompHook.Handle(); }
+  HWND WidgetHandle() const { return FWidgetCompHook.Handle(); }
+  HWND RenderHandle() const { return FRenderCompHook.Handle(); }
+  TChromiumFontOptions& FontOptions() { return FFontOptions; }
+  TPDFPrintOptions& PDFPrintOptions() { return FPDFPrintOptions; }
+
+  // ---- Published events ----
+
+  TOnAfterCreated OnAfterCreated;
+  TOnClose OnClose;
+  TOnBeforeClose OnBeforeClose;
+  TOnBeforePopup OnBeforePopup;
+  TOnProcessMessageReceived OnProcessMessageReceived;
+  TOnLoadingStateChange OnLoadingStateChange;
+  TOnLoadStart OnLoadStart;
+  TOnLoadEnd OnLoadEnd;
+  TOnLoadError OnLoadError;
+  TOnTakeFocus OnTakeFocus;
+  TOnSetFocus OnSetFocus;
+  TOnGotFocus OnGotFocus;
+  TOnBeforeContextMenu OnBeforeContextMenu;
+  TOnRunContextMenu OnRunContextMenu;
+  TOnContextMenuCommand OnContextMenuCommand;
+  TOnContextMenuDismissed OnContextMenuDismissed;
+  TOnPreKeyEvent OnPreKeyEvent;
+  TOnKeyEvent OnKeyEvent;
+  TOnAddressChange OnAddressChange;
+  TOnTitleChange OnTitleChange;
+  TOnFavIconUrlChange OnFavIconUrlChange;
+  TOnFullScreenModeChange OnFullScreenModeChange;
+  TOnTooltip OnTooltip;
+  TOnStatusMessage OnStatusMessage;
+  TOnConsoleMessage OnConsoleMessage;
+  TOnAutoResize OnAutoResize;
+  TOnLoadingProgressChange OnLoadingProgressChange;
+  TOnBeforeDownload OnBeforeDownload;
+  TOnDownloadUpdated OnDownloadUpdated;
+  TOnJsdialog OnJsdialog;
+  TOnBeforeUnloadDialog OnBeforeUnloadDialog;
+  TOnResetDialogState OnResetDialogState;
+  TOnDialogClosed OnDialogClosed;
+  TOnFileDialog OnFileDialog;
+  TOnBeforeBrowse OnBeforeBrowse;
+  TOnOpenUrlFromTab OnOpenUrlFromTab;
+  TOnGetResourceRequestHandler OnGetResourceRequestHandler;
+  TOnGetAuthCredentials OnGetAuthCredentials;
+  TOnQuotaRequest OnQuotaRequest;
+  TOnCertificateError OnCertificateError;
+  TOnSelectClientCertificate OnSelectClientCertificate;
+  TOnPluginCrashed OnPluginCrashed;
+  TOnRenderViewReady OnRenderViewReady;
+  TOnRenderProcessTerminated OnRenderProcessTerminated;
+  TOnBeforeResourceLoad OnBeforeResourceLoad;
+  TOnGetResourceHandler OnGetResourceHandler;
+  TOnResourceRedirect OnResourceRedirect;
+  TOnResourceResponse OnResourceResponse;
+  TOnGetResourceResponseFilter OnGetResourceResponseFilter;
+  TOnResourceLoadComplete OnResourceLoadComplete;
+  TOnProtocolExecution OnProtocolExecution;
+  TOnCanSendCookie OnCanSendCookie;
+  TOnCanSaveCookie OnCanSaveCookie;
+  TOnGetAccessibilityHandler OnGetAccessibilityHandler;
+  TOnGetRootScreenRect OnGetRootScreenRect;
+  TOnGetViewRect OnGetViewRect;
+  TOnGetScreenPoint OnGetScreenPoint;
+  TOnGetScreenInfo OnGetScreenInfo;
+  TOnPopupShow OnPopupShow;
+  TOnPopupSize OnPopupSize;
+  TOnPaint OnPaint;
+  TOnAcceleratedPaint OnAcceleratedPaint;
+  TOnCursorChange OnCursorChange;
+  TOnStartDragging OnStartDragging;
+  TOnUpdateDragCursor OnUpdateDragCursor;
+  TOnScrollOffsetChanged OnScrollOffsetChanged;
+  TOnIMECompositionRangeChanged OnIMECompositionRangeChanged;
+  TOnTextSelectionChanged OnTextSelectionChanged;
+  TOnVirtualKeyboardRequested OnVirtualKeyboardRequested;
+  TOnDragEnter OnDragEnter;
+  TOnDraggableRegionsChanged OnDraggableRegionsChanged;
+  TOnFindResult OnFindResult;
+  TOnRequestContextInitialized OnRequestContextInitialized;
+  TOnBeforePluginLoad OnBeforePluginLoad;
+  TOnTextResultAvailableEvent OnTextResultAvailable;
+  TOnPdfPrintFinishedEvent OnPdfPrintFinished;
+  TOnPrefsAvailableEvent OnPrefsAvailable;
+  TOnResolvedIPsAvailableEvent OnResolvedHostAvailable;
+  TOnNavigationVisitorResultAvailableEvent OnNavigationVisitorResultAvailable;
+  TOnDownloadImageFinishedEvent OnDownloadImageFinished;
+  TOnCookiesDeletedEvent OnCookiesDeleted;
+  TNotifyEvent OnCookiesFlushed;
+  TNotifyEvent OnCertificateExceptionsCleared;
+  TNotifyEvent OnHttpAuthCredentialsCleared;
+  TNotifyEvent OnAllConnectionsClosed;
+  TOnExecuteTaskOnCefThread OnExecuteTaskOnCefThread;
+  // Messages of the engine's browser, widget and render windows, once those are hooked.
+  TOnCompMsgEvent OnBrowserCompMsg;
+  TOnCompMsgEvent OnWidgetCompMsg;
+  TOnCompMsgEvent OnRenderCompMsg;
+
+ protected:
+  // The window description for CreateBrowser: windowless (parent = the hidden window) or a
+  // child of `parentHandle` covering `parentRect`.
+  void FillWindowInfo(HWND parentHandle, const RECT& parentRect, const ustring& windowName);
+  // `browser` (may be null) is the main browser: same identifier, not 0.
+  bool IsMainBrowser(Ref<ICefBrowser> browser) const;
+  void ForgetBrowser();
+  // Detaches the client handler from this control and releases it.
+  void DestroyClientHandler();
+  void DestroyReqContextHandler();
+
+  // ---- IChromiumEvents: what the handler objects, tasks and callbacks report ----
+  // Each raises its event and returns the event's result, which starts at the engine's default
+  // (false; true for the cookie filters; RV_CONTINUE before a resource load; no handler).
+  // Callers reach them through IChromiumEvents.
+  void FillBrowserSettings(cef_browser_settings_t* settings) override;
+  bool HandleProcessMessageReceived(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                    cef_process_id_t sourceProcess,
+                                    Ref<ICefProcessMessage> message) override;
+  void HandleLoadingStateChange(Ref<ICefBrowser> browser, bool isLoading, bool canGoBack,
+                                bool canGoForward) override;
+  void HandleLoadStart(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                       cef_transition_type_t transitionType) override;
+  void HandleLoadEnd(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, int httpStatusCode) override;
+  void HandleLoadError(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, cef_errorcode_t errorCode,
+                       const ustring& errorText, const ustring& failedUrl) override;
+  void HandleTakeFocus(Ref<ICefBrowser> browser, bool next) override;
+  bool HandleSetFocus(Ref<ICefBrowser> browser, cef_focus_source_t source) override;
+  void HandleGotFocus(Ref<ICefBrowser> browser) override;
+  void HandleBeforeContextMenu(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                               Ref<ICefContextMenuParams> params,
+                               Ref<ICefMenuModel> model) override;
+  bool HandleRunContextMenu(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                            Ref<ICefContextMenuParams> params, Ref<ICefMenuModel> model,
+                            Ref<ICefRunContextMenuCallback> callback) override;
+  bool HandleContextMenuCommand(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                Ref<ICefContextMenuParams> params, int commandId,
+                                cef_event_flags_t eventFlags) override;
+  void HandleContextMenuDismissed(Ref<ICefBrowser> browser, Ref<ICefFrame> frame) override;
+  bool HandlePreKeyEvent(Ref<ICefBrowser> browser, const cef_key_event_t* event, MSG* osEvent,
+                         bool& isKeyboardShortcut) override;
+  bool HandleKeyEvent(Ref<ICefBrowser> browser, const cef_key_event_t* event,
+                      MSG* osEvent) override;
+  void HandleAddressChange(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                           const ustring& url) override;
+  void HandleTitleChange(Ref<ICefBrowser> browser, const ustring& title) override;
+  void HandleFavIconUrlChange(Ref<ICefBrowser> browser,
+                              const std::vector<ustring>& iconUrls) override;
+  void HandleFullScreenModeChange(Ref<ICefBrowser> browser, bool fullscreen) override;
+  bool HandleTooltip(Ref<ICefBrowser> browser, ustring& text) override;
+  void HandleStatusMessage(Ref<ICefBrowser> browser, const ustring& value) override;
+  bool HandleConsoleMessage(Ref<ICefBrowser> browser, cef_log_severity_t level,
+                            const ustring& message, const ustring& source, int line) override;
+  bool HandleAutoResize(Ref<ICefBrowser> browser, const cef_size_t* newSize) override;
+  void HandleLoadingProgressChange(Ref<ICefBrowser> browser, double progress) override;
+  void HandleBeforeDownload(Ref<ICefBrowser> browser, Ref<ICefDownloadItem> downloadItem,
+                            const ustring& suggestedName,
+                            Ref<ICefBeforeDownloadCallback> callback) override;
+  void HandleDownloadUpdated(Ref<ICefBrowser> browser, Ref<ICefDownloadItem> downloadItem,
+                             Ref<ICefDownloadItemCallback> callback) override;
+  bool HandleJsdialog(Ref<ICefBrowser> browser, const ustring& originUrl,
+                      cef_jsdialog_type_t dialogType, const ustring& messageText,
+                      const ustring& defaultPromptText, Ref<ICefJsDialogCallback> callback,
+                      bool& suppressMessage) override;
+  bool HandleBeforeUnloadDialog(Ref<ICefBrowser> browser, const ustring& messageText, bool isReload,
+                                Ref<ICefJsDialogCallback> callback) override;
+  void HandleResetDialogState(Ref<ICefBrowser> browser) override;
+  void HandleDialogClosed(Ref<ICefBrowser> browser) override;
+  bool HandleBeforePopup(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, const ustring& targetUrl,
+                         const ustring& targetFrameName,
+                         cef_window_open_disposition_t targetDisposition, bool userGesture,
+                         const cef_popup_features_t* popupFeatures, cef_window_info_t* windowInfo,
+                         CefRefPtr<ICefBaseRefCounted>& client, cef_browser_settings_t* settings,
+                         CefRefPtr<ICefDictionaryValue>& extraInfo,
+                         bool& noJavascriptAccess) override;
+  void HandleAfterCreated(Ref<ICefBrowser> browser) override;
+  void HandleBeforeClose(Ref<ICefBrowser> browser) override;
+  bool HandleClose(Ref<ICefBrowser> browser) override;
+  bool HandleBeforeBrowse(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefRequest> request,
+                          bool userGesture, bool isRedirect) override;
+  bool HandleOpenUrlFromTab(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                            const ustring& targetUrl,
+                            cef_window_open_disposition_t targetDisposition,
+                            bool userGesture) override;
+  void HandleGetResourceRequestHandler(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                       Ref<ICefRequest> request, bool isNavigation, bool isDownload,
+                                       const ustring& requestInitiator,
+                                       bool& disableDefaultHandling,
+                                       CefRefPtr<ICefResourceRequestHandler>& handler,
+                                       bool& useInternalHandler) override;
+  bool HandleGetAuthCredentials(Ref<ICefBrowser> browser, const ustring& originUrl, bool isProxy,
+                                const ustring& host, int port, const ustring& realm,
+                                const ustring& scheme, Ref<ICefAuthCallback> callback) override;
+  bool HandleQuotaRequest(Ref<ICefBrowser> browser, const ustring& originUrl, int64_t newSize,
+                          Ref<ICefRequestCallback> callback) override;
+  bool HandleCertificateError(Ref<ICefBrowser> browser, cef_errorcode_t certError,
+                              const ustring& requestUrl, Ref<ICefSslInfo> sslInfo,
+                              Ref<ICefRequestCallback> callback) override;
+  bool HandleSelectClientCertificate(
+      Ref<ICefBrowser> browser, bool isProxy, const ustring& host, int port,
+      const std::vector<CefRefPtr<ICefX509Certificate>>& certificates,
+      Ref<ICefSelectClientCertificateCallback> callback) override;
+  void HandlePluginCrashed(Ref<ICefBrowser> browser, const ustring& pluginPath) override;
+  void HandleRenderViewReady(Ref<ICefBrowser> browser) override;
+  void HandleRenderProcessTerminated(Ref<ICefBrowser> browser,
+                                     cef_termination_status_t status) override;
+  cef_return_value_t HandleBeforeResourceLoad(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                              Ref<ICefRequest> request,
+                                              Ref<ICefRequestCallback> callback) override;
+  CefRefPtr<ICefBaseRefCounted> HandleGetResourceHandler(Ref<ICefBrowser> browser,
+                                                         Ref<ICefFrame> frame,
+                                                         Ref<ICefRequest> request) override;
+  void HandleResourceRedirect(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                              Ref<ICefRequest> request, Ref<ICefResponse> response,
+                              ustring& newUrl) override;
+  bool HandleResourceResponse(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                              Ref<ICefRequest> request, Ref<ICefResponse> response) override;
+  CefRefPtr<ICefBaseRefCounted> HandleGetResourceResponseFilter(
+      Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefRequest> request,
+      Ref<ICefResponse> response) override;
+  void HandleResourceLoadComplete(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                  Ref<ICefRequest> request, Ref<ICefResponse> response,
+                                  cef_urlrequest_status_t status,
+                                  int64_t receivedContentLength) override;
+  void HandleProtocolExecution(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                               Ref<ICefRequest> request, bool& allowOsExecution) override;
+  bool HandleCanSendCookie(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefRequest> request,
+                           const cef_cookie_t* cookie) override;
+  bool HandleCanSaveCookie(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefRequest> request,
+                           Ref<ICefResponse> response, const cef_cookie_t* cookie) override;
+  bool HandleFileDialog(Ref<ICefBrowser> browser, cef_file_dialog_mode_t mode, const ustring& title,
+                        const ustring& defaultFilePath, const std::vector<ustring>& acceptFilters,
+                        int selectedAcceptFilter, Ref<ICefFileDialogCallback> callback) override;
+  CefRefPtr<ICefBaseRefCounted> HandleGetAccessibilityHandler() override;
+  bool HandleGetRootScreenRect(Ref<ICefBrowser> browser, cef_rect_t* rect) override;
+  void HandleGetViewRect(Ref<ICefBrowser> browser, cef_rect_t* rect) override;
+  bool HandleGetScreenPoint(Ref<ICefBrowser> browser, int viewX, int viewY, int& screenX,
+                            int& screenY) override;
+  bool HandleGetScreenInfo(Ref<ICefBrowser> browser, cef_screen_info_t* screenInfo) override;
+  void HandlePopupShow(Ref<ICefBrowser> browser, bool show) override;
+  void HandlePopupSize(Ref<ICefBrowser> browser, const cef_rect_t* rect) override;
+  void HandlePaint(Ref<ICefBrowser> browser, cef_paint_element_type_t type, size_t dirtyRectsCount,
+                   const cef_rect_t* dirtyRects, const void* buffer, int width,
+                   int height) override;
+  void HandleAcceleratedPaint(Ref<ICefBrowser> browser, cef_paint_element_type_t type,
+                              size_t dirtyRectsCount, const cef_rect_t* dirtyRects,
+                              void* sharedHandle) override;
+  void HandleCursorChange(Ref<ICefBrowser> browser, HCURSOR cursor, cef_cursor_type_t type,
+                          const cef_cursor_info_t* customCursorInfo) override;
+  bool HandleStartDragging(Ref<ICefBrowser> browser, Ref<ICefDragData> dragData,
+                           cef_drag_operations_mask_t allowedOps, int x, int y) override;
+  void HandleUpdateDragCursor(Ref<ICefBrowser> browser,
+                              cef_drag_operations_mask_t operation) override;
+  void HandleScrollOffsetChanged(Ref<ICefBrowser> browser, double x, double y) override;
+  void HandleIMECompositionRangeChanged(Ref<ICefBrowser> browser, const cef_range_t* selectedRange,
+                                        size_t characterBoundsCount,
+                                        const cef_rect_t* characterBounds) override;
+  void HandleTextSelectionChanged(Ref<ICefBrowser> browser, const ustring& selectedText,
+                                  const cef_range_t* selectedRange) override;
+  void HandleVirtualKeyboardRequested(Ref<ICefBrowser> browser,
+                                      cef_text_input_mode_t inputMode) override;
+  bool HandleDragEnter(Ref<ICefBrowser> browser, Ref<ICefDragData> dragData,
+                       cef_drag_operations_mask_t mask) override;
+  void HandleDraggableRegionsChanged(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                     size_t regionsCount,
+                                     const cef_draggable_region_t* regions) override;
+  void HandleFindResult(Ref<ICefBrowser> browser, int identifier, int count,
+                        const cef_rect_t* selectionRect, int activeMatchOrdinal,
+                        bool finalUpdate) override;
+  void HandleRequestContextInitialized(Ref<ICefRequestContext> requestContext) override;
+  bool HandleBeforePluginLoad(const ustring& mimeType, const ustring& pluginUrl, bool isMainFrame,
+                              const ustring& topOriginUrl, Ref<ICefWebPluginInfo> pluginInfo,
+                              cef_plugin_policy_t& pluginPolicy) override;
+  void HandleContextGetResourceRequestHandler(
+      Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefRequest> request, bool isNavigation,
+      bool isDownload, const ustring& requestInitiator, bool& disableDefaultHandling,
+      CefRefPtr<ICefResourceRequestHandler>& handler) override;
+  void HandleCookiesDeleted(int numDeleted) override;
+  void HandlePdfPrintFinished(const ustring& path, bool ok) override;
+  void HandleTextResultAvailable(const ustring& text) override;
+  void ApplyPreferences(Ref<ICefBrowser> browser) override;
+  void RunUpdatePreferencesTask() override;
+  bool Internal_SavePreferences() override;
+  void HandleResolvedHostAvailable(cef_errorcode_t result,
+                                   const std::vector<ustring>& resolvedIps) override;
+  bool HandleNavigationVisitorResult(Ref<ICefNavigationEntry> entry, bool current, int index,
+                                     int total) override;
+  void HandleDownloadImageFinished(const ustring& imageUrl, int httpStatusCode,
+                                   Ref<ICefImage> image) override;
+  void HandleCookiesFlushed() override;
+  void HandleCertificateExceptionsCleared() override;
+  void HandleHttpAuthCredentialsCleared() override;
+  void HandleAllConnectionsClosed() override;
+  void HandleExecuteTaskOnCefThread(uint32_t taskId) override;
+  bool WantsLoadHandler() override;
+  bool WantsFocusHandler() override;
+  bool WantsContextMenuHandler() override;
+  bool WantsDialogHandler() override;
+  bool WantsKeyboardHandler() override;
+  bool WantsDisplayHandler() override;
+  bool WantsDownloadHandler() override;
+  bool WantsJsDialogHandler() override;
+  bool WantsLifeSpanHandler() override;
+  bool WantsRenderHandler() override;
+  bool WantsRequestHandler() override;
+  bool WantsDragHandler() override;
+  bool WantsFindHandler() override;
+  bool WantsResourceRequestHandler() override;
+  bool WantsCookieAccessFilter() override;
+
+ private:
+  bool CompWndProc(UINT message, WPARAM wParam, LRESULT& result);
+  bool CreateEngineBrowser(HWND parentHandle, const RECT& parentRect, const ustring& windowName,
+                           Ref<ICefRequestContext> context, Ref<ICefDictionaryValue> extraInfo);
+  // Proxy credentials for a proxy's challenge; false refuses it.
+  bool AnswerProxyChallenge(Ref<ICefAuthCallback> callback);
+  // The custom header and the referrer policy of an outgoing request.
+  void PrepareRequest(Ref<ICefRequest> request);
+  // Lets the program see the messages of the main browser's engine windows.
+  void HookEngineWindows(Ref<ICefBrowser> browser);
+  void UnhookEngineWindows();
+
+  std::unique_ptr<TMessageWindow> FCompWindow;
+  std::atomic<HWND> FCompHandle{nullptr};
+
+  // The browser and the client handler change on engine threads (after-created, before-close)
+  // while the main thread reads them: both only under FLock, and nothing is called under it.
+  mutable std::mutex FLock;
+  CefRefPtr<ICefBrowser> FBrowser;
+  CefRefPtr<ICefClient> FHandler;
+  std::atomic<int> FBrowserId{0};
+  std::atomic<bool> FInitialized{false};
+  std::atomic<bool> FClosing{false};
+  bool FIsOSR = false;
+
+  CefRefPtr<ICefRequestContextHandler> FReqContextHandler;
+  ustring FDefaultUrl = L"about:blank";
+  ustring FDefaultEncoding;
+  TChromiumOptions FOptions;
+  TChromiumFontOptions FFontOptions;
+  TPDFPrintOptions FPDFPrintOptions;
+
+  // The window description's name points into FWindowName.
+  ustring FWindowName;
+  TCefWindowInfo FWindowInfo{};
+  TCefWindowInfo FDevWindowInfo{};
+  TCefBrowserSettings FBrowserSettings{};
+  TCefBrowserSettings FDevBrowserSettings{};
+
+  // Some preference changed since they were last applied.
+  std::atomic<bool> FUpdatePreferences{false};
+  TCefWebRTCHandlingPolicy FWebRTCIPHandlingPolicy = hpDefault;
+  TCefState FWebRTCMultipleRoutes = STATE_DEFAULT;
+  TCefState FWebRTCNonproxiedUDP = STATE_DEFAULT;
+
+  TEngineWindowHook FBrowserCompHook{OnBrowserCompMsg, L"TChromium.BrowserCompWndProc"};
+  TEngineWindowHook FWidgetCompHook{OnWidgetCompMsg, L"TChromium.WidgetCompWndProc"};
+  TEngineWindowHook FRenderCompHook{OnRenderCompMsg, L"TChromium.RenderCompWndProc"};
+};
+
+#endif  // OSTREL_BROWSER_CHROMIUM_H_
