@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include <gtest/gtest.h>
 
 #include "engine/cef_frame_ref.h"
@@ -125,6 +127,49 @@ TEST_F(ChromiumBrowser, LoadsPagesAndClosesThroughTheDelayHandshake) {
   EXPECT_FALSE(chromium->HasClientHandler());
   EXPECT_EQ(1u, log.Of("close").size());
   // TearDown: the engine shuts down with no object left alive.
+}
+
+TEST_F(ChromiumBrowser, HooksTheMainBrowsersEngineWindowsWhenItsRenderViewIsReady) {
+  StartEngine();
+  MakeChromium();
+  std::atomic<int> renderMessages{0};
+  chromium->OnRenderCompMsg = [&](TMessage& message, bool& handled) {
+    if (message.Msg != WM_APP + 5) return;
+    ++renderMessages;
+    message.Result = 55;
+    handled = true;
+  };
+  chromium->OnRenderViewReady = [this](TChromium&, Ref browser) {
+    log.Add("render-view-ready " + std::to_string(IdOf(browser)));
+  };
+  TForm form;
+  ASSERT_TRUE(form.Create({.caption = L"Hooks", .clientWidth = 320, .clientHeight = 200}));
+  TPanel host;
+  ASSERT_TRUE(host.Create({.parent = &form, .align = alClient}));
+  form.Show();
+  ASSERT_TRUE(PumpUntil([&] { return chromium->CreateBrowser(&host); }));
+  ASSERT_TRUE(log.WaitFor("render-view-ready 1"));
+
+  const HWND browserWindow = GetWindow(host.Handle(), GW_CHILD);
+  EXPECT_EQ(browserWindow, chromium->BrowserHandle());
+  ASSERT_NE(nullptr, chromium->WidgetHandle());
+  ASSERT_NE(nullptr, chromium->RenderHandle());
+  EXPECT_EQ(chromium->WidgetHandle(), GetParent(chromium->RenderHandle()));
+
+  // Only the window whose event is assigned has the program's procedure in front.
+  EXPECT_EQ(55, SendMessageW(chromium->RenderHandle(), WM_APP + 5, 0, 0));
+  EXPECT_EQ(1, renderMessages.load());
+  EXPECT_EQ(0, SendMessageW(chromium->WidgetHandle(), WM_APP + 5, 0, 0));
+  EXPECT_EQ(1, renderMessages.load());
+  // Everything else still reaches the engine.
+  EXPECT_EQ(20, SendMessageW(chromium->RenderHandle(), WM_GETTEXTLENGTH, 0, 0));
+
+  // A pop-up's render view changes none of it.
+  ASSERT_TRUE(chromium_test::Command("popup url=about:blank"));
+  ASSERT_TRUE(log.WaitFor("render-view-ready", 2));
+  EXPECT_EQ(browserWindow, chromium->BrowserHandle());
+  ASSERT_TRUE(chromium_test::Command("close browser=2"));
+  ASSERT_TRUE(log.WaitFor("before-close 2"));
 }
 
 }  // namespace
