@@ -204,6 +204,15 @@ void TMiniBrowserFrm::Chromium1AfterCreated(TChromium& sender,
     return;
   }
   if (browser == nullptr) return;
+  {
+    const std::lock_guard<std::mutex> hold(FPopupsLock);
+    FPopups.push_back(browser);
+  }
+  // Opened while closing: it goes the way of the others.
+  if (FClosing)
+    uitask::Post([this, life = LifeToken()] {
+      if (!life.expired()) ClosePopups();
+    });
   // A pop-up the page opened: it carries the program's icon too.
   const CefRefPtr<ICefBrowserHost> host = browser->GetHost();
   if (host == nullptr) return;
@@ -227,8 +236,33 @@ void TMiniBrowserFrm::Chromium1Close(TChromium& sender, const CefRefPtr<ICefBrow
 
 void TMiniBrowserFrm::DestroyHostMsg() { CEFWindowParent1.Destroy(); }
 
-void TMiniBrowserFrm::Chromium1BeforeClose(TChromium& sender, const CefRefPtr<ICefBrowser>&) {
-  if (sender.BrowserId() == 0) CEFSentinel1.Start();
+void TMiniBrowserFrm::Chromium1BeforeClose(TChromium& sender,
+                                           const CefRefPtr<ICefBrowser>& browser) {
+  if (browser != nullptr) {
+    const int id = browser->GetIdentifier();
+    const std::lock_guard<std::mutex> hold(FPopupsLock);
+    std::erase_if(FPopups, [id](const CefRefPtr<ICefBrowser>& popup) {
+      return popup->GetIdentifier() == id;
+    });
+  }
+  // The engine must not be shut down with a browser open: the last one to go starts the wait.
+  if (sender.BrowserId() == 0 && AllBrowsersClosed()) CEFSentinel1.Start();
+}
+
+bool TMiniBrowserFrm::AllBrowsersClosed() {
+  const std::lock_guard<std::mutex> hold(FPopupsLock);
+  return FPopups.empty();
+}
+
+void TMiniBrowserFrm::ClosePopups() {
+  std::vector<CefRefPtr<ICefBrowser>> popups;
+  {
+    const std::lock_guard<std::mutex> hold(FPopupsLock);
+    popups = FPopups;
+  }
+  for (const CefRefPtr<ICefBrowser>& popup : popups) {
+    if (const CefRefPtr<ICefBrowserHost> host = popup->GetHost()) host->CloseBrowser(true);
+  }
 }
 
 void TMiniBrowserFrm::SentinelClose() {
@@ -252,6 +286,7 @@ void TMiniBrowserFrm::FormCloseQuery(bool& canClose) {
   if (FClosing.exchange(true)) return;
   Hide();
   Timer1.SetEnabled(false);
+  ClosePopups();
   if (Chromium1->Initialized()) {
     Chromium1->CloseBrowser(true);
   } else if (!Chromium1->HasClientHandler()) {

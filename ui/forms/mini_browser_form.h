@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,9 @@ class TMiniBrowserFrm final : public TForm {
   void BrowserCreatedMsg();
   void DestroyHostMsg();
   void SentinelClose();
+  void ClosePopups();
+  // The engine has closed the main browser and every pop-up.
+  bool AllBrowsersClosed();
 
   // Browser control events (engine threads).
   void Chromium1AfterCreated(TChromium& sender, const CefRefPtr<ICefBrowser>& browser);
@@ -89,6 +93,10 @@ class TMiniBrowserFrm final : public TForm {
   std::vector<std::wstring> FResponse;
   std::vector<std::wstring> FRequest;
   std::vector<std::wstring> FNavigation;
+  // Pop-ups the page opened: they share the main browser's client and have to close before the
+  // engine shuts down. Written on engine threads, read on the main thread.
+  std::mutex FPopupsLock;
+  std::vector<CefRefPtr<ICefBrowser>> FPopups;
   std::atomic<bool> FCanClose{false};
   std::atomic<bool> FClosing{false};
 };
