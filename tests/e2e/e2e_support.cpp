@@ -1,5 +1,10 @@
 #include "tests/e2e/e2e_support.h"
 
+#include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cwctype>
 #include <fstream>
 #include <stdexcept>
 #include <thread>
@@ -48,6 +53,15 @@ ProgramCopy::ProgramCopy() {
 }
 
 ProgramCopy::~ProgramCopy() {
+  // A test that failed half-way may leave the program or the engine's sub-processes running; a
+  // sub-process that finds its files gone would wait on an error box for ever.
+  for (DWORD pid : ProcessesOf(exe())) {
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+      TerminateProcess(process, 99);
+      WaitForSingleObject(process, 5000);
+      CloseHandle(process);
+    }
+  }
   std::error_code ignored;
   // A just-ended process may hold its files for a moment.
   for (int attempt = 0; attempt < 20 && fs::exists(dir_, ignored); ++attempt) {
@@ -71,15 +85,21 @@ Process::Process(const fs::path& exe, const LaunchOptions& options) {
   if (!options.arguments.empty()) command += L" " + options.arguments;
   const fs::path cwd = options.current_dir.empty() ? exe.parent_path() : options.current_dir;
 
-  auto oldTrace = SetEnv(L"OSTREL_STANDIN_TRACE", options.trace_file.wstring());
-  auto oldFault = SetEnv(L"OSTREL_STANDIN_FAULT", options.fault);
+  // The program inherits this process's environment, changed for the moment of the start.
+  auto variables = options.environment;
+  variables.emplace_back(L"OSTREL_STANDIN_TRACE", options.trace_file.wstring());
+  variables.emplace_back(L"OSTREL_STANDIN_FAULT", options.fault);
+  std::vector<std::optional<std::wstring>> old;
+  for (const auto& [name, value] : variables) old.push_back(SetEnv(name.c_str(), value));
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   const BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
                                       nullptr, cwd.c_str(), &startup, &info_);
-  SetEnv(L"OSTREL_STANDIN_TRACE", oldTrace.value_or(L""));
-  SetEnv(L"OSTREL_STANDIN_FAULT", oldFault.value_or(L""));
-  if (!started) throw std::runtime_error("CreateProcessW failed: " + std::to_string(GetLastError()));
+  const DWORD error = GetLastError();
+  for (size_t i = variables.size(); i-- > 0;) {
+    SetEnv(variables[i].first.c_str(), old[i].value_or(L""));
+  }
+  if (!started) throw std::runtime_error("CreateProcessW failed: " + std::to_string(error));
 }
 
 Process::~Process() {
@@ -128,7 +148,8 @@ HWND Process::WaitForWindow(const std::wstring& caption, std::chrono::millisecon
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -144,6 +165,78 @@ std::string FindLine(const std::vector<std::string>& lines, const std::string& p
   for (const auto& line : lines)
     if (line.rfind(prefix, 0) == 0) return line;
   return {};
+}
+
+std::string WaitForTraceLine(const ProgramCopy& copy, const std::string& prefix,
+                             std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    std::string line = FindLine(copy.TraceLines(), prefix);
+    if (!line.empty() || std::chrono::steady_clock::now() >= deadline) return line;
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
+std::wstring StatusBarPanelText(HWND status_bar, int panel) {
+  // SB_GETTEXTW writes into a buffer of the status bar's own process: lend it one there.
+  DWORD pid = 0;
+  GetWindowThreadProcessId(status_bar, &pid);
+  HANDLE process = OpenProcess(
+      PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION, FALSE,
+      pid);
+  if (process == nullptr) return L"<no access>";
+  std::wstring text;
+  DWORD_PTR length = 0;
+  constexpr UINT kFlags = SMTO_ABORTIFHUNG | SMTO_BLOCK;
+  if (SendMessageTimeoutW(status_bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0, kFlags,
+                          5000, &length)) {
+    const size_t count = LOWORD(length) + 1;
+    if (void* remote = VirtualAllocEx(process, nullptr, count * sizeof(wchar_t),
+                                      MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
+      DWORD_PTR ignored = 0;
+      text.assign(count, L'\0');
+      SIZE_T read = 0;
+      if (SendMessageTimeoutW(status_bar, SB_GETTEXTW, static_cast<WPARAM>(panel),
+                              reinterpret_cast<LPARAM>(remote), kFlags, 5000, &ignored) &&
+          ReadProcessMemory(process, remote, text.data(), count * sizeof(wchar_t), &read)) {
+        text.resize(wcsnlen(text.c_str(), count));
+      } else {
+        text = L"<unreadable>";
+      }
+      VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+  }
+  CloseHandle(process);
+  return text;
+}
+
+std::vector<DWORD> ProcessesOf(const fs::path& exe) {
+  auto lower = [](std::wstring text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+    return text;
+  };
+  const std::wstring wanted = lower(exe.wstring());
+  const std::wstring name = lower(exe.filename().wstring());
+  std::vector<DWORD> found;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return found;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (lower(entry.szExeFile) != name) continue;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+    if (process == nullptr) continue;  // ended since the snapshot
+    wchar_t path[MAX_PATH * 2];
+    DWORD size = static_cast<DWORD>(std::size(path));
+    if (QueryFullProcessImageNameW(process, 0, path, &size) && lower(path) == wanted) {
+      found.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+  return found;
 }
 
 }  // namespace e2e

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -45,6 +46,8 @@ struct LaunchOptions {
   fs::path current_dir;  // empty: the program's folder
   fs::path trace_file;   // empty: no trace
   std::wstring fault;    // stand-in misbehaviour, e.g. L"init-fail"
+  // Further variables for the program, e.g. {L"OSTREL_STANDIN_PORT_MAP", L"8765=50123"}.
+  std::vector<std::pair<std::wstring, std::wstring>> environment;
 };
 
 class Process {
@@ -55,6 +58,7 @@ class Process {
   Process& operator=(const Process&) = delete;
 
   DWORD id() const { return info_.dwProcessId; }
+  bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   // Waits for the process to end and gives its exit code; nothing when it is still running.
   std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout);
   // Visible top-level windows that belong to this process.
@@ -74,6 +78,15 @@ void DismissMessageBox(HWND box);
 
 // Finds the line that starts with `prefix` in `lines`; empty when there is none.
 std::string FindLine(const std::vector<std::string>& lines, const std::string& prefix);
+// Waits for a trace line starting with `prefix`; empty when none came in time.
+std::string WaitForTraceLine(const ProgramCopy& copy, const std::string& prefix,
+                             std::chrono::milliseconds timeout);
+
+// The text of one panel of a status bar in another process.
+std::wstring StatusBarPanelText(HWND status_bar, int panel);
+// Running processes started from `exe` (compared by full path), e.g. the program and the
+// engine's sub-processes of one program copy.
+std::vector<DWORD> ProcessesOf(const fs::path& exe);
 
 }  // namespace e2e
 

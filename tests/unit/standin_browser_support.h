@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/loopback_server.h"
 #include "tests/unit/fake_engine_object.h"
 #include "tests/unit/standin_test_support.h"
 
@@ -146,34 +147,7 @@ class ParentWindow {
   HWND window_ = nullptr;
 };
 
-// An HTTP/1.0 server on 127.0.0.1 (port chosen by the system) answering from a path table;
-// unknown paths get 404. Winsock is loaded at run time (the test program links no socket library).
-class LoopbackServer {
- public:
-  struct Reply {
-    int status = 200;
-    std::string content_type = "text/html";
-    std::string body;
-    std::string extra_headers;  // "Name: value\r\n" lines
-  };
-  explicit LoopbackServer(std::map<std::string, Reply> replies);
-  ~LoopbackServer();
-  std::wstring Url(const std::string& path) const;
-  // Request lines and headers the server received, one string per request.
-  std::vector<std::string> Requests();
-
- private:
-  void Serve();
-
-  std::map<std::string, Reply> replies_;
-  HMODULE winsock_ = nullptr;
-  SOCKET listener_ = INVALID_SOCKET;
-  int port_ = 0;
-  std::atomic<bool> stop_{false};
-  std::mutex lock_;
-  std::vector<std::string> requests_;
-  std::thread thread_;
-};
+using LoopbackServer = test_support::LoopbackServer;
 
 // The window description of a child browser filling `parent`.
 cef_window_info_t ChildWindowInfo(HWND parent, int width, int height);

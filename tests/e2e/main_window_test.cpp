@@ -1,0 +1,425 @@
+// The main window of the running program: its caption and start-up status text, the engine's
+// window inside the host control, pop-ups, and the close handshake that lets the engine and its
+// processes end before the program does. The start page is served by the test itself.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "ostrel_config.h"
+#include "tests/e2e/e2e_support.h"
+#include "tests/e2e/http_server.h"
+
+namespace e2e {
+namespace {
+
+constexpr auto kStartTimeout = 30s;
+const std::wstring kProductCaption = L"Ostrel-Mini版";
+const std::wstring kCaption = kProductCaption + L"(x64) - " + OSTREL_VERSION;
+const std::wstring kStartingText = L"启动中，请等待...";
+constexpr wchar_t kEngineWindowClass[] = L"CefBrowserWindow";
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(5ms);
+  }
+  return true;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = L"";
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+HWND FindDescendant(HWND parent, const std::wstring& class_name) {
+  struct Search {
+    const std::wstring& name;
+    HWND found = nullptr;
+  } search{class_name};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        if (ClassOf(window) != s->name) return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+RECT ScreenRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+RECT ClientScreenRect(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+
+std::string Show(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+// Index of the first line starting with `prefix`; -1 when there is none.
+int IndexOf(const std::vector<std::string>& lines, const std::string& prefix) {
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+int CountOf(const std::vector<std::string>& lines, const std::string& prefix) {
+  return static_cast<int>(std::count_if(
+      lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
+}
+
+// The engine ended in order: every sub-process seen to end before shutdown, nothing killed,
+// nothing left referenced and no call the real engine would refuse.
+void ExpectCleanEngineEnd(const std::vector<std::string>& trace) {
+  const int shutdown = IndexOf(trace, "shutdown ");
+  ASSERT_GE(shutdown, 0) << "the engine was not shut down";
+  EXPECT_EQ(trace[static_cast<size_t>(shutdown)], "shutdown live=0") << "engine objects leaked";
+  for (const char* type : {"gpu-process", "utility"}) {
+    const int ended = IndexOf(trace, std::string("child-ended type=") + type);
+    EXPECT_TRUE(ended >= 0 && ended < shutdown) << type << " did not end before shutdown";
+  }
+  for (const char* bad : {"child-killed", "leak ", "overrelease ", "use-after-release ", "misuse "})
+    EXPECT_EQ(FindLine(trace, bad), "");
+}
+
+std::string PageWithTitle(const std::string& title) {
+  return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" + title +
+         "</title></head><body><p>" + title + "</p></body></html>";
+}
+
+class MainWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (start_.port == 0) GTEST_SKIP() << "the start address is not a loopback HTTP address";
+    ASSERT_NE(server_.port(), 0) << "the test's web server could not listen";
+    std::ofstream(control_file_).flush();
+  }
+
+  std::unique_ptr<Process> Launch(const std::wstring& fault = L"") {
+    LaunchOptions options{.trace_file = copy_.trace(), .fault = fault};
+    options.environment = {{L"OSTREL_STANDIN_PORT_MAP",
+                            std::to_wstring(start_.port) + L"=" + std::to_wstring(server_.port())},
+                           {L"OSTREL_STANDIN_CONTROL", control_file_.wstring()}};
+    return std::make_unique<Process>(copy_.exe(), options);
+  }
+
+  // Has the engine raise what a page or user would: one control command.
+  void Command(const std::string& line) {
+    std::ofstream(control_file_, std::ios::app) << line << "\n";
+  }
+
+  std::string Address(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(start_.port) + path;
+  }
+
+  // The main window once the start page has loaded.
+  HWND WaitForLoadedWindow(const Process& program) {
+    HWND window = program.WaitForWindow(kProductCaption, kStartTimeout);
+    EXPECT_NE(window, nullptr) << "the main window did not appear";
+    EXPECT_NE(WaitForTraceLine(copy_, "load-end id=1", kStartTimeout), "")
+        << "the start page did not load";
+    return window;
+  }
+
+  struct CloseOutcome {
+    bool hidden_while_running = false;
+    bool renderer_gone_before_window = false;
+    std::optional<DWORD> exit_code;
+  };
+
+  // Posts WM_CLOSE (plus `repeats` more while the handshake runs) and watches the program end.
+  CloseOutcome CloseAndWatch(Process& program, HWND window, int repeats = 0) {
+    CloseOutcome outcome;
+    const std::string renderer =
+        WaitForTraceLine(copy_, "child-started type=renderer pid=", kStartTimeout);
+    const DWORD renderer_pid =
+        renderer.empty() ? 0 : std::stoul(renderer.substr(renderer.rfind('=') + 1));
+    HANDLE renderer_process = OpenProcess(SYNCHRONIZE, FALSE, renderer_pid);
+    EXPECT_NE(renderer_process, nullptr) << "the page's renderer process is not running";
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    outcome.hidden_while_running =
+        WaitUntil([&] { return !IsWindowVisible(window); }, 1s) && program.Running();
+    if (repeats > 0) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (repeats > 1) {
+      EXPECT_NE(WaitForTraceLine(copy_, "before-close id=1", kStartTimeout), "");
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    // The window goes for real only once the engine has let the browser's processes end.
+    if (WaitUntil([&] { return !IsWindow(window); }, kStartTimeout)) {
+      outcome.renderer_gone_before_window =
+          renderer_process != nullptr && WaitForSingleObject(renderer_process, 0) == WAIT_OBJECT_0;
+    }
+    if (renderer_process != nullptr) CloseHandle(renderer_process);
+    outcome.exit_code = program.WaitForExit(kStartTimeout);
+    return outcome;
+  }
+
+  void ExpectNoProcessLeft() {
+    EXPECT_TRUE(WaitUntil([&] { return ProcessesOf(copy_.exe()).empty(); }, 5s))
+        << ProcessesOf(copy_.exe()).size() << " process(es) of the program still run";
+  }
+
+  const StartAddress start_ = LoopbackStartAddress();
+  HttpServer server_{{{start_.path, {.body = PageWithTitle("测试首页")}},
+                      {"/second", {.body = PageWithTitle("第二页")}},
+                      {"/popup", {.body = PageWithTitle("弹出窗口")}}}};
+  ProgramCopy copy_;
+  const fs::path control_file_ = copy_.dir() / L"standin-control.txt";
+};
+
+TEST_F(MainWindow, CaptionIsProductAndVersionWhateverThePageTitle) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(WaitForTraceLine(copy_, "title-change id=1", 5s), "title-change id=1 title=测试首页");
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(window) == kCaption; }, 5s))
+      << "caption: " << testing::PrintToString(WindowText(window));
+  const auto paths = server_.RequestedPaths();
+  EXPECT_NE(std::find(paths.begin(), paths.end(), start_.path), paths.end())
+      << "the start address was not asked for";
+
+  Command("load url=" + Address("/second"));
+  EXPECT_EQ(WaitForTraceLine(copy_, "title-change id=1 title=第二页", kStartTimeout),
+            "title-change id=1 title=第二页");
+  std::this_thread::sleep_for(300ms);  // a wrongly set caption would have arrived by now
+  EXPECT_EQ(WindowText(window), kCaption);
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program->WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+}
+
+TEST_F(MainWindow, EngineNotReadyShowsStartingTextAndCloseEndsPromptly) {
+  auto program = Launch(L"context-never");
+  HWND window = program->WaitForWindow(kProductCaption, kStartTimeout);
+  ASSERT_NE(window, nullptr);
+  HWND status_bar = FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr);
+  ASSERT_NE(status_bar, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return StatusBarPanelText(status_bar, 1) == kStartingText; }, 5s))
+      << testing::PrintToString(StatusBarPanelText(status_bar, 1));
+  EXPECT_EQ(SendMessageW(status_bar, SB_GETPARTS, 0, 0), 4);
+
+  ASSERT_NE(WaitForTraceLine(copy_, "child-started type=utility", kStartTimeout), "");
+  const auto processes = ProcessesOf(copy_.exe());
+  EXPECT_EQ(processes.size(), 3u) << "the program with its GPU and utility processes";
+  EXPECT_NE(std::find(processes.begin(), processes.end(), program->id()), processes.end());
+
+  std::this_thread::sleep_for(1s);  // several retries of the browser's creation
+  EXPECT_EQ(FindLine(copy_.TraceLines(), "after-created"), "");
+  EXPECT_EQ(WindowText(window), kProductCaption) << "no page, no title change";
+  EXPECT_EQ(StatusBarPanelText(status_bar, 1), kStartingText);
+
+  const auto asked = std::chrono::steady_clock::now();
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program->WaitForExit(10s), std::optional<DWORD>(0))
+      << "a close without a browser must not wait for one";
+  EXPECT_LT(std::chrono::steady_clock::now() - asked, 5s);
+  ExpectCleanEngineEnd(copy_.TraceLines());
+  EXPECT_EQ(FindLine(copy_.TraceLines(), "create-browser result=1"), "");
+  ExpectNoProcessLeft();
+}
+
+TEST_F(MainWindow, BrowserComesUpWhenTheEngineIsReadyLate) {
+  auto program = Launch(L"context-late=2000");
+  HWND window = program->WaitForWindow(kProductCaption, kStartTimeout);
+  ASSERT_NE(window, nullptr);
+  HWND status_bar = FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr);
+  ASSERT_NE(status_bar, nullptr);
+  const std::wstring waiting_text = StatusBarPanelText(status_bar, 1);
+  if (FindLine(copy_.TraceLines(), "context-initialized").empty())
+    EXPECT_EQ(waiting_text, kStartingText);
+  else
+    ADD_FAILURE() << "the engine came up before the window could be looked at";
+
+  ASSERT_NE(WaitForTraceLine(copy_, "load-end id=1", kStartTimeout), "")
+      << "the browser was not created once the engine was ready";
+  EXPECT_EQ(CountOf(copy_.TraceLines(), "create-browser result=1"), 1);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(window) == kCaption; }, 5s));
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program->WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+  ExpectCleanEngineEnd(copy_.TraceLines());
+}
+
+TEST_F(MainWindow, EngineWindowFillsTheHostAndFollowsResizes) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  HWND engine = FindDescendant(window, kEngineWindowClass);
+  ASSERT_NE(engine, nullptr) << "no engine window inside the main window";
+  HWND host = GetParent(engine);
+  ASSERT_NE(host, window) << "the engine window must live in the host control";
+  EXPECT_EQ(GetParent(host), window);
+  HWND status_bar = FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr);
+  ASSERT_NE(status_bar, nullptr);
+
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 1184);
+  EXPECT_EQ(client.bottom, 712);
+
+  auto expect_filled = [&](const char* when) {
+    SCOPED_TRACE(when);
+    // The host takes the client area above the status bar (the other bars are hidden).
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          RECT area = ClientScreenRect(window);
+          area.bottom = ScreenRect(status_bar).top;
+          return SameRect(ScreenRect(host), area);
+        },
+        5s))
+        << "host " << Show(ScreenRect(host)) << ", client " << Show(ClientScreenRect(window))
+        << ", status bar " << Show(ScreenRect(status_bar));
+    EXPECT_TRUE(WaitUntil([&] { return SameRect(ScreenRect(engine), ClientScreenRect(host)); }, 5s))
+        << "engine " << Show(ScreenRect(engine)) << ", host client "
+        << Show(ClientScreenRect(host));
+  };
+  expect_filled("at start");
+  for (const auto& [width, height] : {std::pair{800, 560}, std::pair{1220, 900}}) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    expect_filled(("resized to " + std::to_string(width) + "x" + std::to_string(height)).c_str());
+  }
+  EXPECT_EQ(GetParent(engine), host) << "the engine window must stay in its host";
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program->WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+}
+
+TEST_F(MainWindow, CloseHidesAtOnceAndEndsAfterTheEngineProcesses) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+
+  const CloseOutcome outcome = CloseAndWatch(*program, window);
+  EXPECT_TRUE(outcome.hidden_while_running) << "the window must hide as soon as closing starts";
+  EXPECT_TRUE(outcome.renderer_gone_before_window)
+      << "the window closed before the page's renderer process had ended";
+  EXPECT_EQ(outcome.exit_code, std::optional<DWORD>(0));
+
+  const auto trace = copy_.TraceLines();
+  ExpectCleanEngineEnd(trace);
+  EXPECT_EQ(FindLine(trace, "do-close id=1"), "do-close id=1 force=1 result=1")
+      << "the window must hold the engine's close until its host is gone";
+  const int before_close = IndexOf(trace, "before-close id=1");
+  EXPECT_GE(before_close, 0);
+  EXPECT_GT(IndexOf(trace, "child-ended type=renderer"), before_close);
+  ExpectNoProcessLeft();
+}
+
+TEST_F(MainWindow, RepeatedCloseDuringTheHandshakeChangesNothing) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+
+  const CloseOutcome outcome = CloseAndWatch(*program, window, 2);
+  EXPECT_TRUE(outcome.hidden_while_running);
+  EXPECT_TRUE(outcome.renderer_gone_before_window)
+      << "a repeated close request cut the wait for the engine short";
+  EXPECT_EQ(outcome.exit_code, std::optional<DWORD>(0));
+
+  const auto trace = copy_.TraceLines();
+  ExpectCleanEngineEnd(trace);
+  EXPECT_EQ(CountOf(trace, "do-close "), 1) << "the browser was asked to close more than once";
+  EXPECT_EQ(CountOf(trace, "before-close "), 1);
+  EXPECT_EQ(CountOf(trace, "shutdown "), 1);
+  ExpectNoProcessLeft();
+}
+
+// A pop-up the page opens: a top-level engine window of its own.
+HWND WaitForPopup(const Process& program, HWND main_window) {
+  HWND popup = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND candidate : program.VisibleWindows())
+          if (candidate != main_window && ClassOf(candidate) == kEngineWindowClass)
+            popup = candidate;
+        return popup != nullptr;
+      },
+      5s);
+  return popup;
+}
+
+// (Whether the pop-up got the program's icon cannot be checked from here: Wine answers
+// WM_GETICON sent from another process with no icon.)
+TEST_F(MainWindow, PopupLeavesTheMainWindowAlone) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(window) == kCaption; }, 5s));
+  HWND engine = FindDescendant(window, kEngineWindowClass);
+  ASSERT_NE(engine, nullptr);
+  HWND host = GetParent(engine);
+
+  Command("popup url=" + Address("/popup"));
+  const std::string created = WaitForTraceLine(copy_, "after-created id=2", kStartTimeout);
+  ASSERT_NE(created.find(" popup=1"), std::string::npos) << created;
+  EXPECT_NE(WaitForPopup(*program, window), nullptr) << "no pop-up window appeared";
+  EXPECT_NE(WaitForTraceLine(copy_, "load-end id=2", kStartTimeout), "");
+
+  // The main window is untouched: same caption, same engine window filling the same host.
+  std::this_thread::sleep_for(300ms);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(WindowText(window), kCaption);
+  EXPECT_EQ(FindDescendant(window, kEngineWindowClass), engine);
+  EXPECT_EQ(GetParent(engine), host);
+  EXPECT_TRUE(SameRect(ScreenRect(engine), ClientScreenRect(host)));
+
+  // The pop-up closes the engine's way; the main browser stays and still works.
+  Command("close browser=2");
+  EXPECT_EQ(WaitForTraceLine(copy_, "do-close id=2", kStartTimeout),
+            "do-close id=2 force=1 result=0")
+      << "a pop-up's close must not be held back";
+  EXPECT_NE(WaitForTraceLine(copy_, "before-close id=2", kStartTimeout), "");
+  Command("load url=" + Address("/second"));
+  EXPECT_NE(WaitForTraceLine(copy_, "title-change id=1 title=第二页", kStartTimeout), "");
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(FindDescendant(window, kEngineWindowClass), engine);
+
+  const CloseOutcome outcome = CloseAndWatch(*program, window);
+  EXPECT_EQ(outcome.exit_code, std::optional<DWORD>(0));
+  ExpectCleanEngineEnd(copy_.TraceLines());
+  ExpectNoProcessLeft();
+}
+
+TEST_F(MainWindow, CloseWithAPopupOpenEndsEveryBrowser) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  Command("popup url=" + Address("/popup"));
+  ASSERT_NE(WaitForTraceLine(copy_, "load-end id=2", kStartTimeout), "");
+  HWND popup = WaitForPopup(*program, window);
+  ASSERT_NE(popup, nullptr);
+
+  const CloseOutcome outcome = CloseAndWatch(*program, window);
+  EXPECT_EQ(outcome.exit_code, std::optional<DWORD>(0));
+  const auto trace = copy_.TraceLines();
+  EXPECT_NE(FindLine(trace, "before-close id=2"), "")
+      << "the pop-up's browser was still open when the engine shut down";
+  ExpectCleanEngineEnd(trace);
+  ExpectNoProcessLeft();
+}
+
+}  // namespace
+}  // namespace e2e
