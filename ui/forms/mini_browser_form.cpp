@@ -160,6 +160,7 @@ void TMiniBrowserFrm::FormCreate() {
   FResponse.clear();
   FRequest.clear();
   FNavigation.clear();
+  FCaption = std::wstring(kProductCaption) + L"(x64) - " + GetApplicationVersionText();
   Chromium1->SetDefaultUrl(OSTREL_START_URL);
 }
 
@@ -190,10 +191,16 @@ void TMiniBrowserFrm::ShowStatusText(std::wstring_view text) {
     StatusBar1.SetPanelText(1, text);
     return;
   }
-  // A text sent across threads would wait for the main thread, which may itself be waiting for
-  // the engine thread (destroying the engine's window): post it instead.
-  uitask::Post([this, life = LifeToken(), value = std::wstring(text)] {
-    if (!life.expired() && !FClosing) StatusBar1.SetPanelText(1, value);
+  PostToMainThread([this, value = std::wstring(text)] {
+    if (!FClosing) StatusBar1.SetPanelText(1, value);
+  });
+}
+
+void TMiniBrowserFrm::PostToMainThread(std::function<void()> work) {
+  // Work sent across threads would wait for the main thread, which may itself be waiting for
+  // the engine thread (destroying the engine's window): it is posted instead.
+  uitask::Post([life = LifeToken(), work = std::move(work)] {
+    if (!life.expired()) work();
   });
 }
 
@@ -209,10 +216,7 @@ void TMiniBrowserFrm::Chromium1AfterCreated(TChromium& sender,
     FPopups.push_back(browser);
   }
   // Opened while closing: it goes the way of the others.
-  if (FClosing)
-    uitask::Post([this, life = LifeToken()] {
-      if (!life.expired()) ClosePopups();
-    });
+  if (FClosing) PostToMainThread([this] { ClosePopups(); });
   // A pop-up the page opened: it carries the program's icon too.
   const CefRefPtr<ICefBrowserHost> host = browser->GetHost();
   if (host == nullptr) return;
@@ -272,13 +276,7 @@ void TMiniBrowserFrm::SentinelClose() {
 
 void TMiniBrowserFrm::Chromium1TitleChange(TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
                                            const ustring& /*title*/) {
-  if (!sender.IsSameBrowser(browser)) return;
-  const std::wstring caption =
-      std::wstring(kProductCaption) + L"(x64) - " + GetApplicationVersionText();
-  // Posted for the reason ShowStatusText gives.
-  uitask::Post([this, life = LifeToken(), caption] {
-    if (!life.expired()) SetCaption(caption);
-  });
+  if (sender.IsSameBrowser(browser)) PostToMainThread([this] { SetCaption(FCaption); });
 }
 
 void TMiniBrowserFrm::FormCloseQuery(bool& canClose) {

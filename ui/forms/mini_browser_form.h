@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -55,6 +56,8 @@ class TMiniBrowserFrm final : public TForm {
   void DestroyHostMsg();
   void SentinelClose();
   void ClosePopups();
+  // Runs `work` on the main thread later, unless the window has gone by then. Any thread.
+  void PostToMainThread(std::function<void()> work);
   // The engine has closed the main browser and every pop-up.
   bool AllBrowsersClosed();
 
@@ -90,6 +93,7 @@ class TMiniBrowserFrm final : public TForm {
   TTimer Timer1{300};
   TCEFSentinel CEFSentinel1;
 
+  std::wstring FCaption;  // the product caption with the program's version
   std::vector<std::wstring> FResponse;
   std::vector<std::wstring> FRequest;
   std::vector<std::wstring> FNavigation;
