@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <mutex>
 
 #include "standin/capi.h"
@@ -14,6 +15,9 @@ struct TraceFile {
   std::mutex lock;
   bool opened = false;  // the environment has been read
   HANDLE file = INVALID_HANDLE_VALUE;
+  // Held across processes around each append: the program's sub-processes trace into the same
+  // file, and Wine does not make appends to a shared file atomic.
+  HANDLE appending = nullptr;
 };
 
 TraceFile& State() {
@@ -27,7 +31,10 @@ void OpenLocked(TraceFile& state, bool empty_file) {
   state.opened = true;
   std::wstring path = EnvironmentValue(L"OSTREL_STANDIN_TRACE");
   if (path.empty()) return;
-  // FILE_APPEND_DATA alone makes every WriteFile an atomic append, also across processes.
+  const std::wstring mutex_name =
+      L"ostrel-standin-trace-" + std::to_wstring(std::hash<std::wstring>{}(path));
+  if (state.appending != nullptr) CloseHandle(state.appending);
+  state.appending = CreateMutexW(nullptr, FALSE, mutex_name.c_str());
   state.file = CreateFileW(
       path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, empty_file ? CREATE_ALWAYS : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -43,7 +50,12 @@ void Trace(std::string_view line) {
   std::string text(line);
   text += '\n';
   DWORD written = 0;
+  // An abandoned mutex (a process ended while appending) is ours all the same.
+  const DWORD wait =
+      state.appending != nullptr ? WaitForSingleObject(state.appending, 5000) : WAIT_FAILED;
+  const bool held = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
   WriteFile(state.file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  if (held) ReleaseMutex(state.appending);
 }
 
 std::string TraceValue(std::wstring_view text) {
