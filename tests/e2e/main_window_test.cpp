@@ -98,7 +98,8 @@ void ExpectCleanEngineEnd(const std::vector<std::string>& trace) {
   EXPECT_EQ(trace[static_cast<size_t>(shutdown)], "shutdown live=0") << "engine objects leaked";
   for (const char* type : {"gpu-process", "utility"}) {
     const int ended = IndexOf(trace, std::string("child-ended type=") + type);
-    EXPECT_TRUE(ended >= 0 && ended < shutdown) << type << " did not end before shutdown";
+    EXPECT_TRUE(ended >= 0 && ended < shutdown)
+        << type << " did not end before shutdown: " << ::testing::PrintToString(trace);
   }
   for (const char* bad : {"child-killed", "leak ", "overrelease ", "use-after-release ", "misuse "})
     EXPECT_EQ(FindLine(trace, bad), "");
