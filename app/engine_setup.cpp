@@ -1,6 +1,6 @@
 #include "app/engine_setup.h"
 
-#include "engine/cef_application.h"
+#include "engine/application/cef_application.h"
 
 void CreateEngineApplication() {
   GlobalCEFApp = new TCefApplication();

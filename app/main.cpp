@@ -5,9 +5,9 @@
 
 #include "app/engine_setup.h"
 #include "app/resources/resource.h"
-#include "engine/cef_application.h"
+#include "engine/application/cef_application.h"
+#include "forms/mini_browser_form.h"
 #include "ui/application.h"
-#include "ui/forms/mini_browser_form.h"
 
 namespace {
 

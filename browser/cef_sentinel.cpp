@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/cef_application.h"
+#include "engine/application/cef_application.h"
 #include "ui/ui_task.h"
 
 namespace {

@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "engine/cef_api.h"
-#include "engine/cef_application.h"
-#include "engine/cef_browser_host_ref.h"
-#include "engine/cef_dictionary_value_ref.h"
-#include "engine/cef_request_context_ref.h"
-#include "engine/custom_client_handler.h"
-#include "engine/custom_request_handlers.h"
-#include "engine/misc_functions.h"
+#include "engine/application/cef_application.h"
+#include "engine/core/cef_api.h"
+#include "engine/core/exception_policy.h"
+#include "engine/refs/cef_browser_host_ref.h"
+#include "engine/refs/cef_dictionary_value_ref.h"
+#include "engine/refs/cef_request_context_ref.h"
+#include "engine/routing/custom_client_handler.h"
+#include "engine/routing/custom_request_handlers.h"
 #include "ui/window.h"
 
 namespace {

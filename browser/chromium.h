@@ -19,14 +19,14 @@
 #include "browser/chromium_event_types.h"
 #include "browser/chromium_options.h"
 #include "browser/engine_window_hook.h"
-#include "engine/cef_browser_ref.h"
-#include "engine/cef_client_own.h"
-#include "engine/cef_dictionary_value_ref.h"
-#include "engine/cef_request_context_handler_own.h"
-#include "engine/cef_request_context_ref.h"
-#include "engine/cef_string.h"
-#include "engine/chromium_events.h"
-#include "engine/window_info.h"
+#include "engine/core/cef_string.h"
+#include "engine/handlers/cef_client_own.h"
+#include "engine/handlers/cef_request_context_handler_own.h"
+#include "engine/refs/cef_browser_ref.h"
+#include "engine/refs/cef_dictionary_value_ref.h"
+#include "engine/refs/cef_request_context_ref.h"
+#include "engine/routing/chromium_events.h"
+#include "engine/support/window_info.h"
 
 class TWindow;
 class TMessageWindow;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "browser/chromium_options.h"
-#include "engine/chromium_events.h"
+#include "engine/routing/chromium_events.h"
 
 class TChromium;
 

@@ -4,7 +4,7 @@
 
 #include "browser/chromium.h"
 #include "browser/chromium_raise.h"
-#include "engine/cef_browser_host_ref.h"
+#include "engine/refs/cef_browser_host_ref.h"
 
 using chromium_raise::Ask;
 using chromium_raise::Raise;

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/cef_string.h"
+#include "engine/core/cef_string.h"
 
 using TCefState = cef_state_t;
 using TCefBrowserSettings = cef_browser_settings_t;

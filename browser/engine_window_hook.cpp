@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/misc_functions.h"
+#include "engine/core/exception_policy.h"
 
 namespace {
 

@@ -15,3 +15,13 @@ function(ostrel_program target)
   target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:-municode>)
   target_link_options(${target} PRIVATE -municode)
 endfunction()
+
+# ostrel_includes(<target> [GENERATED]): the target's sources include headers by their path from
+# the repository root ("engine/core/cef_string.h"); GENERATED adds the folder of the generated
+# "ostrel_config.h". Which folder may include which is checked by the layering test.
+function(ostrel_includes target)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  if("GENERATED" IN_LIST ARGN)
+    target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/generated)
+  endif()
+endfunction()

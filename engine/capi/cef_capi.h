@@ -6,8 +6,8 @@
 // everything it needs.
 
 #include "engine/capi/cef_base_types.h"
+#include "engine/capi/cef_entry_points.h"
 #include "engine/capi/cef_enums.h"
 #include "engine/capi/cef_structs.h"
-#include "engine/capi/cef_entry_points.h"
 
 #endif  // OSTREL_ENGINE_CAPI_CEF_CAPI_H_

@@ -766,8 +766,10 @@ CEF_STATIC_ASSERT(sizeof(cef_event_flags_t) == 4, "cef_event_flags_t size");
 CEF_STATIC_ASSERT(sizeof(cef_menu_item_type_t) == 4, "cef_menu_item_type_t size");
 CEF_STATIC_ASSERT(sizeof(cef_context_menu_type_flags_t) == 4, "cef_context_menu_type_flags_t size");
 CEF_STATIC_ASSERT(sizeof(cef_context_menu_media_type_t) == 4, "cef_context_menu_media_type_t size");
-CEF_STATIC_ASSERT(sizeof(cef_context_menu_media_state_flags_t) == 4, "cef_context_menu_media_state_flags_t size");
-CEF_STATIC_ASSERT(sizeof(cef_context_menu_edit_state_flags_t) == 4, "cef_context_menu_edit_state_flags_t size");
+CEF_STATIC_ASSERT(sizeof(cef_context_menu_media_state_flags_t) == 4,
+                  "cef_context_menu_media_state_flags_t size");
+CEF_STATIC_ASSERT(sizeof(cef_context_menu_edit_state_flags_t) == 4,
+                  "cef_context_menu_edit_state_flags_t size");
 CEF_STATIC_ASSERT(sizeof(cef_key_event_type_t) == 4, "cef_key_event_type_t size");
 CEF_STATIC_ASSERT(sizeof(cef_focus_source_t) == 4, "cef_focus_source_t size");
 CEF_STATIC_ASSERT(sizeof(cef_navigation_type_t) == 4, "cef_navigation_type_t size");

@@ -189,117 +189,123 @@ struct _cef_range_t {
 
 struct _cef_base_ref_counted_t {
   size_t size;
-  void (CEF_CALLBACK* add_ref)(struct _cef_base_ref_counted_t*);
-  int (CEF_CALLBACK* release)(struct _cef_base_ref_counted_t*);
-  int (CEF_CALLBACK* has_one_ref)(struct _cef_base_ref_counted_t*);
-  int (CEF_CALLBACK* has_at_least_one_ref)(struct _cef_base_ref_counted_t*);
+  void(CEF_CALLBACK* add_ref)(struct _cef_base_ref_counted_t*);
+  int(CEF_CALLBACK* release)(struct _cef_base_ref_counted_t*);
+  int(CEF_CALLBACK* has_one_ref)(struct _cef_base_ref_counted_t*);
+  int(CEF_CALLBACK* has_at_least_one_ref)(struct _cef_base_ref_counted_t*);
 };
 
 struct _cef_base_scoped_t {
   size_t size;
-  void (CEF_CALLBACK* del)(struct _cef_base_scoped_t*);
+  void(CEF_CALLBACK* del)(struct _cef_base_scoped_t*);
 };
 
 struct _cef_layout_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_box_layout_t* (CEF_CALLBACK* as_box_layout)(struct _cef_layout_t*);
-  struct _cef_fill_layout_t* (CEF_CALLBACK* as_fill_layout)(struct _cef_layout_t*);
-  int (CEF_CALLBACK* is_valid)(struct _cef_layout_t*);
+  struct _cef_box_layout_t*(CEF_CALLBACK* as_box_layout)(struct _cef_layout_t*);
+  struct _cef_fill_layout_t*(CEF_CALLBACK* as_fill_layout)(struct _cef_layout_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_layout_t*);
 };
 
 struct _cef_view_delegate_t {
   struct _cef_base_ref_counted_t base;
-  cef_size_t (CEF_CALLBACK* get_preferred_size)(struct _cef_view_delegate_t*, struct _cef_view_t*);
-  cef_size_t (CEF_CALLBACK* get_minimum_size)(struct _cef_view_delegate_t*, struct _cef_view_t*);
-  cef_size_t (CEF_CALLBACK* get_maximum_size)(struct _cef_view_delegate_t*, struct _cef_view_t*);
-  int (CEF_CALLBACK* get_height_for_width)(struct _cef_view_delegate_t*, struct _cef_view_t*, int);
-  void (CEF_CALLBACK* on_parent_view_changed)(struct _cef_view_delegate_t*, struct _cef_view_t*, int, struct _cef_view_t*);
-  void (CEF_CALLBACK* on_child_view_changed)(struct _cef_view_delegate_t*, struct _cef_view_t*, int, struct _cef_view_t*);
-  void (CEF_CALLBACK* on_focus)(struct _cef_view_delegate_t*, struct _cef_view_t*);
-  void (CEF_CALLBACK* on_blur)(struct _cef_view_delegate_t*, struct _cef_view_t*);
+  cef_size_t(CEF_CALLBACK* get_preferred_size)(struct _cef_view_delegate_t*, struct _cef_view_t*);
+  cef_size_t(CEF_CALLBACK* get_minimum_size)(struct _cef_view_delegate_t*, struct _cef_view_t*);
+  cef_size_t(CEF_CALLBACK* get_maximum_size)(struct _cef_view_delegate_t*, struct _cef_view_t*);
+  int(CEF_CALLBACK* get_height_for_width)(struct _cef_view_delegate_t*, struct _cef_view_t*, int);
+  void(CEF_CALLBACK* on_parent_view_changed)(struct _cef_view_delegate_t*, struct _cef_view_t*, int,
+                                             struct _cef_view_t*);
+  void(CEF_CALLBACK* on_child_view_changed)(struct _cef_view_delegate_t*, struct _cef_view_t*, int,
+                                            struct _cef_view_t*);
+  void(CEF_CALLBACK* on_focus)(struct _cef_view_delegate_t*, struct _cef_view_t*);
+  void(CEF_CALLBACK* on_blur)(struct _cef_view_delegate_t*, struct _cef_view_t*);
 };
 
 struct _cef_view_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_browser_view_t* (CEF_CALLBACK* as_browser_view)(struct _cef_view_t*);
-  struct _cef_button_t* (CEF_CALLBACK* as_button)(struct _cef_view_t*);
-  struct _cef_panel_t* (CEF_CALLBACK* as_panel)(struct _cef_view_t*);
-  struct _cef_scroll_view_t* (CEF_CALLBACK* as_scroll_view)(struct _cef_view_t*);
-  struct _cef_textfield_t* (CEF_CALLBACK* as_textfield)(struct _cef_view_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_type_string)(struct _cef_view_t*);
-  cef_string_userfree_t (CEF_CALLBACK* to_string)(struct _cef_view_t*, int);
-  int (CEF_CALLBACK* is_valid)(struct _cef_view_t*);
-  int (CEF_CALLBACK* is_attached)(struct _cef_view_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_view_t*, struct _cef_view_t*);
-  struct _cef_view_delegate_t* (CEF_CALLBACK* get_delegate)(struct _cef_view_t*);
-  struct _cef_window_t* (CEF_CALLBACK* get_window)(struct _cef_view_t*);
-  int (CEF_CALLBACK* get_id)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_id)(struct _cef_view_t*, int);
-  int (CEF_CALLBACK* get_group_id)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_group_id)(struct _cef_view_t*, int);
-  struct _cef_view_t* (CEF_CALLBACK* get_parent_view)(struct _cef_view_t*);
-  struct _cef_view_t* (CEF_CALLBACK* get_view_for_id)(struct _cef_view_t*, int);
-  void (CEF_CALLBACK* set_bounds)(struct _cef_view_t*, const cef_rect_t*);
-  cef_rect_t (CEF_CALLBACK* get_bounds)(struct _cef_view_t*);
-  cef_rect_t (CEF_CALLBACK* get_bounds_in_screen)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_size)(struct _cef_view_t*, const cef_size_t*);
-  cef_size_t (CEF_CALLBACK* get_size)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_position)(struct _cef_view_t*, const cef_point_t*);
-  cef_point_t (CEF_CALLBACK* get_position)(struct _cef_view_t*);
-  cef_size_t (CEF_CALLBACK* get_preferred_size)(struct _cef_view_t*);
-  void (CEF_CALLBACK* size_to_preferred_size)(struct _cef_view_t*);
-  cef_size_t (CEF_CALLBACK* get_minimum_size)(struct _cef_view_t*);
-  cef_size_t (CEF_CALLBACK* get_maximum_size)(struct _cef_view_t*);
-  int (CEF_CALLBACK* get_height_for_width)(struct _cef_view_t*, int);
-  void (CEF_CALLBACK* invalidate_layout)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_visible)(struct _cef_view_t*, int);
-  int (CEF_CALLBACK* is_visible)(struct _cef_view_t*);
-  int (CEF_CALLBACK* is_drawn)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_enabled)(struct _cef_view_t*, int);
-  int (CEF_CALLBACK* is_enabled)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_focusable)(struct _cef_view_t*, int);
-  int (CEF_CALLBACK* is_focusable)(struct _cef_view_t*);
-  int (CEF_CALLBACK* is_accessibility_focusable)(struct _cef_view_t*);
-  void (CEF_CALLBACK* request_focus)(struct _cef_view_t*);
-  void (CEF_CALLBACK* set_background_color)(struct _cef_view_t*, cef_color_t);
-  cef_color_t (CEF_CALLBACK* get_background_color)(struct _cef_view_t*);
-  int (CEF_CALLBACK* convert_point_to_screen)(struct _cef_view_t*, cef_point_t*);
-  int (CEF_CALLBACK* convert_point_from_screen)(struct _cef_view_t*, cef_point_t*);
-  int (CEF_CALLBACK* convert_point_to_window)(struct _cef_view_t*, cef_point_t*);
-  int (CEF_CALLBACK* convert_point_from_window)(struct _cef_view_t*, cef_point_t*);
-  int (CEF_CALLBACK* convert_point_to_view)(struct _cef_view_t*, struct _cef_view_t*, cef_point_t*);
-  int (CEF_CALLBACK* convert_point_from_view)(struct _cef_view_t*, struct _cef_view_t*, cef_point_t*);
+  struct _cef_browser_view_t*(CEF_CALLBACK* as_browser_view)(struct _cef_view_t*);
+  struct _cef_button_t*(CEF_CALLBACK* as_button)(struct _cef_view_t*);
+  struct _cef_panel_t*(CEF_CALLBACK* as_panel)(struct _cef_view_t*);
+  struct _cef_scroll_view_t*(CEF_CALLBACK* as_scroll_view)(struct _cef_view_t*);
+  struct _cef_textfield_t*(CEF_CALLBACK* as_textfield)(struct _cef_view_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_type_string)(struct _cef_view_t*);
+  cef_string_userfree_t(CEF_CALLBACK* to_string)(struct _cef_view_t*, int);
+  int(CEF_CALLBACK* is_valid)(struct _cef_view_t*);
+  int(CEF_CALLBACK* is_attached)(struct _cef_view_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_view_t*, struct _cef_view_t*);
+  struct _cef_view_delegate_t*(CEF_CALLBACK* get_delegate)(struct _cef_view_t*);
+  struct _cef_window_t*(CEF_CALLBACK* get_window)(struct _cef_view_t*);
+  int(CEF_CALLBACK* get_id)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_id)(struct _cef_view_t*, int);
+  int(CEF_CALLBACK* get_group_id)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_group_id)(struct _cef_view_t*, int);
+  struct _cef_view_t*(CEF_CALLBACK* get_parent_view)(struct _cef_view_t*);
+  struct _cef_view_t*(CEF_CALLBACK* get_view_for_id)(struct _cef_view_t*, int);
+  void(CEF_CALLBACK* set_bounds)(struct _cef_view_t*, const cef_rect_t*);
+  cef_rect_t(CEF_CALLBACK* get_bounds)(struct _cef_view_t*);
+  cef_rect_t(CEF_CALLBACK* get_bounds_in_screen)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_size)(struct _cef_view_t*, const cef_size_t*);
+  cef_size_t(CEF_CALLBACK* get_size)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_position)(struct _cef_view_t*, const cef_point_t*);
+  cef_point_t(CEF_CALLBACK* get_position)(struct _cef_view_t*);
+  cef_size_t(CEF_CALLBACK* get_preferred_size)(struct _cef_view_t*);
+  void(CEF_CALLBACK* size_to_preferred_size)(struct _cef_view_t*);
+  cef_size_t(CEF_CALLBACK* get_minimum_size)(struct _cef_view_t*);
+  cef_size_t(CEF_CALLBACK* get_maximum_size)(struct _cef_view_t*);
+  int(CEF_CALLBACK* get_height_for_width)(struct _cef_view_t*, int);
+  void(CEF_CALLBACK* invalidate_layout)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_visible)(struct _cef_view_t*, int);
+  int(CEF_CALLBACK* is_visible)(struct _cef_view_t*);
+  int(CEF_CALLBACK* is_drawn)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_enabled)(struct _cef_view_t*, int);
+  int(CEF_CALLBACK* is_enabled)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_focusable)(struct _cef_view_t*, int);
+  int(CEF_CALLBACK* is_focusable)(struct _cef_view_t*);
+  int(CEF_CALLBACK* is_accessibility_focusable)(struct _cef_view_t*);
+  void(CEF_CALLBACK* request_focus)(struct _cef_view_t*);
+  void(CEF_CALLBACK* set_background_color)(struct _cef_view_t*, cef_color_t);
+  cef_color_t(CEF_CALLBACK* get_background_color)(struct _cef_view_t*);
+  int(CEF_CALLBACK* convert_point_to_screen)(struct _cef_view_t*, cef_point_t*);
+  int(CEF_CALLBACK* convert_point_from_screen)(struct _cef_view_t*, cef_point_t*);
+  int(CEF_CALLBACK* convert_point_to_window)(struct _cef_view_t*, cef_point_t*);
+  int(CEF_CALLBACK* convert_point_from_window)(struct _cef_view_t*, cef_point_t*);
+  int(CEF_CALLBACK* convert_point_to_view)(struct _cef_view_t*, struct _cef_view_t*, cef_point_t*);
+  int(CEF_CALLBACK* convert_point_from_view)(struct _cef_view_t*, struct _cef_view_t*,
+                                             cef_point_t*);
 };
 
 struct _cef_button_t {
   struct _cef_view_t base;
-  struct _cef_label_button_t* (CEF_CALLBACK* as_label_button)(struct _cef_button_t*);
-  void (CEF_CALLBACK* set_state)(struct _cef_button_t*, cef_button_state_t);
-  cef_button_state_t (CEF_CALLBACK* get_state)(struct _cef_button_t*);
-  void (CEF_CALLBACK* set_ink_drop_enabled)(struct _cef_button_t*, int);
-  void (CEF_CALLBACK* set_tooltip_text)(struct _cef_button_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_accessible_name)(struct _cef_button_t*, const cef_string_t*);
+  struct _cef_label_button_t*(CEF_CALLBACK* as_label_button)(struct _cef_button_t*);
+  void(CEF_CALLBACK* set_state)(struct _cef_button_t*, cef_button_state_t);
+  cef_button_state_t(CEF_CALLBACK* get_state)(struct _cef_button_t*);
+  void(CEF_CALLBACK* set_ink_drop_enabled)(struct _cef_button_t*, int);
+  void(CEF_CALLBACK* set_tooltip_text)(struct _cef_button_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_accessible_name)(struct _cef_button_t*, const cef_string_t*);
 };
 
 struct _cef_button_delegate_t {
   struct _cef_view_delegate_t base;
-  void (CEF_CALLBACK* on_button_pressed)(struct _cef_button_delegate_t*, struct _cef_button_t*);
-  void (CEF_CALLBACK* on_button_state_changed)(struct _cef_button_delegate_t*, struct _cef_button_t*);
+  void(CEF_CALLBACK* on_button_pressed)(struct _cef_button_delegate_t*, struct _cef_button_t*);
+  void(CEF_CALLBACK* on_button_state_changed)(struct _cef_button_delegate_t*,
+                                              struct _cef_button_t*);
 };
 
 struct _cef_label_button_t {
   struct _cef_button_t base;
-  struct _cef_menu_button_t* (CEF_CALLBACK* as_menu_button)(struct _cef_label_button_t*);
-  void (CEF_CALLBACK* set_text)(struct _cef_label_button_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_text)(struct _cef_label_button_t*);
-  void (CEF_CALLBACK* set_image)(struct _cef_label_button_t*, cef_button_state_t, struct _cef_image_t*);
-  struct _cef_image_t* (CEF_CALLBACK* get_image)(struct _cef_label_button_t*, cef_button_state_t);
-  void (CEF_CALLBACK* set_text_color)(struct _cef_label_button_t*, cef_button_state_t, cef_color_t);
-  void (CEF_CALLBACK* set_enabled_text_colors)(struct _cef_label_button_t*, cef_color_t);
-  void (CEF_CALLBACK* set_font_list)(struct _cef_label_button_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_horizontal_alignment)(struct _cef_label_button_t*, cef_horizontal_alignment_t);
-  void (CEF_CALLBACK* set_minimum_size)(struct _cef_label_button_t*, const cef_size_t*);
-  void (CEF_CALLBACK* set_maximum_size)(struct _cef_label_button_t*, const cef_size_t*);
+  struct _cef_menu_button_t*(CEF_CALLBACK* as_menu_button)(struct _cef_label_button_t*);
+  void(CEF_CALLBACK* set_text)(struct _cef_label_button_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_text)(struct _cef_label_button_t*);
+  void(CEF_CALLBACK* set_image)(struct _cef_label_button_t*, cef_button_state_t,
+                                struct _cef_image_t*);
+  struct _cef_image_t*(CEF_CALLBACK* get_image)(struct _cef_label_button_t*, cef_button_state_t);
+  void(CEF_CALLBACK* set_text_color)(struct _cef_label_button_t*, cef_button_state_t, cef_color_t);
+  void(CEF_CALLBACK* set_enabled_text_colors)(struct _cef_label_button_t*, cef_color_t);
+  void(CEF_CALLBACK* set_font_list)(struct _cef_label_button_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_horizontal_alignment)(struct _cef_label_button_t*,
+                                               cef_horizontal_alignment_t);
+  void(CEF_CALLBACK* set_minimum_size)(struct _cef_label_button_t*, const cef_size_t*);
+  void(CEF_CALLBACK* set_maximum_size)(struct _cef_label_button_t*, const cef_size_t*);
 };
 
 struct _cef_panel_delegate_t {
@@ -308,18 +314,19 @@ struct _cef_panel_delegate_t {
 
 struct _cef_panel_t {
   struct _cef_view_t base;
-  struct _cef_window_t* (CEF_CALLBACK* as_window)(struct _cef_panel_t*);
-  struct _cef_fill_layout_t* (CEF_CALLBACK* set_to_fill_layout)(struct _cef_panel_t*);
-  struct _cef_box_layout_t* (CEF_CALLBACK* set_to_box_layout)(struct _cef_panel_t*, const struct _cef_box_layout_settings_t*);
-  struct _cef_layout_t* (CEF_CALLBACK* get_layout)(struct _cef_panel_t*);
-  void (CEF_CALLBACK* layout)(struct _cef_panel_t*);
-  void (CEF_CALLBACK* add_child_view)(struct _cef_panel_t*, struct _cef_view_t*);
-  void (CEF_CALLBACK* add_child_view_at)(struct _cef_panel_t*, struct _cef_view_t*, int);
-  void (CEF_CALLBACK* reorder_child_view)(struct _cef_panel_t*, struct _cef_view_t*, int);
-  void (CEF_CALLBACK* remove_child_view)(struct _cef_panel_t*, struct _cef_view_t*);
-  void (CEF_CALLBACK* remove_all_child_views)(struct _cef_panel_t*);
-  size_t (CEF_CALLBACK* get_child_view_count)(struct _cef_panel_t*);
-  struct _cef_view_t* (CEF_CALLBACK* get_child_view_at)(struct _cef_panel_t*, int);
+  struct _cef_window_t*(CEF_CALLBACK* as_window)(struct _cef_panel_t*);
+  struct _cef_fill_layout_t*(CEF_CALLBACK* set_to_fill_layout)(struct _cef_panel_t*);
+  struct _cef_box_layout_t*(CEF_CALLBACK* set_to_box_layout)(
+      struct _cef_panel_t*, const struct _cef_box_layout_settings_t*);
+  struct _cef_layout_t*(CEF_CALLBACK* get_layout)(struct _cef_panel_t*);
+  void(CEF_CALLBACK* layout)(struct _cef_panel_t*);
+  void(CEF_CALLBACK* add_child_view)(struct _cef_panel_t*, struct _cef_view_t*);
+  void(CEF_CALLBACK* add_child_view_at)(struct _cef_panel_t*, struct _cef_view_t*, int);
+  void(CEF_CALLBACK* reorder_child_view)(struct _cef_panel_t*, struct _cef_view_t*, int);
+  void(CEF_CALLBACK* remove_child_view)(struct _cef_panel_t*, struct _cef_view_t*);
+  void(CEF_CALLBACK* remove_all_child_views)(struct _cef_panel_t*);
+  size_t(CEF_CALLBACK* get_child_view_count)(struct _cef_panel_t*);
+  struct _cef_view_t*(CEF_CALLBACK* get_child_view_at)(struct _cef_panel_t*, int);
 };
 
 struct _cef_time_t {
@@ -572,1401 +579,1724 @@ struct _cef_window_info_t {
 
 struct _cef_accessibility_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_accessibility_tree_change)(struct _cef_accessibility_handler_t*, struct _cef_value_t*);
-  void (CEF_CALLBACK* on_accessibility_location_change)(struct _cef_accessibility_handler_t*, struct _cef_value_t*);
+  void(CEF_CALLBACK* on_accessibility_tree_change)(struct _cef_accessibility_handler_t*,
+                                                   struct _cef_value_t*);
+  void(CEF_CALLBACK* on_accessibility_location_change)(struct _cef_accessibility_handler_t*,
+                                                       struct _cef_value_t*);
 };
 
 struct _cef_app_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_before_command_line_processing)(struct _cef_app_t*, const cef_string_t*, struct _cef_command_line_t*);
-  void (CEF_CALLBACK* on_register_custom_schemes)(struct _cef_app_t*, struct _cef_scheme_registrar_t*);
-  struct _cef_resource_bundle_handler_t* (CEF_CALLBACK* get_resource_bundle_handler)(struct _cef_app_t*);
-  struct _cef_browser_process_handler_t* (CEF_CALLBACK* get_browser_process_handler)(struct _cef_app_t*);
-  struct _cef_render_process_handler_t* (CEF_CALLBACK* get_render_process_handler)(struct _cef_app_t*);
+  void(CEF_CALLBACK* on_before_command_line_processing)(struct _cef_app_t*, const cef_string_t*,
+                                                        struct _cef_command_line_t*);
+  void(CEF_CALLBACK* on_register_custom_schemes)(struct _cef_app_t*,
+                                                 struct _cef_scheme_registrar_t*);
+  struct _cef_resource_bundle_handler_t*(CEF_CALLBACK* get_resource_bundle_handler)(
+      struct _cef_app_t*);
+  struct _cef_browser_process_handler_t*(CEF_CALLBACK* get_browser_process_handler)(
+      struct _cef_app_t*);
+  struct _cef_render_process_handler_t*(CEF_CALLBACK* get_render_process_handler)(
+      struct _cef_app_t*);
 };
 
 struct _cef_auth_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_auth_callback_t*, const cef_string_t*, const cef_string_t*);
-  void (CEF_CALLBACK* cancel)(struct _cef_auth_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_auth_callback_t*, const cef_string_t*, const cef_string_t*);
+  void(CEF_CALLBACK* cancel)(struct _cef_auth_callback_t*);
 };
 
 struct _cef_browser_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_browser_host_t* (CEF_CALLBACK* get_host)(struct _cef_browser_t*);
-  int (CEF_CALLBACK* can_go_back)(struct _cef_browser_t*);
-  void (CEF_CALLBACK* go_back)(struct _cef_browser_t*);
-  int (CEF_CALLBACK* can_go_forward)(struct _cef_browser_t*);
-  void (CEF_CALLBACK* go_forward)(struct _cef_browser_t*);
-  int (CEF_CALLBACK* is_loading)(struct _cef_browser_t*);
-  void (CEF_CALLBACK* reload)(struct _cef_browser_t*);
-  void (CEF_CALLBACK* reload_ignore_cache)(struct _cef_browser_t*);
-  void (CEF_CALLBACK* stop_load)(struct _cef_browser_t*);
-  int (CEF_CALLBACK* get_identifier)(struct _cef_browser_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_browser_t*, struct _cef_browser_t*);
-  int (CEF_CALLBACK* is_popup)(struct _cef_browser_t*);
-  int (CEF_CALLBACK* has_document)(struct _cef_browser_t*);
-  struct _cef_frame_t* (CEF_CALLBACK* get_main_frame)(struct _cef_browser_t*);
-  struct _cef_frame_t* (CEF_CALLBACK* get_focused_frame)(struct _cef_browser_t*);
-  struct _cef_frame_t* (CEF_CALLBACK* get_frame_byident)(struct _cef_browser_t*, int64);
-  struct _cef_frame_t* (CEF_CALLBACK* get_frame)(struct _cef_browser_t*, const cef_string_t*);
-  size_t (CEF_CALLBACK* get_frame_count)(struct _cef_browser_t*);
-  void (CEF_CALLBACK* get_frame_identifiers)(struct _cef_browser_t*, size_t*, int64*);
-  void (CEF_CALLBACK* get_frame_names)(struct _cef_browser_t*, cef_string_list_t);
+  struct _cef_browser_host_t*(CEF_CALLBACK* get_host)(struct _cef_browser_t*);
+  int(CEF_CALLBACK* can_go_back)(struct _cef_browser_t*);
+  void(CEF_CALLBACK* go_back)(struct _cef_browser_t*);
+  int(CEF_CALLBACK* can_go_forward)(struct _cef_browser_t*);
+  void(CEF_CALLBACK* go_forward)(struct _cef_browser_t*);
+  int(CEF_CALLBACK* is_loading)(struct _cef_browser_t*);
+  void(CEF_CALLBACK* reload)(struct _cef_browser_t*);
+  void(CEF_CALLBACK* reload_ignore_cache)(struct _cef_browser_t*);
+  void(CEF_CALLBACK* stop_load)(struct _cef_browser_t*);
+  int(CEF_CALLBACK* get_identifier)(struct _cef_browser_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_browser_t*, struct _cef_browser_t*);
+  int(CEF_CALLBACK* is_popup)(struct _cef_browser_t*);
+  int(CEF_CALLBACK* has_document)(struct _cef_browser_t*);
+  struct _cef_frame_t*(CEF_CALLBACK* get_main_frame)(struct _cef_browser_t*);
+  struct _cef_frame_t*(CEF_CALLBACK* get_focused_frame)(struct _cef_browser_t*);
+  struct _cef_frame_t*(CEF_CALLBACK* get_frame_byident)(struct _cef_browser_t*, int64);
+  struct _cef_frame_t*(CEF_CALLBACK* get_frame)(struct _cef_browser_t*, const cef_string_t*);
+  size_t(CEF_CALLBACK* get_frame_count)(struct _cef_browser_t*);
+  void(CEF_CALLBACK* get_frame_identifiers)(struct _cef_browser_t*, size_t*, int64*);
+  void(CEF_CALLBACK* get_frame_names)(struct _cef_browser_t*, cef_string_list_t);
 };
 
 struct _cef_run_file_dialog_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_file_dialog_dismissed)(struct _cef_run_file_dialog_callback_t*, int, cef_string_list_t);
+  void(CEF_CALLBACK* on_file_dialog_dismissed)(struct _cef_run_file_dialog_callback_t*, int,
+                                               cef_string_list_t);
 };
 
 struct _cef_navigation_entry_visitor_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* visit)(struct _cef_navigation_entry_visitor_t*, struct _cef_navigation_entry_t*, int, int, int);
+  int(CEF_CALLBACK* visit)(struct _cef_navigation_entry_visitor_t*, struct _cef_navigation_entry_t*,
+                           int, int, int);
 };
 
 struct _cef_pdf_print_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_pdf_print_finished)(struct _cef_pdf_print_callback_t*, const cef_string_t*, int);
+  void(CEF_CALLBACK* on_pdf_print_finished)(struct _cef_pdf_print_callback_t*, const cef_string_t*,
+                                            int);
 };
 
 struct _cef_download_image_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_download_image_finished)(struct _cef_download_image_callback_t*, const cef_string_t*, int, struct _cef_image_t*);
+  void(CEF_CALLBACK* on_download_image_finished)(struct _cef_download_image_callback_t*,
+                                                 const cef_string_t*, int, struct _cef_image_t*);
 };
 
 struct _cef_browser_host_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_browser_t* (CEF_CALLBACK* get_browser)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* close_browser)(struct _cef_browser_host_t*, int);
-  int (CEF_CALLBACK* try_close_browser)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* set_focus)(struct _cef_browser_host_t*, int);
-  HWND (CEF_CALLBACK* get_window_handle)(struct _cef_browser_host_t*);
-  HWND (CEF_CALLBACK* get_opener_window_handle)(struct _cef_browser_host_t*);
-  int (CEF_CALLBACK* has_view)(struct _cef_browser_host_t*);
-  struct _cef_client_t* (CEF_CALLBACK* get_client)(struct _cef_browser_host_t*);
-  struct _cef_request_context_t* (CEF_CALLBACK* get_request_context)(struct _cef_browser_host_t*);
-  double (CEF_CALLBACK* get_zoom_level)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* set_zoom_level)(struct _cef_browser_host_t*, double);
-  void (CEF_CALLBACK* run_file_dialog)(struct _cef_browser_host_t*, cef_file_dialog_mode_t, const cef_string_t*, const cef_string_t*, cef_string_list_t, int, struct _cef_run_file_dialog_callback_t*);
-  void (CEF_CALLBACK* start_download)(struct _cef_browser_host_t*, const cef_string_t*);
-  void (CEF_CALLBACK* download_image)(struct _cef_browser_host_t*, const cef_string_t*, int, uint32, int, struct _cef_download_image_callback_t*);
-  void (CEF_CALLBACK* print)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* print_to_pdf)(struct _cef_browser_host_t*, const cef_string_t*, const struct _cef_pdf_print_settings_t*, struct _cef_pdf_print_callback_t*);
-  void (CEF_CALLBACK* find)(struct _cef_browser_host_t*, int, const cef_string_t*, int, int, int);
-  void (CEF_CALLBACK* stop_finding)(struct _cef_browser_host_t*, int);
-  void (CEF_CALLBACK* show_dev_tools)(struct _cef_browser_host_t*, const struct _cef_window_info_t*, struct _cef_client_t*, const struct _cef_browser_settings_t*, const cef_point_t*);
-  void (CEF_CALLBACK* close_dev_tools)(struct _cef_browser_host_t*);
-  int (CEF_CALLBACK* has_dev_tools)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* get_navigation_entries)(struct _cef_browser_host_t*, struct _cef_navigation_entry_visitor_t*, int);
-  void (CEF_CALLBACK* set_mouse_cursor_change_disabled)(struct _cef_browser_host_t*, int);
-  int (CEF_CALLBACK* is_mouse_cursor_change_disabled)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* replace_misspelling)(struct _cef_browser_host_t*, const cef_string_t*);
-  void (CEF_CALLBACK* add_word_to_dictionary)(struct _cef_browser_host_t*, const cef_string_t*);
-  int (CEF_CALLBACK* is_window_rendering_disabled)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* was_resized)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* was_hidden)(struct _cef_browser_host_t*, int);
-  void (CEF_CALLBACK* notify_screen_info_changed)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* invalidate)(struct _cef_browser_host_t*, cef_paint_element_type_t);
-  void (CEF_CALLBACK* send_external_begin_frame)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* send_key_event)(struct _cef_browser_host_t*, const struct _cef_key_event_t*);
-  void (CEF_CALLBACK* send_mouse_click_event)(struct _cef_browser_host_t*, const struct _cef_mouse_event_t*, cef_mouse_button_type_t, int, int);
-  void (CEF_CALLBACK* send_mouse_move_event)(struct _cef_browser_host_t*, const struct _cef_mouse_event_t*, int);
-  void (CEF_CALLBACK* send_mouse_wheel_event)(struct _cef_browser_host_t*, const struct _cef_mouse_event_t*, int, int);
-  void (CEF_CALLBACK* send_touch_event)(struct _cef_browser_host_t*, const struct _cef_touch_event_t*);
-  void (CEF_CALLBACK* send_focus_event)(struct _cef_browser_host_t*, int);
-  void (CEF_CALLBACK* send_capture_lost_event)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* notify_move_or_resize_started)(struct _cef_browser_host_t*);
-  int (CEF_CALLBACK* get_windowless_frame_rate)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* set_windowless_frame_rate)(struct _cef_browser_host_t*, int);
-  void (CEF_CALLBACK* ime_set_composition)(struct _cef_browser_host_t*, const cef_string_t*, size_t, const cef_composition_underline_t*, const cef_range_t*, const cef_range_t*);
-  void (CEF_CALLBACK* ime_commit_text)(struct _cef_browser_host_t*, const cef_string_t*, const cef_range_t*, int);
-  void (CEF_CALLBACK* ime_finish_composing_text)(struct _cef_browser_host_t*, int);
-  void (CEF_CALLBACK* ime_cancel_composition)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* drag_target_drag_enter)(struct _cef_browser_host_t*, struct _cef_drag_data_t*, const struct _cef_mouse_event_t*, cef_drag_operations_mask_t);
-  void (CEF_CALLBACK* drag_target_drag_over)(struct _cef_browser_host_t*, const struct _cef_mouse_event_t*, cef_drag_operations_mask_t);
-  void (CEF_CALLBACK* drag_target_drag_leave)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* drag_target_drop)(struct _cef_browser_host_t*, const struct _cef_mouse_event_t*);
-  void (CEF_CALLBACK* drag_source_ended_at)(struct _cef_browser_host_t*, int, int, cef_drag_operations_mask_t);
-  void (CEF_CALLBACK* drag_source_system_drag_ended)(struct _cef_browser_host_t*);
-  struct _cef_navigation_entry_t* (CEF_CALLBACK* get_visible_navigation_entry)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* set_accessibility_state)(struct _cef_browser_host_t*, cef_state_t);
-  void (CEF_CALLBACK* set_auto_resize_enabled)(struct _cef_browser_host_t*, int, const cef_size_t*, const cef_size_t*);
-  struct _cef_extension_t* (CEF_CALLBACK* get_extension)(struct _cef_browser_host_t*);
-  int (CEF_CALLBACK* is_background_host)(struct _cef_browser_host_t*);
-  void (CEF_CALLBACK* set_audio_muted)(struct _cef_browser_host_t*, int);
-  int (CEF_CALLBACK* is_audio_muted)(struct _cef_browser_host_t*);
+  struct _cef_browser_t*(CEF_CALLBACK* get_browser)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* close_browser)(struct _cef_browser_host_t*, int);
+  int(CEF_CALLBACK* try_close_browser)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* set_focus)(struct _cef_browser_host_t*, int);
+  HWND(CEF_CALLBACK* get_window_handle)(struct _cef_browser_host_t*);
+  HWND(CEF_CALLBACK* get_opener_window_handle)(struct _cef_browser_host_t*);
+  int(CEF_CALLBACK* has_view)(struct _cef_browser_host_t*);
+  struct _cef_client_t*(CEF_CALLBACK* get_client)(struct _cef_browser_host_t*);
+  struct _cef_request_context_t*(CEF_CALLBACK* get_request_context)(struct _cef_browser_host_t*);
+  double(CEF_CALLBACK* get_zoom_level)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* set_zoom_level)(struct _cef_browser_host_t*, double);
+  void(CEF_CALLBACK* run_file_dialog)(struct _cef_browser_host_t*, cef_file_dialog_mode_t,
+                                      const cef_string_t*, const cef_string_t*, cef_string_list_t,
+                                      int, struct _cef_run_file_dialog_callback_t*);
+  void(CEF_CALLBACK* start_download)(struct _cef_browser_host_t*, const cef_string_t*);
+  void(CEF_CALLBACK* download_image)(struct _cef_browser_host_t*, const cef_string_t*, int, uint32,
+                                     int, struct _cef_download_image_callback_t*);
+  void(CEF_CALLBACK* print)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* print_to_pdf)(struct _cef_browser_host_t*, const cef_string_t*,
+                                   const struct _cef_pdf_print_settings_t*,
+                                   struct _cef_pdf_print_callback_t*);
+  void(CEF_CALLBACK* find)(struct _cef_browser_host_t*, int, const cef_string_t*, int, int, int);
+  void(CEF_CALLBACK* stop_finding)(struct _cef_browser_host_t*, int);
+  void(CEF_CALLBACK* show_dev_tools)(struct _cef_browser_host_t*, const struct _cef_window_info_t*,
+                                     struct _cef_client_t*, const struct _cef_browser_settings_t*,
+                                     const cef_point_t*);
+  void(CEF_CALLBACK* close_dev_tools)(struct _cef_browser_host_t*);
+  int(CEF_CALLBACK* has_dev_tools)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* get_navigation_entries)(struct _cef_browser_host_t*,
+                                             struct _cef_navigation_entry_visitor_t*, int);
+  void(CEF_CALLBACK* set_mouse_cursor_change_disabled)(struct _cef_browser_host_t*, int);
+  int(CEF_CALLBACK* is_mouse_cursor_change_disabled)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* replace_misspelling)(struct _cef_browser_host_t*, const cef_string_t*);
+  void(CEF_CALLBACK* add_word_to_dictionary)(struct _cef_browser_host_t*, const cef_string_t*);
+  int(CEF_CALLBACK* is_window_rendering_disabled)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* was_resized)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* was_hidden)(struct _cef_browser_host_t*, int);
+  void(CEF_CALLBACK* notify_screen_info_changed)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* invalidate)(struct _cef_browser_host_t*, cef_paint_element_type_t);
+  void(CEF_CALLBACK* send_external_begin_frame)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* send_key_event)(struct _cef_browser_host_t*, const struct _cef_key_event_t*);
+  void(CEF_CALLBACK* send_mouse_click_event)(struct _cef_browser_host_t*,
+                                             const struct _cef_mouse_event_t*,
+                                             cef_mouse_button_type_t, int, int);
+  void(CEF_CALLBACK* send_mouse_move_event)(struct _cef_browser_host_t*,
+                                            const struct _cef_mouse_event_t*, int);
+  void(CEF_CALLBACK* send_mouse_wheel_event)(struct _cef_browser_host_t*,
+                                             const struct _cef_mouse_event_t*, int, int);
+  void(CEF_CALLBACK* send_touch_event)(struct _cef_browser_host_t*,
+                                       const struct _cef_touch_event_t*);
+  void(CEF_CALLBACK* send_focus_event)(struct _cef_browser_host_t*, int);
+  void(CEF_CALLBACK* send_capture_lost_event)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* notify_move_or_resize_started)(struct _cef_browser_host_t*);
+  int(CEF_CALLBACK* get_windowless_frame_rate)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* set_windowless_frame_rate)(struct _cef_browser_host_t*, int);
+  void(CEF_CALLBACK* ime_set_composition)(struct _cef_browser_host_t*, const cef_string_t*, size_t,
+                                          const cef_composition_underline_t*, const cef_range_t*,
+                                          const cef_range_t*);
+  void(CEF_CALLBACK* ime_commit_text)(struct _cef_browser_host_t*, const cef_string_t*,
+                                      const cef_range_t*, int);
+  void(CEF_CALLBACK* ime_finish_composing_text)(struct _cef_browser_host_t*, int);
+  void(CEF_CALLBACK* ime_cancel_composition)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* drag_target_drag_enter)(struct _cef_browser_host_t*, struct _cef_drag_data_t*,
+                                             const struct _cef_mouse_event_t*,
+                                             cef_drag_operations_mask_t);
+  void(CEF_CALLBACK* drag_target_drag_over)(struct _cef_browser_host_t*,
+                                            const struct _cef_mouse_event_t*,
+                                            cef_drag_operations_mask_t);
+  void(CEF_CALLBACK* drag_target_drag_leave)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* drag_target_drop)(struct _cef_browser_host_t*,
+                                       const struct _cef_mouse_event_t*);
+  void(CEF_CALLBACK* drag_source_ended_at)(struct _cef_browser_host_t*, int, int,
+                                           cef_drag_operations_mask_t);
+  void(CEF_CALLBACK* drag_source_system_drag_ended)(struct _cef_browser_host_t*);
+  struct _cef_navigation_entry_t*(CEF_CALLBACK* get_visible_navigation_entry)(
+      struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* set_accessibility_state)(struct _cef_browser_host_t*, cef_state_t);
+  void(CEF_CALLBACK* set_auto_resize_enabled)(struct _cef_browser_host_t*, int, const cef_size_t*,
+                                              const cef_size_t*);
+  struct _cef_extension_t*(CEF_CALLBACK* get_extension)(struct _cef_browser_host_t*);
+  int(CEF_CALLBACK* is_background_host)(struct _cef_browser_host_t*);
+  void(CEF_CALLBACK* set_audio_muted)(struct _cef_browser_host_t*, int);
+  int(CEF_CALLBACK* is_audio_muted)(struct _cef_browser_host_t*);
 };
 
 struct _cef_browser_process_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_context_initialized)(struct _cef_browser_process_handler_t*);
-  void (CEF_CALLBACK* on_before_child_process_launch)(struct _cef_browser_process_handler_t*, struct _cef_command_line_t*);
-  void (CEF_CALLBACK* on_render_process_thread_created)(struct _cef_browser_process_handler_t*, struct _cef_list_value_t*);
-  struct _cef_print_handler_t* (CEF_CALLBACK* get_print_handler)(struct _cef_browser_process_handler_t*);
-  void (CEF_CALLBACK* on_schedule_message_pump_work)(struct _cef_browser_process_handler_t*, int64);
+  void(CEF_CALLBACK* on_context_initialized)(struct _cef_browser_process_handler_t*);
+  void(CEF_CALLBACK* on_before_child_process_launch)(struct _cef_browser_process_handler_t*,
+                                                     struct _cef_command_line_t*);
+  void(CEF_CALLBACK* on_render_process_thread_created)(struct _cef_browser_process_handler_t*,
+                                                       struct _cef_list_value_t*);
+  struct _cef_print_handler_t*(CEF_CALLBACK* get_print_handler)(
+      struct _cef_browser_process_handler_t*);
+  void(CEF_CALLBACK* on_schedule_message_pump_work)(struct _cef_browser_process_handler_t*, int64);
 };
 
 struct _cef_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_callback_t*);
-  void (CEF_CALLBACK* cancel)(struct _cef_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_callback_t*);
+  void(CEF_CALLBACK* cancel)(struct _cef_callback_t*);
 };
 
 struct _cef_completion_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_complete)(struct _cef_completion_callback_t*);
+  void(CEF_CALLBACK* on_complete)(struct _cef_completion_callback_t*);
 };
 
 struct _cef_client_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_context_menu_handler_t* (CEF_CALLBACK* get_context_menu_handler)(struct _cef_client_t*);
-  struct _cef_dialog_handler_t* (CEF_CALLBACK* get_dialog_handler)(struct _cef_client_t*);
-  struct _cef_display_handler_t* (CEF_CALLBACK* get_display_handler)(struct _cef_client_t*);
-  struct _cef_download_handler_t* (CEF_CALLBACK* get_download_handler)(struct _cef_client_t*);
-  struct _cef_drag_handler_t* (CEF_CALLBACK* get_drag_handler)(struct _cef_client_t*);
-  struct _cef_find_handler_t* (CEF_CALLBACK* get_find_handler)(struct _cef_client_t*);
-  struct _cef_focus_handler_t* (CEF_CALLBACK* get_focus_handler)(struct _cef_client_t*);
-  struct _cef_jsdialog_handler_t* (CEF_CALLBACK* get_jsdialog_handler)(struct _cef_client_t*);
-  struct _cef_keyboard_handler_t* (CEF_CALLBACK* get_keyboard_handler)(struct _cef_client_t*);
-  struct _cef_life_span_handler_t* (CEF_CALLBACK* get_life_span_handler)(struct _cef_client_t*);
-  struct _cef_load_handler_t* (CEF_CALLBACK* get_load_handler)(struct _cef_client_t*);
-  struct _cef_render_handler_t* (CEF_CALLBACK* get_render_handler)(struct _cef_client_t*);
-  struct _cef_request_handler_t* (CEF_CALLBACK* get_request_handler)(struct _cef_client_t*);
-  int (CEF_CALLBACK* on_process_message_received)(struct _cef_client_t*, struct _cef_browser_t*, struct _cef_frame_t*, cef_process_id_t, struct _cef_process_message_t*);
+  struct _cef_context_menu_handler_t*(CEF_CALLBACK* get_context_menu_handler)(
+      struct _cef_client_t*);
+  struct _cef_dialog_handler_t*(CEF_CALLBACK* get_dialog_handler)(struct _cef_client_t*);
+  struct _cef_display_handler_t*(CEF_CALLBACK* get_display_handler)(struct _cef_client_t*);
+  struct _cef_download_handler_t*(CEF_CALLBACK* get_download_handler)(struct _cef_client_t*);
+  struct _cef_drag_handler_t*(CEF_CALLBACK* get_drag_handler)(struct _cef_client_t*);
+  struct _cef_find_handler_t*(CEF_CALLBACK* get_find_handler)(struct _cef_client_t*);
+  struct _cef_focus_handler_t*(CEF_CALLBACK* get_focus_handler)(struct _cef_client_t*);
+  struct _cef_jsdialog_handler_t*(CEF_CALLBACK* get_jsdialog_handler)(struct _cef_client_t*);
+  struct _cef_keyboard_handler_t*(CEF_CALLBACK* get_keyboard_handler)(struct _cef_client_t*);
+  struct _cef_life_span_handler_t*(CEF_CALLBACK* get_life_span_handler)(struct _cef_client_t*);
+  struct _cef_load_handler_t*(CEF_CALLBACK* get_load_handler)(struct _cef_client_t*);
+  struct _cef_render_handler_t*(CEF_CALLBACK* get_render_handler)(struct _cef_client_t*);
+  struct _cef_request_handler_t*(CEF_CALLBACK* get_request_handler)(struct _cef_client_t*);
+  int(CEF_CALLBACK* on_process_message_received)(struct _cef_client_t*, struct _cef_browser_t*,
+                                                 struct _cef_frame_t*, cef_process_id_t,
+                                                 struct _cef_process_message_t*);
 };
 
 struct _cef_command_line_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_command_line_t*);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_command_line_t*);
-  struct _cef_command_line_t* (CEF_CALLBACK* copy)(struct _cef_command_line_t*);
-  void (CEF_CALLBACK* init_from_argv)(struct _cef_command_line_t*, int, const char*const*);
-  void (CEF_CALLBACK* init_from_string)(struct _cef_command_line_t*, const cef_string_t*);
-  void (CEF_CALLBACK* reset)(struct _cef_command_line_t*);
-  void (CEF_CALLBACK* get_argv)(struct _cef_command_line_t*, cef_string_list_t);
-  cef_string_userfree_t (CEF_CALLBACK* get_command_line_string)(struct _cef_command_line_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_program)(struct _cef_command_line_t*);
-  void (CEF_CALLBACK* set_program)(struct _cef_command_line_t*, const cef_string_t*);
-  int (CEF_CALLBACK* has_switches)(struct _cef_command_line_t*);
-  int (CEF_CALLBACK* has_switch)(struct _cef_command_line_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_switch_value)(struct _cef_command_line_t*, const cef_string_t*);
-  void (CEF_CALLBACK* get_switches)(struct _cef_command_line_t*, cef_string_map_t);
-  void (CEF_CALLBACK* append_switch)(struct _cef_command_line_t*, const cef_string_t*);
-  void (CEF_CALLBACK* append_switch_with_value)(struct _cef_command_line_t*, const cef_string_t*, const cef_string_t*);
-  int (CEF_CALLBACK* has_arguments)(struct _cef_command_line_t*);
-  void (CEF_CALLBACK* get_arguments)(struct _cef_command_line_t*, cef_string_list_t);
-  void (CEF_CALLBACK* append_argument)(struct _cef_command_line_t*, const cef_string_t*);
-  void (CEF_CALLBACK* prepend_wrapper)(struct _cef_command_line_t*, const cef_string_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_command_line_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_command_line_t*);
+  struct _cef_command_line_t*(CEF_CALLBACK* copy)(struct _cef_command_line_t*);
+  void(CEF_CALLBACK* init_from_argv)(struct _cef_command_line_t*, int, const char* const*);
+  void(CEF_CALLBACK* init_from_string)(struct _cef_command_line_t*, const cef_string_t*);
+  void(CEF_CALLBACK* reset)(struct _cef_command_line_t*);
+  void(CEF_CALLBACK* get_argv)(struct _cef_command_line_t*, cef_string_list_t);
+  cef_string_userfree_t(CEF_CALLBACK* get_command_line_string)(struct _cef_command_line_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_program)(struct _cef_command_line_t*);
+  void(CEF_CALLBACK* set_program)(struct _cef_command_line_t*, const cef_string_t*);
+  int(CEF_CALLBACK* has_switches)(struct _cef_command_line_t*);
+  int(CEF_CALLBACK* has_switch)(struct _cef_command_line_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_switch_value)(struct _cef_command_line_t*,
+                                                        const cef_string_t*);
+  void(CEF_CALLBACK* get_switches)(struct _cef_command_line_t*, cef_string_map_t);
+  void(CEF_CALLBACK* append_switch)(struct _cef_command_line_t*, const cef_string_t*);
+  void(CEF_CALLBACK* append_switch_with_value)(struct _cef_command_line_t*, const cef_string_t*,
+                                               const cef_string_t*);
+  int(CEF_CALLBACK* has_arguments)(struct _cef_command_line_t*);
+  void(CEF_CALLBACK* get_arguments)(struct _cef_command_line_t*, cef_string_list_t);
+  void(CEF_CALLBACK* append_argument)(struct _cef_command_line_t*, const cef_string_t*);
+  void(CEF_CALLBACK* prepend_wrapper)(struct _cef_command_line_t*, const cef_string_t*);
 };
 
 struct _cef_run_context_menu_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_run_context_menu_callback_t*, int, cef_event_flags_t);
-  void (CEF_CALLBACK* cancel)(struct _cef_run_context_menu_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_run_context_menu_callback_t*, int, cef_event_flags_t);
+  void(CEF_CALLBACK* cancel)(struct _cef_run_context_menu_callback_t*);
 };
 
 struct _cef_context_menu_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_before_context_menu)(struct _cef_context_menu_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_context_menu_params_t*, struct _cef_menu_model_t*);
-  int (CEF_CALLBACK* run_context_menu)(struct _cef_context_menu_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_context_menu_params_t*, struct _cef_menu_model_t*, struct _cef_run_context_menu_callback_t*);
-  int (CEF_CALLBACK* on_context_menu_command)(struct _cef_context_menu_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_context_menu_params_t*, int, cef_event_flags_t);
-  void (CEF_CALLBACK* on_context_menu_dismissed)(struct _cef_context_menu_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*);
+  void(CEF_CALLBACK* on_before_context_menu)(struct _cef_context_menu_handler_t*,
+                                             struct _cef_browser_t*, struct _cef_frame_t*,
+                                             struct _cef_context_menu_params_t*,
+                                             struct _cef_menu_model_t*);
+  int(CEF_CALLBACK* run_context_menu)(struct _cef_context_menu_handler_t*, struct _cef_browser_t*,
+                                      struct _cef_frame_t*, struct _cef_context_menu_params_t*,
+                                      struct _cef_menu_model_t*,
+                                      struct _cef_run_context_menu_callback_t*);
+  int(CEF_CALLBACK* on_context_menu_command)(struct _cef_context_menu_handler_t*,
+                                             struct _cef_browser_t*, struct _cef_frame_t*,
+                                             struct _cef_context_menu_params_t*, int,
+                                             cef_event_flags_t);
+  void(CEF_CALLBACK* on_context_menu_dismissed)(struct _cef_context_menu_handler_t*,
+                                                struct _cef_browser_t*, struct _cef_frame_t*);
 };
 
 struct _cef_context_menu_params_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* get_xcoord)(struct _cef_context_menu_params_t*);
-  int (CEF_CALLBACK* get_ycoord)(struct _cef_context_menu_params_t*);
-  cef_context_menu_type_flags_t (CEF_CALLBACK* get_type_flags)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_link_url)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_unfiltered_link_url)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_source_url)(struct _cef_context_menu_params_t*);
-  int (CEF_CALLBACK* has_image_contents)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_title_text)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_page_url)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_frame_url)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_frame_charset)(struct _cef_context_menu_params_t*);
-  cef_context_menu_media_type_t (CEF_CALLBACK* get_media_type)(struct _cef_context_menu_params_t*);
-  cef_context_menu_media_state_flags_t (CEF_CALLBACK* get_media_state_flags)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_selection_text)(struct _cef_context_menu_params_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_misspelled_word)(struct _cef_context_menu_params_t*);
-  int (CEF_CALLBACK* get_dictionary_suggestions)(struct _cef_context_menu_params_t*, cef_string_list_t);
-  int (CEF_CALLBACK* is_editable)(struct _cef_context_menu_params_t*);
-  int (CEF_CALLBACK* is_spell_check_enabled)(struct _cef_context_menu_params_t*);
-  cef_context_menu_edit_state_flags_t (CEF_CALLBACK* get_edit_state_flags)(struct _cef_context_menu_params_t*);
-  int (CEF_CALLBACK* is_custom_menu)(struct _cef_context_menu_params_t*);
-  int (CEF_CALLBACK* is_pepper_menu)(struct _cef_context_menu_params_t*);
+  int(CEF_CALLBACK* get_xcoord)(struct _cef_context_menu_params_t*);
+  int(CEF_CALLBACK* get_ycoord)(struct _cef_context_menu_params_t*);
+  cef_context_menu_type_flags_t(CEF_CALLBACK* get_type_flags)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_link_url)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_unfiltered_link_url)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_source_url)(struct _cef_context_menu_params_t*);
+  int(CEF_CALLBACK* has_image_contents)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_title_text)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_page_url)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_frame_url)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_frame_charset)(struct _cef_context_menu_params_t*);
+  cef_context_menu_media_type_t(CEF_CALLBACK* get_media_type)(struct _cef_context_menu_params_t*);
+  cef_context_menu_media_state_flags_t(CEF_CALLBACK* get_media_state_flags)(
+      struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_selection_text)(struct _cef_context_menu_params_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_misspelled_word)(struct _cef_context_menu_params_t*);
+  int(CEF_CALLBACK* get_dictionary_suggestions)(struct _cef_context_menu_params_t*,
+                                                cef_string_list_t);
+  int(CEF_CALLBACK* is_editable)(struct _cef_context_menu_params_t*);
+  int(CEF_CALLBACK* is_spell_check_enabled)(struct _cef_context_menu_params_t*);
+  cef_context_menu_edit_state_flags_t(CEF_CALLBACK* get_edit_state_flags)(
+      struct _cef_context_menu_params_t*);
+  int(CEF_CALLBACK* is_custom_menu)(struct _cef_context_menu_params_t*);
+  int(CEF_CALLBACK* is_pepper_menu)(struct _cef_context_menu_params_t*);
 };
 
 struct _cef_cookie_manager_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* set_supported_schemes)(struct _cef_cookie_manager_t*, cef_string_list_t, int, struct _cef_completion_callback_t*);
-  int (CEF_CALLBACK* visit_all_cookies)(struct _cef_cookie_manager_t*, struct _cef_cookie_visitor_t*);
-  int (CEF_CALLBACK* visit_url_cookies)(struct _cef_cookie_manager_t*, const cef_string_t*, int, struct _cef_cookie_visitor_t*);
-  int (CEF_CALLBACK* set_cookie)(struct _cef_cookie_manager_t*, const cef_string_t*, const struct _cef_cookie_t*, struct _cef_set_cookie_callback_t*);
-  int (CEF_CALLBACK* delete_cookies)(struct _cef_cookie_manager_t*, const cef_string_t*, const cef_string_t*, struct _cef_delete_cookies_callback_t*);
-  int (CEF_CALLBACK* flush_store)(struct _cef_cookie_manager_t*, struct _cef_completion_callback_t*);
+  void(CEF_CALLBACK* set_supported_schemes)(struct _cef_cookie_manager_t*, cef_string_list_t, int,
+                                            struct _cef_completion_callback_t*);
+  int(CEF_CALLBACK* visit_all_cookies)(struct _cef_cookie_manager_t*,
+                                       struct _cef_cookie_visitor_t*);
+  int(CEF_CALLBACK* visit_url_cookies)(struct _cef_cookie_manager_t*, const cef_string_t*, int,
+                                       struct _cef_cookie_visitor_t*);
+  int(CEF_CALLBACK* set_cookie)(struct _cef_cookie_manager_t*, const cef_string_t*,
+                                const struct _cef_cookie_t*, struct _cef_set_cookie_callback_t*);
+  int(CEF_CALLBACK* delete_cookies)(struct _cef_cookie_manager_t*, const cef_string_t*,
+                                    const cef_string_t*, struct _cef_delete_cookies_callback_t*);
+  int(CEF_CALLBACK* flush_store)(struct _cef_cookie_manager_t*, struct _cef_completion_callback_t*);
 };
 
 struct _cef_cookie_visitor_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* visit)(struct _cef_cookie_visitor_t*, const struct _cef_cookie_t*, int, int, int*);
+  int(CEF_CALLBACK* visit)(struct _cef_cookie_visitor_t*, const struct _cef_cookie_t*, int, int,
+                           int*);
 };
 
 struct _cef_set_cookie_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_complete)(struct _cef_set_cookie_callback_t*, int);
+  void(CEF_CALLBACK* on_complete)(struct _cef_set_cookie_callback_t*, int);
 };
 
 struct _cef_delete_cookies_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_complete)(struct _cef_delete_cookies_callback_t*, int);
+  void(CEF_CALLBACK* on_complete)(struct _cef_delete_cookies_callback_t*, int);
 };
 
 struct _cef_file_dialog_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_file_dialog_callback_t*, int, cef_string_list_t);
-  void (CEF_CALLBACK* cancel)(struct _cef_file_dialog_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_file_dialog_callback_t*, int, cef_string_list_t);
+  void(CEF_CALLBACK* cancel)(struct _cef_file_dialog_callback_t*);
 };
 
 struct _cef_dialog_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* on_file_dialog)(struct _cef_dialog_handler_t*, struct _cef_browser_t*, cef_file_dialog_mode_t, const cef_string_t*, const cef_string_t*, cef_string_list_t, int, struct _cef_file_dialog_callback_t*);
+  int(CEF_CALLBACK* on_file_dialog)(struct _cef_dialog_handler_t*, struct _cef_browser_t*,
+                                    cef_file_dialog_mode_t, const cef_string_t*,
+                                    const cef_string_t*, cef_string_list_t, int,
+                                    struct _cef_file_dialog_callback_t*);
 };
 
 struct _cef_display_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_address_change)(struct _cef_display_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, const cef_string_t*);
-  void (CEF_CALLBACK* on_title_change)(struct _cef_display_handler_t*, struct _cef_browser_t*, const cef_string_t*);
-  void (CEF_CALLBACK* on_favicon_urlchange)(struct _cef_display_handler_t*, struct _cef_browser_t*, cef_string_list_t);
-  void (CEF_CALLBACK* on_fullscreen_mode_change)(struct _cef_display_handler_t*, struct _cef_browser_t*, int);
-  int (CEF_CALLBACK* on_tooltip)(struct _cef_display_handler_t*, struct _cef_browser_t*, cef_string_t*);
-  void (CEF_CALLBACK* on_status_message)(struct _cef_display_handler_t*, struct _cef_browser_t*, const cef_string_t*);
-  int (CEF_CALLBACK* on_console_message)(struct _cef_display_handler_t*, struct _cef_browser_t*, cef_log_severity_t, const cef_string_t*, const cef_string_t*, int);
-  int (CEF_CALLBACK* on_auto_resize)(struct _cef_display_handler_t*, struct _cef_browser_t*, const cef_size_t*);
-  void (CEF_CALLBACK* on_loading_progress_change)(struct _cef_display_handler_t*, struct _cef_browser_t*, double);
+  void(CEF_CALLBACK* on_address_change)(struct _cef_display_handler_t*, struct _cef_browser_t*,
+                                        struct _cef_frame_t*, const cef_string_t*);
+  void(CEF_CALLBACK* on_title_change)(struct _cef_display_handler_t*, struct _cef_browser_t*,
+                                      const cef_string_t*);
+  void(CEF_CALLBACK* on_favicon_urlchange)(struct _cef_display_handler_t*, struct _cef_browser_t*,
+                                           cef_string_list_t);
+  void(CEF_CALLBACK* on_fullscreen_mode_change)(struct _cef_display_handler_t*,
+                                                struct _cef_browser_t*, int);
+  int(CEF_CALLBACK* on_tooltip)(struct _cef_display_handler_t*, struct _cef_browser_t*,
+                                cef_string_t*);
+  void(CEF_CALLBACK* on_status_message)(struct _cef_display_handler_t*, struct _cef_browser_t*,
+                                        const cef_string_t*);
+  int(CEF_CALLBACK* on_console_message)(struct _cef_display_handler_t*, struct _cef_browser_t*,
+                                        cef_log_severity_t, const cef_string_t*,
+                                        const cef_string_t*, int);
+  int(CEF_CALLBACK* on_auto_resize)(struct _cef_display_handler_t*, struct _cef_browser_t*,
+                                    const cef_size_t*);
+  void(CEF_CALLBACK* on_loading_progress_change)(struct _cef_display_handler_t*,
+                                                 struct _cef_browser_t*, double);
 };
 
 struct _cef_domvisitor_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* visit)(struct _cef_domvisitor_t*, struct _cef_domdocument_t*);
+  void(CEF_CALLBACK* visit)(struct _cef_domvisitor_t*, struct _cef_domdocument_t*);
 };
 
 struct _cef_domdocument_t {
   struct _cef_base_ref_counted_t base;
-  cef_dom_document_type_t (CEF_CALLBACK* get_type)(struct _cef_domdocument_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_document)(struct _cef_domdocument_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_body)(struct _cef_domdocument_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_head)(struct _cef_domdocument_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_title)(struct _cef_domdocument_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_element_by_id)(struct _cef_domdocument_t*, const cef_string_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_focused_node)(struct _cef_domdocument_t*);
-  int (CEF_CALLBACK* has_selection)(struct _cef_domdocument_t*);
-  int (CEF_CALLBACK* get_selection_start_offset)(struct _cef_domdocument_t*);
-  int (CEF_CALLBACK* get_selection_end_offset)(struct _cef_domdocument_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_selection_as_markup)(struct _cef_domdocument_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_selection_as_text)(struct _cef_domdocument_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_base_url)(struct _cef_domdocument_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_complete_url)(struct _cef_domdocument_t*, const cef_string_t*);
+  cef_dom_document_type_t(CEF_CALLBACK* get_type)(struct _cef_domdocument_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_document)(struct _cef_domdocument_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_body)(struct _cef_domdocument_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_head)(struct _cef_domdocument_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_title)(struct _cef_domdocument_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_element_by_id)(struct _cef_domdocument_t*,
+                                                          const cef_string_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_focused_node)(struct _cef_domdocument_t*);
+  int(CEF_CALLBACK* has_selection)(struct _cef_domdocument_t*);
+  int(CEF_CALLBACK* get_selection_start_offset)(struct _cef_domdocument_t*);
+  int(CEF_CALLBACK* get_selection_end_offset)(struct _cef_domdocument_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_selection_as_markup)(struct _cef_domdocument_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_selection_as_text)(struct _cef_domdocument_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_base_url)(struct _cef_domdocument_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_complete_url)(struct _cef_domdocument_t*,
+                                                        const cef_string_t*);
 };
 
 struct _cef_domnode_t {
   struct _cef_base_ref_counted_t base;
-  cef_dom_node_type_t (CEF_CALLBACK* get_type)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* is_text)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* is_element)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* is_editable)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* is_form_control_element)(struct _cef_domnode_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_form_control_element_type)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_domnode_t*, struct _cef_domnode_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_name)(struct _cef_domnode_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_value)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* set_value)(struct _cef_domnode_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_as_markup)(struct _cef_domnode_t*);
-  struct _cef_domdocument_t* (CEF_CALLBACK* get_document)(struct _cef_domnode_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_parent)(struct _cef_domnode_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_previous_sibling)(struct _cef_domnode_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_next_sibling)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* has_children)(struct _cef_domnode_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_first_child)(struct _cef_domnode_t*);
-  struct _cef_domnode_t* (CEF_CALLBACK* get_last_child)(struct _cef_domnode_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_element_tag_name)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* has_element_attributes)(struct _cef_domnode_t*);
-  int (CEF_CALLBACK* has_element_attribute)(struct _cef_domnode_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_element_attribute)(struct _cef_domnode_t*, const cef_string_t*);
-  void (CEF_CALLBACK* get_element_attributes)(struct _cef_domnode_t*, cef_string_map_t);
-  int (CEF_CALLBACK* set_element_attribute)(struct _cef_domnode_t*, const cef_string_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_element_inner_text)(struct _cef_domnode_t*);
-  cef_rect_t (CEF_CALLBACK* get_element_bounds)(struct _cef_domnode_t*);
+  cef_dom_node_type_t(CEF_CALLBACK* get_type)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* is_text)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* is_element)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* is_editable)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* is_form_control_element)(struct _cef_domnode_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_form_control_element_type)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_domnode_t*, struct _cef_domnode_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_name)(struct _cef_domnode_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_value)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* set_value)(struct _cef_domnode_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_as_markup)(struct _cef_domnode_t*);
+  struct _cef_domdocument_t*(CEF_CALLBACK* get_document)(struct _cef_domnode_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_parent)(struct _cef_domnode_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_previous_sibling)(struct _cef_domnode_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_next_sibling)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* has_children)(struct _cef_domnode_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_first_child)(struct _cef_domnode_t*);
+  struct _cef_domnode_t*(CEF_CALLBACK* get_last_child)(struct _cef_domnode_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_element_tag_name)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* has_element_attributes)(struct _cef_domnode_t*);
+  int(CEF_CALLBACK* has_element_attribute)(struct _cef_domnode_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_element_attribute)(struct _cef_domnode_t*,
+                                                             const cef_string_t*);
+  void(CEF_CALLBACK* get_element_attributes)(struct _cef_domnode_t*, cef_string_map_t);
+  int(CEF_CALLBACK* set_element_attribute)(struct _cef_domnode_t*, const cef_string_t*,
+                                           const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_element_inner_text)(struct _cef_domnode_t*);
+  cef_rect_t(CEF_CALLBACK* get_element_bounds)(struct _cef_domnode_t*);
 };
 
 struct _cef_before_download_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_before_download_callback_t*, const cef_string_t*, int);
+  void(CEF_CALLBACK* cont)(struct _cef_before_download_callback_t*, const cef_string_t*, int);
 };
 
 struct _cef_download_item_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cancel)(struct _cef_download_item_callback_t*);
-  void (CEF_CALLBACK* pause)(struct _cef_download_item_callback_t*);
-  void (CEF_CALLBACK* resume)(struct _cef_download_item_callback_t*);
+  void(CEF_CALLBACK* cancel)(struct _cef_download_item_callback_t*);
+  void(CEF_CALLBACK* pause)(struct _cef_download_item_callback_t*);
+  void(CEF_CALLBACK* resume)(struct _cef_download_item_callback_t*);
 };
 
 struct _cef_download_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_before_download)(struct _cef_download_handler_t*, struct _cef_browser_t*, struct _cef_download_item_t*, const cef_string_t*, struct _cef_before_download_callback_t*);
-  void (CEF_CALLBACK* on_download_updated)(struct _cef_download_handler_t*, struct _cef_browser_t*, struct _cef_download_item_t*, struct _cef_download_item_callback_t*);
+  void(CEF_CALLBACK* on_before_download)(struct _cef_download_handler_t*, struct _cef_browser_t*,
+                                         struct _cef_download_item_t*, const cef_string_t*,
+                                         struct _cef_before_download_callback_t*);
+  void(CEF_CALLBACK* on_download_updated)(struct _cef_download_handler_t*, struct _cef_browser_t*,
+                                          struct _cef_download_item_t*,
+                                          struct _cef_download_item_callback_t*);
 };
 
 struct _cef_download_item_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_download_item_t*);
-  int (CEF_CALLBACK* is_in_progress)(struct _cef_download_item_t*);
-  int (CEF_CALLBACK* is_complete)(struct _cef_download_item_t*);
-  int (CEF_CALLBACK* is_canceled)(struct _cef_download_item_t*);
-  int64 (CEF_CALLBACK* get_current_speed)(struct _cef_download_item_t*);
-  int (CEF_CALLBACK* get_percent_complete)(struct _cef_download_item_t*);
-  int64 (CEF_CALLBACK* get_total_bytes)(struct _cef_download_item_t*);
-  int64 (CEF_CALLBACK* get_received_bytes)(struct _cef_download_item_t*);
-  cef_time_t (CEF_CALLBACK* get_start_time)(struct _cef_download_item_t*);
-  cef_time_t (CEF_CALLBACK* get_end_time)(struct _cef_download_item_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_full_path)(struct _cef_download_item_t*);
-  uint32 (CEF_CALLBACK* get_id)(struct _cef_download_item_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_url)(struct _cef_download_item_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_original_url)(struct _cef_download_item_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_suggested_file_name)(struct _cef_download_item_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_content_disposition)(struct _cef_download_item_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_mime_type)(struct _cef_download_item_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_download_item_t*);
+  int(CEF_CALLBACK* is_in_progress)(struct _cef_download_item_t*);
+  int(CEF_CALLBACK* is_complete)(struct _cef_download_item_t*);
+  int(CEF_CALLBACK* is_canceled)(struct _cef_download_item_t*);
+  int64(CEF_CALLBACK* get_current_speed)(struct _cef_download_item_t*);
+  int(CEF_CALLBACK* get_percent_complete)(struct _cef_download_item_t*);
+  int64(CEF_CALLBACK* get_total_bytes)(struct _cef_download_item_t*);
+  int64(CEF_CALLBACK* get_received_bytes)(struct _cef_download_item_t*);
+  cef_time_t(CEF_CALLBACK* get_start_time)(struct _cef_download_item_t*);
+  cef_time_t(CEF_CALLBACK* get_end_time)(struct _cef_download_item_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_full_path)(struct _cef_download_item_t*);
+  uint32(CEF_CALLBACK* get_id)(struct _cef_download_item_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_url)(struct _cef_download_item_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_original_url)(struct _cef_download_item_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_suggested_file_name)(struct _cef_download_item_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_content_disposition)(struct _cef_download_item_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_mime_type)(struct _cef_download_item_t*);
 };
 
 struct _cef_drag_data_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_drag_data_t* (CEF_CALLBACK* clone)(struct _cef_drag_data_t*);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_drag_data_t*);
-  int (CEF_CALLBACK* is_link)(struct _cef_drag_data_t*);
-  int (CEF_CALLBACK* is_fragment)(struct _cef_drag_data_t*);
-  int (CEF_CALLBACK* is_file)(struct _cef_drag_data_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_link_url)(struct _cef_drag_data_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_link_title)(struct _cef_drag_data_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_link_metadata)(struct _cef_drag_data_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_fragment_text)(struct _cef_drag_data_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_fragment_html)(struct _cef_drag_data_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_fragment_base_url)(struct _cef_drag_data_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_file_name)(struct _cef_drag_data_t*);
-  size_t (CEF_CALLBACK* get_file_contents)(struct _cef_drag_data_t*, struct _cef_stream_writer_t*);
-  int (CEF_CALLBACK* get_file_names)(struct _cef_drag_data_t*, cef_string_list_t);
-  void (CEF_CALLBACK* set_link_url)(struct _cef_drag_data_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_link_title)(struct _cef_drag_data_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_link_metadata)(struct _cef_drag_data_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_fragment_text)(struct _cef_drag_data_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_fragment_html)(struct _cef_drag_data_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_fragment_base_url)(struct _cef_drag_data_t*, const cef_string_t*);
-  void (CEF_CALLBACK* reset_file_contents)(struct _cef_drag_data_t*);
-  void (CEF_CALLBACK* add_file)(struct _cef_drag_data_t*, const cef_string_t*, const cef_string_t*);
-  struct _cef_image_t* (CEF_CALLBACK* get_image)(struct _cef_drag_data_t*);
-  cef_point_t (CEF_CALLBACK* get_image_hotspot)(struct _cef_drag_data_t*);
-  int (CEF_CALLBACK* has_image)(struct _cef_drag_data_t*);
+  struct _cef_drag_data_t*(CEF_CALLBACK* clone)(struct _cef_drag_data_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_drag_data_t*);
+  int(CEF_CALLBACK* is_link)(struct _cef_drag_data_t*);
+  int(CEF_CALLBACK* is_fragment)(struct _cef_drag_data_t*);
+  int(CEF_CALLBACK* is_file)(struct _cef_drag_data_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_link_url)(struct _cef_drag_data_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_link_title)(struct _cef_drag_data_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_link_metadata)(struct _cef_drag_data_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_fragment_text)(struct _cef_drag_data_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_fragment_html)(struct _cef_drag_data_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_fragment_base_url)(struct _cef_drag_data_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_file_name)(struct _cef_drag_data_t*);
+  size_t(CEF_CALLBACK* get_file_contents)(struct _cef_drag_data_t*, struct _cef_stream_writer_t*);
+  int(CEF_CALLBACK* get_file_names)(struct _cef_drag_data_t*, cef_string_list_t);
+  void(CEF_CALLBACK* set_link_url)(struct _cef_drag_data_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_link_title)(struct _cef_drag_data_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_link_metadata)(struct _cef_drag_data_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_fragment_text)(struct _cef_drag_data_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_fragment_html)(struct _cef_drag_data_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_fragment_base_url)(struct _cef_drag_data_t*, const cef_string_t*);
+  void(CEF_CALLBACK* reset_file_contents)(struct _cef_drag_data_t*);
+  void(CEF_CALLBACK* add_file)(struct _cef_drag_data_t*, const cef_string_t*, const cef_string_t*);
+  struct _cef_image_t*(CEF_CALLBACK* get_image)(struct _cef_drag_data_t*);
+  cef_point_t(CEF_CALLBACK* get_image_hotspot)(struct _cef_drag_data_t*);
+  int(CEF_CALLBACK* has_image)(struct _cef_drag_data_t*);
 };
 
 struct _cef_drag_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* on_drag_enter)(struct _cef_drag_handler_t*, struct _cef_browser_t*, struct _cef_drag_data_t*, cef_drag_operations_mask_t);
-  void (CEF_CALLBACK* on_draggable_regions_changed)(struct _cef_drag_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, size_t, const cef_draggable_region_t*);
+  int(CEF_CALLBACK* on_drag_enter)(struct _cef_drag_handler_t*, struct _cef_browser_t*,
+                                   struct _cef_drag_data_t*, cef_drag_operations_mask_t);
+  void(CEF_CALLBACK* on_draggable_regions_changed)(struct _cef_drag_handler_t*,
+                                                   struct _cef_browser_t*, struct _cef_frame_t*,
+                                                   size_t, const cef_draggable_region_t*);
 };
 
 struct _cef_extension_t {
   struct _cef_base_ref_counted_t base;
-  cef_string_userfree_t (CEF_CALLBACK* get_identifier)(struct _cef_extension_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_path)(struct _cef_extension_t*);
-  struct _cef_dictionary_value_t* (CEF_CALLBACK* get_manifest)(struct _cef_extension_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_extension_t*, struct _cef_extension_t*);
-  struct _cef_extension_handler_t* (CEF_CALLBACK* get_handler)(struct _cef_extension_t*);
-  struct _cef_request_context_t* (CEF_CALLBACK* get_loader_context)(struct _cef_extension_t*);
-  int (CEF_CALLBACK* is_loaded)(struct _cef_extension_t*);
-  void (CEF_CALLBACK* unload)(struct _cef_extension_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_identifier)(struct _cef_extension_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_path)(struct _cef_extension_t*);
+  struct _cef_dictionary_value_t*(CEF_CALLBACK* get_manifest)(struct _cef_extension_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_extension_t*, struct _cef_extension_t*);
+  struct _cef_extension_handler_t*(CEF_CALLBACK* get_handler)(struct _cef_extension_t*);
+  struct _cef_request_context_t*(CEF_CALLBACK* get_loader_context)(struct _cef_extension_t*);
+  int(CEF_CALLBACK* is_loaded)(struct _cef_extension_t*);
+  void(CEF_CALLBACK* unload)(struct _cef_extension_t*);
 };
 
 struct _cef_get_extension_resource_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_get_extension_resource_callback_t*, struct _cef_stream_reader_t*);
-  void (CEF_CALLBACK* cancel)(struct _cef_get_extension_resource_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_get_extension_resource_callback_t*,
+                           struct _cef_stream_reader_t*);
+  void(CEF_CALLBACK* cancel)(struct _cef_get_extension_resource_callback_t*);
 };
 
 struct _cef_extension_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_extension_load_failed)(struct _cef_extension_handler_t*, cef_errorcode_t);
-  void (CEF_CALLBACK* on_extension_loaded)(struct _cef_extension_handler_t*, struct _cef_extension_t*);
-  void (CEF_CALLBACK* on_extension_unloaded)(struct _cef_extension_handler_t*, struct _cef_extension_t*);
-  int (CEF_CALLBACK* on_before_background_browser)(struct _cef_extension_handler_t*, struct _cef_extension_t*, const cef_string_t*, struct _cef_client_t**, struct _cef_browser_settings_t*);
-  int (CEF_CALLBACK* on_before_browser)(struct _cef_extension_handler_t*, struct _cef_extension_t*, struct _cef_browser_t*, struct _cef_browser_t*, int, const cef_string_t*, int, struct _cef_window_info_t*, struct _cef_client_t**, struct _cef_browser_settings_t*);
-  struct _cef_browser_t* (CEF_CALLBACK* get_active_browser)(struct _cef_extension_handler_t*, struct _cef_extension_t*, struct _cef_browser_t*, int);
-  int (CEF_CALLBACK* can_access_browser)(struct _cef_extension_handler_t*, struct _cef_extension_t*, struct _cef_browser_t*, int, struct _cef_browser_t*);
-  int (CEF_CALLBACK* get_extension_resource)(struct _cef_extension_handler_t*, struct _cef_extension_t*, struct _cef_browser_t*, const cef_string_t*, struct _cef_get_extension_resource_callback_t*);
+  void(CEF_CALLBACK* on_extension_load_failed)(struct _cef_extension_handler_t*, cef_errorcode_t);
+  void(CEF_CALLBACK* on_extension_loaded)(struct _cef_extension_handler_t*,
+                                          struct _cef_extension_t*);
+  void(CEF_CALLBACK* on_extension_unloaded)(struct _cef_extension_handler_t*,
+                                            struct _cef_extension_t*);
+  int(CEF_CALLBACK* on_before_background_browser)(struct _cef_extension_handler_t*,
+                                                  struct _cef_extension_t*, const cef_string_t*,
+                                                  struct _cef_client_t**,
+                                                  struct _cef_browser_settings_t*);
+  int(CEF_CALLBACK* on_before_browser)(struct _cef_extension_handler_t*, struct _cef_extension_t*,
+                                       struct _cef_browser_t*, struct _cef_browser_t*, int,
+                                       const cef_string_t*, int, struct _cef_window_info_t*,
+                                       struct _cef_client_t**, struct _cef_browser_settings_t*);
+  struct _cef_browser_t*(CEF_CALLBACK* get_active_browser)(struct _cef_extension_handler_t*,
+                                                           struct _cef_extension_t*,
+                                                           struct _cef_browser_t*, int);
+  int(CEF_CALLBACK* can_access_browser)(struct _cef_extension_handler_t*, struct _cef_extension_t*,
+                                        struct _cef_browser_t*, int, struct _cef_browser_t*);
+  int(CEF_CALLBACK* get_extension_resource)(struct _cef_extension_handler_t*,
+                                            struct _cef_extension_t*, struct _cef_browser_t*,
+                                            const cef_string_t*,
+                                            struct _cef_get_extension_resource_callback_t*);
 };
 
 struct _cef_find_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_find_result)(struct _cef_find_handler_t*, struct _cef_browser_t*, int, int, const cef_rect_t*, int, int);
+  void(CEF_CALLBACK* on_find_result)(struct _cef_find_handler_t*, struct _cef_browser_t*, int, int,
+                                     const cef_rect_t*, int, int);
 };
 
 struct _cef_focus_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_take_focus)(struct _cef_focus_handler_t*, struct _cef_browser_t*, int);
-  int (CEF_CALLBACK* on_set_focus)(struct _cef_focus_handler_t*, struct _cef_browser_t*, cef_focus_source_t);
-  void (CEF_CALLBACK* on_got_focus)(struct _cef_focus_handler_t*, struct _cef_browser_t*);
+  void(CEF_CALLBACK* on_take_focus)(struct _cef_focus_handler_t*, struct _cef_browser_t*, int);
+  int(CEF_CALLBACK* on_set_focus)(struct _cef_focus_handler_t*, struct _cef_browser_t*,
+                                  cef_focus_source_t);
+  void(CEF_CALLBACK* on_got_focus)(struct _cef_focus_handler_t*, struct _cef_browser_t*);
 };
 
 struct _cef_frame_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* undo)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* redo)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* cut)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* copy)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* paste)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* del)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* select_all)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* view_source)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* get_source)(struct _cef_frame_t*, struct _cef_string_visitor_t*);
-  void (CEF_CALLBACK* get_text)(struct _cef_frame_t*, struct _cef_string_visitor_t*);
-  void (CEF_CALLBACK* load_request)(struct _cef_frame_t*, struct _cef_request_t*);
-  void (CEF_CALLBACK* load_url)(struct _cef_frame_t*, const cef_string_t*);
-  void (CEF_CALLBACK* load_string)(struct _cef_frame_t*, const cef_string_t*, const cef_string_t*);
-  void (CEF_CALLBACK* execute_java_script)(struct _cef_frame_t*, const cef_string_t*, const cef_string_t*, int);
-  int (CEF_CALLBACK* is_main)(struct _cef_frame_t*);
-  int (CEF_CALLBACK* is_focused)(struct _cef_frame_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_name)(struct _cef_frame_t*);
-  int64 (CEF_CALLBACK* get_identifier)(struct _cef_frame_t*);
-  struct _cef_frame_t* (CEF_CALLBACK* get_parent)(struct _cef_frame_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_url)(struct _cef_frame_t*);
-  struct _cef_browser_t* (CEF_CALLBACK* get_browser)(struct _cef_frame_t*);
-  struct _cef_v8context_t* (CEF_CALLBACK* get_v8context)(struct _cef_frame_t*);
-  void (CEF_CALLBACK* visit_dom)(struct _cef_frame_t*, struct _cef_domvisitor_t*);
-  struct _cef_urlrequest_t* (CEF_CALLBACK* create_urlrequest)(struct _cef_frame_t*, struct _cef_request_t*, struct _cef_urlrequest_client_t*);
-  void (CEF_CALLBACK* send_process_message)(struct _cef_frame_t*, cef_process_id_t, struct _cef_process_message_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* undo)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* redo)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* cut)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* copy)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* paste)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* del)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* select_all)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* view_source)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* get_source)(struct _cef_frame_t*, struct _cef_string_visitor_t*);
+  void(CEF_CALLBACK* get_text)(struct _cef_frame_t*, struct _cef_string_visitor_t*);
+  void(CEF_CALLBACK* load_request)(struct _cef_frame_t*, struct _cef_request_t*);
+  void(CEF_CALLBACK* load_url)(struct _cef_frame_t*, const cef_string_t*);
+  void(CEF_CALLBACK* load_string)(struct _cef_frame_t*, const cef_string_t*, const cef_string_t*);
+  void(CEF_CALLBACK* execute_java_script)(struct _cef_frame_t*, const cef_string_t*,
+                                          const cef_string_t*, int);
+  int(CEF_CALLBACK* is_main)(struct _cef_frame_t*);
+  int(CEF_CALLBACK* is_focused)(struct _cef_frame_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_name)(struct _cef_frame_t*);
+  int64(CEF_CALLBACK* get_identifier)(struct _cef_frame_t*);
+  struct _cef_frame_t*(CEF_CALLBACK* get_parent)(struct _cef_frame_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_url)(struct _cef_frame_t*);
+  struct _cef_browser_t*(CEF_CALLBACK* get_browser)(struct _cef_frame_t*);
+  struct _cef_v8context_t*(CEF_CALLBACK* get_v8context)(struct _cef_frame_t*);
+  void(CEF_CALLBACK* visit_dom)(struct _cef_frame_t*, struct _cef_domvisitor_t*);
+  struct _cef_urlrequest_t*(CEF_CALLBACK* create_urlrequest)(struct _cef_frame_t*,
+                                                             struct _cef_request_t*,
+                                                             struct _cef_urlrequest_client_t*);
+  void(CEF_CALLBACK* send_process_message)(struct _cef_frame_t*, cef_process_id_t,
+                                           struct _cef_process_message_t*);
 };
 
 struct _cef_image_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_empty)(struct _cef_image_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_image_t*, struct _cef_image_t*);
-  int (CEF_CALLBACK* add_bitmap)(struct _cef_image_t*, float, int, int, cef_color_type_t, cef_alpha_type_t, const void*, size_t);
-  int (CEF_CALLBACK* add_png)(struct _cef_image_t*, float, const void*, size_t);
-  int (CEF_CALLBACK* add_jpeg)(struct _cef_image_t*, float, const void*, size_t);
-  size_t (CEF_CALLBACK* get_width)(struct _cef_image_t*);
-  size_t (CEF_CALLBACK* get_height)(struct _cef_image_t*);
-  int (CEF_CALLBACK* has_representation)(struct _cef_image_t*, float);
-  int (CEF_CALLBACK* remove_representation)(struct _cef_image_t*, float);
-  int (CEF_CALLBACK* get_representation_info)(struct _cef_image_t*, float, float*, int*, int*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_as_bitmap)(struct _cef_image_t*, float, cef_color_type_t, cef_alpha_type_t, int*, int*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_as_png)(struct _cef_image_t*, float, int, int*, int*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_as_jpeg)(struct _cef_image_t*, float, int, int*, int*);
+  int(CEF_CALLBACK* is_empty)(struct _cef_image_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_image_t*, struct _cef_image_t*);
+  int(CEF_CALLBACK* add_bitmap)(struct _cef_image_t*, float, int, int, cef_color_type_t,
+                                cef_alpha_type_t, const void*, size_t);
+  int(CEF_CALLBACK* add_png)(struct _cef_image_t*, float, const void*, size_t);
+  int(CEF_CALLBACK* add_jpeg)(struct _cef_image_t*, float, const void*, size_t);
+  size_t(CEF_CALLBACK* get_width)(struct _cef_image_t*);
+  size_t(CEF_CALLBACK* get_height)(struct _cef_image_t*);
+  int(CEF_CALLBACK* has_representation)(struct _cef_image_t*, float);
+  int(CEF_CALLBACK* remove_representation)(struct _cef_image_t*, float);
+  int(CEF_CALLBACK* get_representation_info)(struct _cef_image_t*, float, float*, int*, int*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_as_bitmap)(struct _cef_image_t*, float,
+                                                           cef_color_type_t, cef_alpha_type_t, int*,
+                                                           int*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_as_png)(struct _cef_image_t*, float, int, int*,
+                                                        int*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_as_jpeg)(struct _cef_image_t*, float, int, int*,
+                                                         int*);
 };
 
 struct _cef_jsdialog_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_jsdialog_callback_t*, int, const cef_string_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_jsdialog_callback_t*, int, const cef_string_t*);
 };
 
 struct _cef_jsdialog_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* on_jsdialog)(struct _cef_jsdialog_handler_t*, struct _cef_browser_t*, const cef_string_t*, cef_jsdialog_type_t, const cef_string_t*, const cef_string_t*, struct _cef_jsdialog_callback_t*, int*);
-  int (CEF_CALLBACK* on_before_unload_dialog)(struct _cef_jsdialog_handler_t*, struct _cef_browser_t*, const cef_string_t*, int, struct _cef_jsdialog_callback_t*);
-  void (CEF_CALLBACK* on_reset_dialog_state)(struct _cef_jsdialog_handler_t*, struct _cef_browser_t*);
-  void (CEF_CALLBACK* on_dialog_closed)(struct _cef_jsdialog_handler_t*, struct _cef_browser_t*);
+  int(CEF_CALLBACK* on_jsdialog)(struct _cef_jsdialog_handler_t*, struct _cef_browser_t*,
+                                 const cef_string_t*, cef_jsdialog_type_t, const cef_string_t*,
+                                 const cef_string_t*, struct _cef_jsdialog_callback_t*, int*);
+  int(CEF_CALLBACK* on_before_unload_dialog)(struct _cef_jsdialog_handler_t*,
+                                             struct _cef_browser_t*, const cef_string_t*, int,
+                                             struct _cef_jsdialog_callback_t*);
+  void(CEF_CALLBACK* on_reset_dialog_state)(struct _cef_jsdialog_handler_t*,
+                                            struct _cef_browser_t*);
+  void(CEF_CALLBACK* on_dialog_closed)(struct _cef_jsdialog_handler_t*, struct _cef_browser_t*);
 };
 
 struct _cef_keyboard_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* on_pre_key_event)(struct _cef_keyboard_handler_t*, struct _cef_browser_t*, const struct _cef_key_event_t*, MSG*, int*);
-  int (CEF_CALLBACK* on_key_event)(struct _cef_keyboard_handler_t*, struct _cef_browser_t*, const struct _cef_key_event_t*, MSG*);
+  int(CEF_CALLBACK* on_pre_key_event)(struct _cef_keyboard_handler_t*, struct _cef_browser_t*,
+                                      const struct _cef_key_event_t*, MSG*, int*);
+  int(CEF_CALLBACK* on_key_event)(struct _cef_keyboard_handler_t*, struct _cef_browser_t*,
+                                  const struct _cef_key_event_t*, MSG*);
 };
 
 struct _cef_life_span_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* on_before_popup)(struct _cef_life_span_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, const cef_string_t*, const cef_string_t*, cef_window_open_disposition_t, int, const struct _cef_popup_features_t*, struct _cef_window_info_t*, struct _cef_client_t**, struct _cef_browser_settings_t*, struct _cef_dictionary_value_t**, int*);
-  void (CEF_CALLBACK* on_after_created)(struct _cef_life_span_handler_t*, struct _cef_browser_t*);
-  int (CEF_CALLBACK* do_close)(struct _cef_life_span_handler_t*, struct _cef_browser_t*);
-  void (CEF_CALLBACK* on_before_close)(struct _cef_life_span_handler_t*, struct _cef_browser_t*);
+  int(CEF_CALLBACK* on_before_popup)(struct _cef_life_span_handler_t*, struct _cef_browser_t*,
+                                     struct _cef_frame_t*, const cef_string_t*, const cef_string_t*,
+                                     cef_window_open_disposition_t, int,
+                                     const struct _cef_popup_features_t*,
+                                     struct _cef_window_info_t*, struct _cef_client_t**,
+                                     struct _cef_browser_settings_t*,
+                                     struct _cef_dictionary_value_t**, int*);
+  void(CEF_CALLBACK* on_after_created)(struct _cef_life_span_handler_t*, struct _cef_browser_t*);
+  int(CEF_CALLBACK* do_close)(struct _cef_life_span_handler_t*, struct _cef_browser_t*);
+  void(CEF_CALLBACK* on_before_close)(struct _cef_life_span_handler_t*, struct _cef_browser_t*);
 };
 
 struct _cef_load_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_loading_state_change)(struct _cef_load_handler_t*, struct _cef_browser_t*, int, int, int);
-  void (CEF_CALLBACK* on_load_start)(struct _cef_load_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, cef_transition_type_t);
-  void (CEF_CALLBACK* on_load_end)(struct _cef_load_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, int);
-  void (CEF_CALLBACK* on_load_error)(struct _cef_load_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, cef_errorcode_t, const cef_string_t*, const cef_string_t*);
+  void(CEF_CALLBACK* on_loading_state_change)(struct _cef_load_handler_t*, struct _cef_browser_t*,
+                                              int, int, int);
+  void(CEF_CALLBACK* on_load_start)(struct _cef_load_handler_t*, struct _cef_browser_t*,
+                                    struct _cef_frame_t*, cef_transition_type_t);
+  void(CEF_CALLBACK* on_load_end)(struct _cef_load_handler_t*, struct _cef_browser_t*,
+                                  struct _cef_frame_t*, int);
+  void(CEF_CALLBACK* on_load_error)(struct _cef_load_handler_t*, struct _cef_browser_t*,
+                                    struct _cef_frame_t*, cef_errorcode_t, const cef_string_t*,
+                                    const cef_string_t*);
 };
 
 struct _cef_menu_model_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_sub_menu)(struct _cef_menu_model_t*);
-  int (CEF_CALLBACK* clear)(struct _cef_menu_model_t*);
-  int (CEF_CALLBACK* get_count)(struct _cef_menu_model_t*);
-  int (CEF_CALLBACK* add_separator)(struct _cef_menu_model_t*);
-  int (CEF_CALLBACK* add_item)(struct _cef_menu_model_t*, int, const cef_string_t*);
-  int (CEF_CALLBACK* add_check_item)(struct _cef_menu_model_t*, int, const cef_string_t*);
-  int (CEF_CALLBACK* add_radio_item)(struct _cef_menu_model_t*, int, const cef_string_t*, int);
-  struct _cef_menu_model_t* (CEF_CALLBACK* add_sub_menu)(struct _cef_menu_model_t*, int, const cef_string_t*);
-  int (CEF_CALLBACK* insert_separator_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* insert_item_at)(struct _cef_menu_model_t*, int, int, const cef_string_t*);
-  int (CEF_CALLBACK* insert_check_item_at)(struct _cef_menu_model_t*, int, int, const cef_string_t*);
-  int (CEF_CALLBACK* insert_radio_item_at)(struct _cef_menu_model_t*, int, int, const cef_string_t*, int);
-  struct _cef_menu_model_t* (CEF_CALLBACK* insert_sub_menu_at)(struct _cef_menu_model_t*, int, int, const cef_string_t*);
-  int (CEF_CALLBACK* remove)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* remove_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* get_index_of)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* get_command_id_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* set_command_id_at)(struct _cef_menu_model_t*, int, int);
-  cef_string_userfree_t (CEF_CALLBACK* get_label)(struct _cef_menu_model_t*, int);
-  cef_string_userfree_t (CEF_CALLBACK* get_label_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* set_label)(struct _cef_menu_model_t*, int, const cef_string_t*);
-  int (CEF_CALLBACK* set_label_at)(struct _cef_menu_model_t*, int, const cef_string_t*);
-  cef_menu_item_type_t (CEF_CALLBACK* get_type)(struct _cef_menu_model_t*, int);
-  cef_menu_item_type_t (CEF_CALLBACK* get_type_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* get_group_id)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* get_group_id_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* set_group_id)(struct _cef_menu_model_t*, int, int);
-  int (CEF_CALLBACK* set_group_id_at)(struct _cef_menu_model_t*, int, int);
-  struct _cef_menu_model_t* (CEF_CALLBACK* get_sub_menu)(struct _cef_menu_model_t*, int);
-  struct _cef_menu_model_t* (CEF_CALLBACK* get_sub_menu_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* is_visible)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* is_visible_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* set_visible)(struct _cef_menu_model_t*, int, int);
-  int (CEF_CALLBACK* set_visible_at)(struct _cef_menu_model_t*, int, int);
-  int (CEF_CALLBACK* is_enabled)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* is_enabled_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* set_enabled)(struct _cef_menu_model_t*, int, int);
-  int (CEF_CALLBACK* set_enabled_at)(struct _cef_menu_model_t*, int, int);
-  int (CEF_CALLBACK* is_checked)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* is_checked_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* set_checked)(struct _cef_menu_model_t*, int, int);
-  int (CEF_CALLBACK* set_checked_at)(struct _cef_menu_model_t*, int, int);
-  int (CEF_CALLBACK* has_accelerator)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* has_accelerator_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* set_accelerator)(struct _cef_menu_model_t*, int, int, int, int, int);
-  int (CEF_CALLBACK* set_accelerator_at)(struct _cef_menu_model_t*, int, int, int, int, int);
-  int (CEF_CALLBACK* remove_accelerator)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* remove_accelerator_at)(struct _cef_menu_model_t*, int);
-  int (CEF_CALLBACK* get_accelerator)(struct _cef_menu_model_t*, int, int*, int*, int*, int*);
-  int (CEF_CALLBACK* get_accelerator_at)(struct _cef_menu_model_t*, int, int*, int*, int*, int*);
-  int (CEF_CALLBACK* set_color)(struct _cef_menu_model_t*, int, cef_menu_color_type_t, cef_color_t);
-  int (CEF_CALLBACK* set_color_at)(struct _cef_menu_model_t*, int, cef_menu_color_type_t, cef_color_t);
-  int (CEF_CALLBACK* get_color)(struct _cef_menu_model_t*, int, cef_menu_color_type_t, cef_color_t*);
-  int (CEF_CALLBACK* get_color_at)(struct _cef_menu_model_t*, int, cef_menu_color_type_t, cef_color_t*);
-  int (CEF_CALLBACK* set_font_list)(struct _cef_menu_model_t*, int, const cef_string_t*);
-  int (CEF_CALLBACK* set_font_list_at)(struct _cef_menu_model_t*, int, const cef_string_t*);
+  int(CEF_CALLBACK* is_sub_menu)(struct _cef_menu_model_t*);
+  int(CEF_CALLBACK* clear)(struct _cef_menu_model_t*);
+  int(CEF_CALLBACK* get_count)(struct _cef_menu_model_t*);
+  int(CEF_CALLBACK* add_separator)(struct _cef_menu_model_t*);
+  int(CEF_CALLBACK* add_item)(struct _cef_menu_model_t*, int, const cef_string_t*);
+  int(CEF_CALLBACK* add_check_item)(struct _cef_menu_model_t*, int, const cef_string_t*);
+  int(CEF_CALLBACK* add_radio_item)(struct _cef_menu_model_t*, int, const cef_string_t*, int);
+  struct _cef_menu_model_t*(CEF_CALLBACK* add_sub_menu)(struct _cef_menu_model_t*, int,
+                                                        const cef_string_t*);
+  int(CEF_CALLBACK* insert_separator_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* insert_item_at)(struct _cef_menu_model_t*, int, int, const cef_string_t*);
+  int(CEF_CALLBACK* insert_check_item_at)(struct _cef_menu_model_t*, int, int, const cef_string_t*);
+  int(CEF_CALLBACK* insert_radio_item_at)(struct _cef_menu_model_t*, int, int, const cef_string_t*,
+                                          int);
+  struct _cef_menu_model_t*(CEF_CALLBACK* insert_sub_menu_at)(struct _cef_menu_model_t*, int, int,
+                                                              const cef_string_t*);
+  int(CEF_CALLBACK* remove)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* remove_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* get_index_of)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* get_command_id_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* set_command_id_at)(struct _cef_menu_model_t*, int, int);
+  cef_string_userfree_t(CEF_CALLBACK* get_label)(struct _cef_menu_model_t*, int);
+  cef_string_userfree_t(CEF_CALLBACK* get_label_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* set_label)(struct _cef_menu_model_t*, int, const cef_string_t*);
+  int(CEF_CALLBACK* set_label_at)(struct _cef_menu_model_t*, int, const cef_string_t*);
+  cef_menu_item_type_t(CEF_CALLBACK* get_type)(struct _cef_menu_model_t*, int);
+  cef_menu_item_type_t(CEF_CALLBACK* get_type_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* get_group_id)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* get_group_id_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* set_group_id)(struct _cef_menu_model_t*, int, int);
+  int(CEF_CALLBACK* set_group_id_at)(struct _cef_menu_model_t*, int, int);
+  struct _cef_menu_model_t*(CEF_CALLBACK* get_sub_menu)(struct _cef_menu_model_t*, int);
+  struct _cef_menu_model_t*(CEF_CALLBACK* get_sub_menu_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* is_visible)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* is_visible_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* set_visible)(struct _cef_menu_model_t*, int, int);
+  int(CEF_CALLBACK* set_visible_at)(struct _cef_menu_model_t*, int, int);
+  int(CEF_CALLBACK* is_enabled)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* is_enabled_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* set_enabled)(struct _cef_menu_model_t*, int, int);
+  int(CEF_CALLBACK* set_enabled_at)(struct _cef_menu_model_t*, int, int);
+  int(CEF_CALLBACK* is_checked)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* is_checked_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* set_checked)(struct _cef_menu_model_t*, int, int);
+  int(CEF_CALLBACK* set_checked_at)(struct _cef_menu_model_t*, int, int);
+  int(CEF_CALLBACK* has_accelerator)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* has_accelerator_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* set_accelerator)(struct _cef_menu_model_t*, int, int, int, int, int);
+  int(CEF_CALLBACK* set_accelerator_at)(struct _cef_menu_model_t*, int, int, int, int, int);
+  int(CEF_CALLBACK* remove_accelerator)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* remove_accelerator_at)(struct _cef_menu_model_t*, int);
+  int(CEF_CALLBACK* get_accelerator)(struct _cef_menu_model_t*, int, int*, int*, int*, int*);
+  int(CEF_CALLBACK* get_accelerator_at)(struct _cef_menu_model_t*, int, int*, int*, int*, int*);
+  int(CEF_CALLBACK* set_color)(struct _cef_menu_model_t*, int, cef_menu_color_type_t, cef_color_t);
+  int(CEF_CALLBACK* set_color_at)(struct _cef_menu_model_t*, int, cef_menu_color_type_t,
+                                  cef_color_t);
+  int(CEF_CALLBACK* get_color)(struct _cef_menu_model_t*, int, cef_menu_color_type_t, cef_color_t*);
+  int(CEF_CALLBACK* get_color_at)(struct _cef_menu_model_t*, int, cef_menu_color_type_t,
+                                  cef_color_t*);
+  int(CEF_CALLBACK* set_font_list)(struct _cef_menu_model_t*, int, const cef_string_t*);
+  int(CEF_CALLBACK* set_font_list_at)(struct _cef_menu_model_t*, int, const cef_string_t*);
 };
 
 struct _cef_menu_model_delegate_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* execute_command)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*, int, cef_event_flags_t);
-  void (CEF_CALLBACK* mouse_outside_menu)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*, const cef_point_t*);
-  void (CEF_CALLBACK* unhandled_open_submenu)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*, int);
-  void (CEF_CALLBACK* unhandled_close_submenu)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*, int);
-  void (CEF_CALLBACK* menu_will_show)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*);
-  void (CEF_CALLBACK* menu_closed)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*);
-  int (CEF_CALLBACK* format_label)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*, cef_string_t*);
+  void(CEF_CALLBACK* execute_command)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*,
+                                      int, cef_event_flags_t);
+  void(CEF_CALLBACK* mouse_outside_menu)(struct _cef_menu_model_delegate_t*,
+                                         struct _cef_menu_model_t*, const cef_point_t*);
+  void(CEF_CALLBACK* unhandled_open_submenu)(struct _cef_menu_model_delegate_t*,
+                                             struct _cef_menu_model_t*, int);
+  void(CEF_CALLBACK* unhandled_close_submenu)(struct _cef_menu_model_delegate_t*,
+                                              struct _cef_menu_model_t*, int);
+  void(CEF_CALLBACK* menu_will_show)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*);
+  void(CEF_CALLBACK* menu_closed)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*);
+  int(CEF_CALLBACK* format_label)(struct _cef_menu_model_delegate_t*, struct _cef_menu_model_t*,
+                                  cef_string_t*);
 };
 
 struct _cef_navigation_entry_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_navigation_entry_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_url)(struct _cef_navigation_entry_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_display_url)(struct _cef_navigation_entry_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_original_url)(struct _cef_navigation_entry_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_title)(struct _cef_navigation_entry_t*);
-  cef_transition_type_t (CEF_CALLBACK* get_transition_type)(struct _cef_navigation_entry_t*);
-  int (CEF_CALLBACK* has_post_data)(struct _cef_navigation_entry_t*);
-  cef_time_t (CEF_CALLBACK* get_completion_time)(struct _cef_navigation_entry_t*);
-  int (CEF_CALLBACK* get_http_status_code)(struct _cef_navigation_entry_t*);
-  struct _cef_sslstatus_t* (CEF_CALLBACK* get_sslstatus)(struct _cef_navigation_entry_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_navigation_entry_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_url)(struct _cef_navigation_entry_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_display_url)(struct _cef_navigation_entry_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_original_url)(struct _cef_navigation_entry_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_title)(struct _cef_navigation_entry_t*);
+  cef_transition_type_t(CEF_CALLBACK* get_transition_type)(struct _cef_navigation_entry_t*);
+  int(CEF_CALLBACK* has_post_data)(struct _cef_navigation_entry_t*);
+  cef_time_t(CEF_CALLBACK* get_completion_time)(struct _cef_navigation_entry_t*);
+  int(CEF_CALLBACK* get_http_status_code)(struct _cef_navigation_entry_t*);
+  struct _cef_sslstatus_t*(CEF_CALLBACK* get_sslstatus)(struct _cef_navigation_entry_t*);
 };
 
 struct _cef_print_dialog_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_print_dialog_callback_t*, struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* cancel)(struct _cef_print_dialog_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_print_dialog_callback_t*, struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* cancel)(struct _cef_print_dialog_callback_t*);
 };
 
 struct _cef_print_job_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_print_job_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_print_job_callback_t*);
 };
 
 struct _cef_print_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_print_start)(struct _cef_print_handler_t*, struct _cef_browser_t*);
-  void (CEF_CALLBACK* on_print_settings)(struct _cef_print_handler_t*, struct _cef_browser_t*, struct _cef_print_settings_t*, int);
-  int (CEF_CALLBACK* on_print_dialog)(struct _cef_print_handler_t*, struct _cef_browser_t*, int, struct _cef_print_dialog_callback_t*);
-  int (CEF_CALLBACK* on_print_job)(struct _cef_print_handler_t*, struct _cef_browser_t*, const cef_string_t*, const cef_string_t*, struct _cef_print_job_callback_t*);
-  void (CEF_CALLBACK* on_print_reset)(struct _cef_print_handler_t*, struct _cef_browser_t*);
-  cef_size_t (CEF_CALLBACK* get_pdf_paper_size)(struct _cef_print_handler_t*, int);
+  void(CEF_CALLBACK* on_print_start)(struct _cef_print_handler_t*, struct _cef_browser_t*);
+  void(CEF_CALLBACK* on_print_settings)(struct _cef_print_handler_t*, struct _cef_browser_t*,
+                                        struct _cef_print_settings_t*, int);
+  int(CEF_CALLBACK* on_print_dialog)(struct _cef_print_handler_t*, struct _cef_browser_t*, int,
+                                     struct _cef_print_dialog_callback_t*);
+  int(CEF_CALLBACK* on_print_job)(struct _cef_print_handler_t*, struct _cef_browser_t*,
+                                  const cef_string_t*, const cef_string_t*,
+                                  struct _cef_print_job_callback_t*);
+  void(CEF_CALLBACK* on_print_reset)(struct _cef_print_handler_t*, struct _cef_browser_t*);
+  cef_size_t(CEF_CALLBACK* get_pdf_paper_size)(struct _cef_print_handler_t*, int);
 };
 
 struct _cef_print_settings_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_print_settings_t*);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_print_settings_t*);
-  struct _cef_print_settings_t* (CEF_CALLBACK* copy)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_orientation)(struct _cef_print_settings_t*, int);
-  int (CEF_CALLBACK* is_landscape)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_printer_printable_area)(struct _cef_print_settings_t*, const cef_size_t*, const cef_rect_t*, int);
-  void (CEF_CALLBACK* set_device_name)(struct _cef_print_settings_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_device_name)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_dpi)(struct _cef_print_settings_t*, int);
-  int (CEF_CALLBACK* get_dpi)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_page_ranges)(struct _cef_print_settings_t*, size_t, const cef_range_t*);
-  size_t (CEF_CALLBACK* get_page_ranges_count)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* get_page_ranges)(struct _cef_print_settings_t*, size_t*, cef_range_t*);
-  void (CEF_CALLBACK* set_selection_only)(struct _cef_print_settings_t*, int);
-  int (CEF_CALLBACK* is_selection_only)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_collate)(struct _cef_print_settings_t*, int);
-  int (CEF_CALLBACK* will_collate)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_color_model)(struct _cef_print_settings_t*, cef_color_model_t);
-  cef_color_model_t (CEF_CALLBACK* get_color_model)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_copies)(struct _cef_print_settings_t*, int);
-  int (CEF_CALLBACK* get_copies)(struct _cef_print_settings_t*);
-  void (CEF_CALLBACK* set_duplex_mode)(struct _cef_print_settings_t*, cef_duplex_mode_t);
-  cef_duplex_mode_t (CEF_CALLBACK* get_duplex_mode)(struct _cef_print_settings_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_print_settings_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_print_settings_t*);
+  struct _cef_print_settings_t*(CEF_CALLBACK* copy)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_orientation)(struct _cef_print_settings_t*, int);
+  int(CEF_CALLBACK* is_landscape)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_printer_printable_area)(struct _cef_print_settings_t*, const cef_size_t*,
+                                                 const cef_rect_t*, int);
+  void(CEF_CALLBACK* set_device_name)(struct _cef_print_settings_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_device_name)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_dpi)(struct _cef_print_settings_t*, int);
+  int(CEF_CALLBACK* get_dpi)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_page_ranges)(struct _cef_print_settings_t*, size_t, const cef_range_t*);
+  size_t(CEF_CALLBACK* get_page_ranges_count)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* get_page_ranges)(struct _cef_print_settings_t*, size_t*, cef_range_t*);
+  void(CEF_CALLBACK* set_selection_only)(struct _cef_print_settings_t*, int);
+  int(CEF_CALLBACK* is_selection_only)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_collate)(struct _cef_print_settings_t*, int);
+  int(CEF_CALLBACK* will_collate)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_color_model)(struct _cef_print_settings_t*, cef_color_model_t);
+  cef_color_model_t(CEF_CALLBACK* get_color_model)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_copies)(struct _cef_print_settings_t*, int);
+  int(CEF_CALLBACK* get_copies)(struct _cef_print_settings_t*);
+  void(CEF_CALLBACK* set_duplex_mode)(struct _cef_print_settings_t*, cef_duplex_mode_t);
+  cef_duplex_mode_t(CEF_CALLBACK* get_duplex_mode)(struct _cef_print_settings_t*);
 };
 
 struct _cef_process_message_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_process_message_t*);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_process_message_t*);
-  struct _cef_process_message_t* (CEF_CALLBACK* copy)(struct _cef_process_message_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_name)(struct _cef_process_message_t*);
-  struct _cef_list_value_t* (CEF_CALLBACK* get_argument_list)(struct _cef_process_message_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_process_message_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_process_message_t*);
+  struct _cef_process_message_t*(CEF_CALLBACK* copy)(struct _cef_process_message_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_name)(struct _cef_process_message_t*);
+  struct _cef_list_value_t*(CEF_CALLBACK* get_argument_list)(struct _cef_process_message_t*);
 };
 
 struct _cef_render_handler_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_accessibility_handler_t* (CEF_CALLBACK* get_accessibility_handler)(struct _cef_render_handler_t*);
-  int (CEF_CALLBACK* get_root_screen_rect)(struct _cef_render_handler_t*, struct _cef_browser_t*, cef_rect_t*);
-  void (CEF_CALLBACK* get_view_rect)(struct _cef_render_handler_t*, struct _cef_browser_t*, cef_rect_t*);
-  int (CEF_CALLBACK* get_screen_point)(struct _cef_render_handler_t*, struct _cef_browser_t*, int, int, int*, int*);
-  int (CEF_CALLBACK* get_screen_info)(struct _cef_render_handler_t*, struct _cef_browser_t*, struct _cef_screen_info_t*);
-  void (CEF_CALLBACK* on_popup_show)(struct _cef_render_handler_t*, struct _cef_browser_t*, int);
-  void (CEF_CALLBACK* on_popup_size)(struct _cef_render_handler_t*, struct _cef_browser_t*, const cef_rect_t*);
-  void (CEF_CALLBACK* on_paint)(struct _cef_render_handler_t*, struct _cef_browser_t*, cef_paint_element_type_t, size_t, const cef_rect_t*, const void*, int, int);
-  void (CEF_CALLBACK* on_accelerated_paint)(struct _cef_render_handler_t*, struct _cef_browser_t*, cef_paint_element_type_t, size_t, const cef_rect_t*, void*);
-  void (CEF_CALLBACK* on_cursor_change)(struct _cef_render_handler_t*, struct _cef_browser_t*, HCURSOR, cef_cursor_type_t, const struct _cef_cursor_info_t*);
-  int (CEF_CALLBACK* start_dragging)(struct _cef_render_handler_t*, struct _cef_browser_t*, struct _cef_drag_data_t*, cef_drag_operations_mask_t, int, int);
-  void (CEF_CALLBACK* update_drag_cursor)(struct _cef_render_handler_t*, struct _cef_browser_t*, cef_drag_operations_mask_t);
-  void (CEF_CALLBACK* on_scroll_offset_changed)(struct _cef_render_handler_t*, struct _cef_browser_t*, double, double);
-  void (CEF_CALLBACK* on_ime_composition_range_changed)(struct _cef_render_handler_t*, struct _cef_browser_t*, const cef_range_t*, size_t, const cef_rect_t*);
-  void (CEF_CALLBACK* on_text_selection_changed)(struct _cef_render_handler_t*, struct _cef_browser_t*, const cef_string_t*, const cef_range_t*);
-  void (CEF_CALLBACK* on_virtual_keyboard_requested)(struct _cef_render_handler_t*, struct _cef_browser_t*, cef_text_input_mode_t);
+  struct _cef_accessibility_handler_t*(CEF_CALLBACK* get_accessibility_handler)(
+      struct _cef_render_handler_t*);
+  int(CEF_CALLBACK* get_root_screen_rect)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                          cef_rect_t*);
+  void(CEF_CALLBACK* get_view_rect)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                    cef_rect_t*);
+  int(CEF_CALLBACK* get_screen_point)(struct _cef_render_handler_t*, struct _cef_browser_t*, int,
+                                      int, int*, int*);
+  int(CEF_CALLBACK* get_screen_info)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                     struct _cef_screen_info_t*);
+  void(CEF_CALLBACK* on_popup_show)(struct _cef_render_handler_t*, struct _cef_browser_t*, int);
+  void(CEF_CALLBACK* on_popup_size)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                    const cef_rect_t*);
+  void(CEF_CALLBACK* on_paint)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                               cef_paint_element_type_t, size_t, const cef_rect_t*, const void*,
+                               int, int);
+  void(CEF_CALLBACK* on_accelerated_paint)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                           cef_paint_element_type_t, size_t, const cef_rect_t*,
+                                           void*);
+  void(CEF_CALLBACK* on_cursor_change)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                       HCURSOR, cef_cursor_type_t,
+                                       const struct _cef_cursor_info_t*);
+  int(CEF_CALLBACK* start_dragging)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                    struct _cef_drag_data_t*, cef_drag_operations_mask_t, int, int);
+  void(CEF_CALLBACK* update_drag_cursor)(struct _cef_render_handler_t*, struct _cef_browser_t*,
+                                         cef_drag_operations_mask_t);
+  void(CEF_CALLBACK* on_scroll_offset_changed)(struct _cef_render_handler_t*,
+                                               struct _cef_browser_t*, double, double);
+  void(CEF_CALLBACK* on_ime_composition_range_changed)(struct _cef_render_handler_t*,
+                                                       struct _cef_browser_t*, const cef_range_t*,
+                                                       size_t, const cef_rect_t*);
+  void(CEF_CALLBACK* on_text_selection_changed)(struct _cef_render_handler_t*,
+                                                struct _cef_browser_t*, const cef_string_t*,
+                                                const cef_range_t*);
+  void(CEF_CALLBACK* on_virtual_keyboard_requested)(struct _cef_render_handler_t*,
+                                                    struct _cef_browser_t*, cef_text_input_mode_t);
 };
 
 struct _cef_render_process_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_render_thread_created)(struct _cef_render_process_handler_t*, struct _cef_list_value_t*);
-  void (CEF_CALLBACK* on_web_kit_initialized)(struct _cef_render_process_handler_t*);
-  void (CEF_CALLBACK* on_browser_created)(struct _cef_render_process_handler_t*, struct _cef_browser_t*, struct _cef_dictionary_value_t*);
-  void (CEF_CALLBACK* on_browser_destroyed)(struct _cef_render_process_handler_t*, struct _cef_browser_t*);
-  struct _cef_load_handler_t* (CEF_CALLBACK* get_load_handler)(struct _cef_render_process_handler_t*);
-  void (CEF_CALLBACK* on_context_created)(struct _cef_render_process_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_v8context_t*);
-  void (CEF_CALLBACK* on_context_released)(struct _cef_render_process_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_v8context_t*);
-  void (CEF_CALLBACK* on_uncaught_exception)(struct _cef_render_process_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_v8context_t*, struct _cef_v8exception_t*, struct _cef_v8stack_trace_t*);
-  void (CEF_CALLBACK* on_focused_node_changed)(struct _cef_render_process_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_domnode_t*);
-  int (CEF_CALLBACK* on_process_message_received)(struct _cef_render_process_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, cef_process_id_t, struct _cef_process_message_t*);
+  void(CEF_CALLBACK* on_render_thread_created)(struct _cef_render_process_handler_t*,
+                                               struct _cef_list_value_t*);
+  void(CEF_CALLBACK* on_web_kit_initialized)(struct _cef_render_process_handler_t*);
+  void(CEF_CALLBACK* on_browser_created)(struct _cef_render_process_handler_t*,
+                                         struct _cef_browser_t*, struct _cef_dictionary_value_t*);
+  void(CEF_CALLBACK* on_browser_destroyed)(struct _cef_render_process_handler_t*,
+                                           struct _cef_browser_t*);
+  struct _cef_load_handler_t*(CEF_CALLBACK* get_load_handler)(
+      struct _cef_render_process_handler_t*);
+  void(CEF_CALLBACK* on_context_created)(struct _cef_render_process_handler_t*,
+                                         struct _cef_browser_t*, struct _cef_frame_t*,
+                                         struct _cef_v8context_t*);
+  void(CEF_CALLBACK* on_context_released)(struct _cef_render_process_handler_t*,
+                                          struct _cef_browser_t*, struct _cef_frame_t*,
+                                          struct _cef_v8context_t*);
+  void(CEF_CALLBACK* on_uncaught_exception)(struct _cef_render_process_handler_t*,
+                                            struct _cef_browser_t*, struct _cef_frame_t*,
+                                            struct _cef_v8context_t*, struct _cef_v8exception_t*,
+                                            struct _cef_v8stack_trace_t*);
+  void(CEF_CALLBACK* on_focused_node_changed)(struct _cef_render_process_handler_t*,
+                                              struct _cef_browser_t*, struct _cef_frame_t*,
+                                              struct _cef_domnode_t*);
+  int(CEF_CALLBACK* on_process_message_received)(struct _cef_render_process_handler_t*,
+                                                 struct _cef_browser_t*, struct _cef_frame_t*,
+                                                 cef_process_id_t, struct _cef_process_message_t*);
 };
 
 struct _cef_request_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_request_callback_t*, int);
-  void (CEF_CALLBACK* cancel)(struct _cef_request_callback_t*);
+  void(CEF_CALLBACK* cont)(struct _cef_request_callback_t*, int);
+  void(CEF_CALLBACK* cancel)(struct _cef_request_callback_t*);
 };
 
 struct _cef_request_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_read_only)(struct _cef_request_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_url)(struct _cef_request_t*);
-  void (CEF_CALLBACK* set_url)(struct _cef_request_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_method)(struct _cef_request_t*);
-  void (CEF_CALLBACK* set_method)(struct _cef_request_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_referrer)(struct _cef_request_t*, const cef_string_t*, cef_referrer_policy_t);
-  cef_string_userfree_t (CEF_CALLBACK* get_referrer_url)(struct _cef_request_t*);
-  cef_referrer_policy_t (CEF_CALLBACK* get_referrer_policy)(struct _cef_request_t*);
-  struct _cef_post_data_t* (CEF_CALLBACK* get_post_data)(struct _cef_request_t*);
-  void (CEF_CALLBACK* set_post_data)(struct _cef_request_t*, struct _cef_post_data_t*);
-  void (CEF_CALLBACK* get_header_map)(struct _cef_request_t*, cef_string_multimap_t);
-  void (CEF_CALLBACK* set_header_map)(struct _cef_request_t*, cef_string_multimap_t);
-  cef_string_userfree_t (CEF_CALLBACK* get_header_by_name)(struct _cef_request_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_header_by_name)(struct _cef_request_t*, const cef_string_t*, const cef_string_t*, int);
-  void (CEF_CALLBACK* set)(struct _cef_request_t*, const cef_string_t*, const cef_string_t*, struct _cef_post_data_t*, cef_string_multimap_t);
-  int (CEF_CALLBACK* get_flags)(struct _cef_request_t*);
-  void (CEF_CALLBACK* set_flags)(struct _cef_request_t*, int);
-  cef_string_userfree_t (CEF_CALLBACK* get_first_party_for_cookies)(struct _cef_request_t*);
-  void (CEF_CALLBACK* set_first_party_for_cookies)(struct _cef_request_t*, const cef_string_t*);
-  cef_resource_type_t (CEF_CALLBACK* get_resource_type)(struct _cef_request_t*);
-  cef_transition_type_t (CEF_CALLBACK* get_transition_type)(struct _cef_request_t*);
-  uint64 (CEF_CALLBACK* get_identifier)(struct _cef_request_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_request_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_url)(struct _cef_request_t*);
+  void(CEF_CALLBACK* set_url)(struct _cef_request_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_method)(struct _cef_request_t*);
+  void(CEF_CALLBACK* set_method)(struct _cef_request_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_referrer)(struct _cef_request_t*, const cef_string_t*,
+                                   cef_referrer_policy_t);
+  cef_string_userfree_t(CEF_CALLBACK* get_referrer_url)(struct _cef_request_t*);
+  cef_referrer_policy_t(CEF_CALLBACK* get_referrer_policy)(struct _cef_request_t*);
+  struct _cef_post_data_t*(CEF_CALLBACK* get_post_data)(struct _cef_request_t*);
+  void(CEF_CALLBACK* set_post_data)(struct _cef_request_t*, struct _cef_post_data_t*);
+  void(CEF_CALLBACK* get_header_map)(struct _cef_request_t*, cef_string_multimap_t);
+  void(CEF_CALLBACK* set_header_map)(struct _cef_request_t*, cef_string_multimap_t);
+  cef_string_userfree_t(CEF_CALLBACK* get_header_by_name)(struct _cef_request_t*,
+                                                          const cef_string_t*);
+  void(CEF_CALLBACK* set_header_by_name)(struct _cef_request_t*, const cef_string_t*,
+                                         const cef_string_t*, int);
+  void(CEF_CALLBACK* set)(struct _cef_request_t*, const cef_string_t*, const cef_string_t*,
+                          struct _cef_post_data_t*, cef_string_multimap_t);
+  int(CEF_CALLBACK* get_flags)(struct _cef_request_t*);
+  void(CEF_CALLBACK* set_flags)(struct _cef_request_t*, int);
+  cef_string_userfree_t(CEF_CALLBACK* get_first_party_for_cookies)(struct _cef_request_t*);
+  void(CEF_CALLBACK* set_first_party_for_cookies)(struct _cef_request_t*, const cef_string_t*);
+  cef_resource_type_t(CEF_CALLBACK* get_resource_type)(struct _cef_request_t*);
+  cef_transition_type_t(CEF_CALLBACK* get_transition_type)(struct _cef_request_t*);
+  uint64(CEF_CALLBACK* get_identifier)(struct _cef_request_t*);
 };
 
 struct _cef_post_data_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_read_only)(struct _cef_post_data_t*);
-  int (CEF_CALLBACK* has_excluded_elements)(struct _cef_post_data_t*);
-  size_t (CEF_CALLBACK* get_element_count)(struct _cef_post_data_t*);
-  void (CEF_CALLBACK* get_elements)(struct _cef_post_data_t*, size_t*, struct _cef_post_data_element_t**);
-  int (CEF_CALLBACK* remove_element)(struct _cef_post_data_t*, struct _cef_post_data_element_t*);
-  int (CEF_CALLBACK* add_element)(struct _cef_post_data_t*, struct _cef_post_data_element_t*);
-  void (CEF_CALLBACK* remove_elements)(struct _cef_post_data_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_post_data_t*);
+  int(CEF_CALLBACK* has_excluded_elements)(struct _cef_post_data_t*);
+  size_t(CEF_CALLBACK* get_element_count)(struct _cef_post_data_t*);
+  void(CEF_CALLBACK* get_elements)(struct _cef_post_data_t*, size_t*,
+                                   struct _cef_post_data_element_t**);
+  int(CEF_CALLBACK* remove_element)(struct _cef_post_data_t*, struct _cef_post_data_element_t*);
+  int(CEF_CALLBACK* add_element)(struct _cef_post_data_t*, struct _cef_post_data_element_t*);
+  void(CEF_CALLBACK* remove_elements)(struct _cef_post_data_t*);
 };
 
 struct _cef_post_data_element_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_read_only)(struct _cef_post_data_element_t*);
-  void (CEF_CALLBACK* set_to_empty)(struct _cef_post_data_element_t*);
-  void (CEF_CALLBACK* set_to_file)(struct _cef_post_data_element_t*, const cef_string_t*);
-  void (CEF_CALLBACK* set_to_bytes)(struct _cef_post_data_element_t*, size_t, const void*);
-  cef_postdataelement_type_t (CEF_CALLBACK* get_type)(struct _cef_post_data_element_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_file)(struct _cef_post_data_element_t*);
-  size_t (CEF_CALLBACK* get_bytes_count)(struct _cef_post_data_element_t*);
-  size_t (CEF_CALLBACK* get_bytes)(struct _cef_post_data_element_t*, size_t, void*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_post_data_element_t*);
+  void(CEF_CALLBACK* set_to_empty)(struct _cef_post_data_element_t*);
+  void(CEF_CALLBACK* set_to_file)(struct _cef_post_data_element_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_to_bytes)(struct _cef_post_data_element_t*, size_t, const void*);
+  cef_postdataelement_type_t(CEF_CALLBACK* get_type)(struct _cef_post_data_element_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_file)(struct _cef_post_data_element_t*);
+  size_t(CEF_CALLBACK* get_bytes_count)(struct _cef_post_data_element_t*);
+  size_t(CEF_CALLBACK* get_bytes)(struct _cef_post_data_element_t*, size_t, void*);
 };
 
 struct _cef_resolve_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_resolve_completed)(struct _cef_resolve_callback_t*, cef_errorcode_t, cef_string_list_t);
+  void(CEF_CALLBACK* on_resolve_completed)(struct _cef_resolve_callback_t*, cef_errorcode_t,
+                                           cef_string_list_t);
 };
 
 struct _cef_request_context_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_same)(struct _cef_request_context_t*, struct _cef_request_context_t*);
-  int (CEF_CALLBACK* is_sharing_with)(struct _cef_request_context_t*, struct _cef_request_context_t*);
-  int (CEF_CALLBACK* is_global)(struct _cef_request_context_t*);
-  struct _cef_request_context_handler_t* (CEF_CALLBACK* get_handler)(struct _cef_request_context_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_cache_path)(struct _cef_request_context_t*);
-  struct _cef_cookie_manager_t* (CEF_CALLBACK* get_cookie_manager)(struct _cef_request_context_t*, struct _cef_completion_callback_t*);
-  int (CEF_CALLBACK* register_scheme_handler_factory)(struct _cef_request_context_t*, const cef_string_t*, const cef_string_t*, struct _cef_scheme_handler_factory_t*);
-  int (CEF_CALLBACK* clear_scheme_handler_factories)(struct _cef_request_context_t*);
-  void (CEF_CALLBACK* purge_plugin_list_cache)(struct _cef_request_context_t*, int);
-  int (CEF_CALLBACK* has_preference)(struct _cef_request_context_t*, const cef_string_t*);
-  struct _cef_value_t* (CEF_CALLBACK* get_preference)(struct _cef_request_context_t*, const cef_string_t*);
-  struct _cef_dictionary_value_t* (CEF_CALLBACK* get_all_preferences)(struct _cef_request_context_t*, int);
-  int (CEF_CALLBACK* can_set_preference)(struct _cef_request_context_t*, const cef_string_t*);
-  int (CEF_CALLBACK* set_preference)(struct _cef_request_context_t*, const cef_string_t*, struct _cef_value_t*, cef_string_t*);
-  void (CEF_CALLBACK* clear_certificate_exceptions)(struct _cef_request_context_t*, struct _cef_completion_callback_t*);
-  void (CEF_CALLBACK* clear_http_auth_credentials)(struct _cef_request_context_t*, struct _cef_completion_callback_t*);
-  void (CEF_CALLBACK* close_all_connections)(struct _cef_request_context_t*, struct _cef_completion_callback_t*);
-  void (CEF_CALLBACK* resolve_host)(struct _cef_request_context_t*, const cef_string_t*, struct _cef_resolve_callback_t*);
-  void (CEF_CALLBACK* load_extension)(struct _cef_request_context_t*, const cef_string_t*, struct _cef_dictionary_value_t*, struct _cef_extension_handler_t*);
-  int (CEF_CALLBACK* did_load_extension)(struct _cef_request_context_t*, const cef_string_t*);
-  int (CEF_CALLBACK* has_extension)(struct _cef_request_context_t*, const cef_string_t*);
-  int (CEF_CALLBACK* get_extensions)(struct _cef_request_context_t*, cef_string_list_t);
-  struct _cef_extension_t* (CEF_CALLBACK* get_extension)(struct _cef_request_context_t*, const cef_string_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_request_context_t*, struct _cef_request_context_t*);
+  int(CEF_CALLBACK* is_sharing_with)(struct _cef_request_context_t*,
+                                     struct _cef_request_context_t*);
+  int(CEF_CALLBACK* is_global)(struct _cef_request_context_t*);
+  struct _cef_request_context_handler_t*(CEF_CALLBACK* get_handler)(struct _cef_request_context_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_cache_path)(struct _cef_request_context_t*);
+  struct _cef_cookie_manager_t*(CEF_CALLBACK* get_cookie_manager)(
+      struct _cef_request_context_t*, struct _cef_completion_callback_t*);
+  int(CEF_CALLBACK* register_scheme_handler_factory)(struct _cef_request_context_t*,
+                                                     const cef_string_t*, const cef_string_t*,
+                                                     struct _cef_scheme_handler_factory_t*);
+  int(CEF_CALLBACK* clear_scheme_handler_factories)(struct _cef_request_context_t*);
+  void(CEF_CALLBACK* purge_plugin_list_cache)(struct _cef_request_context_t*, int);
+  int(CEF_CALLBACK* has_preference)(struct _cef_request_context_t*, const cef_string_t*);
+  struct _cef_value_t*(CEF_CALLBACK* get_preference)(struct _cef_request_context_t*,
+                                                     const cef_string_t*);
+  struct _cef_dictionary_value_t*(CEF_CALLBACK* get_all_preferences)(struct _cef_request_context_t*,
+                                                                     int);
+  int(CEF_CALLBACK* can_set_preference)(struct _cef_request_context_t*, const cef_string_t*);
+  int(CEF_CALLBACK* set_preference)(struct _cef_request_context_t*, const cef_string_t*,
+                                    struct _cef_value_t*, cef_string_t*);
+  void(CEF_CALLBACK* clear_certificate_exceptions)(struct _cef_request_context_t*,
+                                                   struct _cef_completion_callback_t*);
+  void(CEF_CALLBACK* clear_http_auth_credentials)(struct _cef_request_context_t*,
+                                                  struct _cef_completion_callback_t*);
+  void(CEF_CALLBACK* close_all_connections)(struct _cef_request_context_t*,
+                                            struct _cef_completion_callback_t*);
+  void(CEF_CALLBACK* resolve_host)(struct _cef_request_context_t*, const cef_string_t*,
+                                   struct _cef_resolve_callback_t*);
+  void(CEF_CALLBACK* load_extension)(struct _cef_request_context_t*, const cef_string_t*,
+                                     struct _cef_dictionary_value_t*,
+                                     struct _cef_extension_handler_t*);
+  int(CEF_CALLBACK* did_load_extension)(struct _cef_request_context_t*, const cef_string_t*);
+  int(CEF_CALLBACK* has_extension)(struct _cef_request_context_t*, const cef_string_t*);
+  int(CEF_CALLBACK* get_extensions)(struct _cef_request_context_t*, cef_string_list_t);
+  struct _cef_extension_t*(CEF_CALLBACK* get_extension)(struct _cef_request_context_t*,
+                                                        const cef_string_t*);
 };
 
 struct _cef_request_context_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_request_context_initialized)(struct _cef_request_context_handler_t*, struct _cef_request_context_t*);
-  int (CEF_CALLBACK* on_before_plugin_load)(struct _cef_request_context_handler_t*, const cef_string_t*, const cef_string_t*, int, const cef_string_t*, struct _cef_web_plugin_info_t*, cef_plugin_policy_t*);
-  struct _cef_resource_request_handler_t* (CEF_CALLBACK* get_resource_request_handler)(struct _cef_request_context_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, int, int, const cef_string_t*, int*);
+  void(CEF_CALLBACK* on_request_context_initialized)(struct _cef_request_context_handler_t*,
+                                                     struct _cef_request_context_t*);
+  int(CEF_CALLBACK* on_before_plugin_load)(struct _cef_request_context_handler_t*,
+                                           const cef_string_t*, const cef_string_t*, int,
+                                           const cef_string_t*, struct _cef_web_plugin_info_t*,
+                                           cef_plugin_policy_t*);
+  struct _cef_resource_request_handler_t*(CEF_CALLBACK* get_resource_request_handler)(
+      struct _cef_request_context_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*,
+      struct _cef_request_t*, int, int, const cef_string_t*, int*);
 };
 
 struct _cef_select_client_certificate_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* select)(struct _cef_select_client_certificate_callback_t*, struct _cef_x509certificate_t*);
+  void(CEF_CALLBACK* select)(struct _cef_select_client_certificate_callback_t*,
+                             struct _cef_x509certificate_t*);
 };
 
 struct _cef_request_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* on_before_browse)(struct _cef_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, int, int);
-  int (CEF_CALLBACK* on_open_urlfrom_tab)(struct _cef_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, const cef_string_t*, cef_window_open_disposition_t, int);
-  struct _cef_resource_request_handler_t* (CEF_CALLBACK* get_resource_request_handler)(struct _cef_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, int, int, const cef_string_t*, int*);
-  int (CEF_CALLBACK* get_auth_credentials)(struct _cef_request_handler_t*, struct _cef_browser_t*, const cef_string_t*, int, const cef_string_t*, int, const cef_string_t*, const cef_string_t*, struct _cef_auth_callback_t*);
-  int (CEF_CALLBACK* on_quota_request)(struct _cef_request_handler_t*, struct _cef_browser_t*, const cef_string_t*, int64, struct _cef_request_callback_t*);
-  int (CEF_CALLBACK* on_certificate_error)(struct _cef_request_handler_t*, struct _cef_browser_t*, cef_errorcode_t, const cef_string_t*, struct _cef_sslinfo_t*, struct _cef_request_callback_t*);
-  int (CEF_CALLBACK* on_select_client_certificate)(struct _cef_request_handler_t*, struct _cef_browser_t*, int, const cef_string_t*, int, size_t, struct _cef_x509certificate_t*const*, struct _cef_select_client_certificate_callback_t*);
-  void (CEF_CALLBACK* on_plugin_crashed)(struct _cef_request_handler_t*, struct _cef_browser_t*, const cef_string_t*);
-  void (CEF_CALLBACK* on_render_view_ready)(struct _cef_request_handler_t*, struct _cef_browser_t*);
-  void (CEF_CALLBACK* on_render_process_terminated)(struct _cef_request_handler_t*, struct _cef_browser_t*, cef_termination_status_t);
+  int(CEF_CALLBACK* on_before_browse)(struct _cef_request_handler_t*, struct _cef_browser_t*,
+                                      struct _cef_frame_t*, struct _cef_request_t*, int, int);
+  int(CEF_CALLBACK* on_open_urlfrom_tab)(struct _cef_request_handler_t*, struct _cef_browser_t*,
+                                         struct _cef_frame_t*, const cef_string_t*,
+                                         cef_window_open_disposition_t, int);
+  struct _cef_resource_request_handler_t*(CEF_CALLBACK* get_resource_request_handler)(
+      struct _cef_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*,
+      struct _cef_request_t*, int, int, const cef_string_t*, int*);
+  int(CEF_CALLBACK* get_auth_credentials)(struct _cef_request_handler_t*, struct _cef_browser_t*,
+                                          const cef_string_t*, int, const cef_string_t*, int,
+                                          const cef_string_t*, const cef_string_t*,
+                                          struct _cef_auth_callback_t*);
+  int(CEF_CALLBACK* on_quota_request)(struct _cef_request_handler_t*, struct _cef_browser_t*,
+                                      const cef_string_t*, int64, struct _cef_request_callback_t*);
+  int(CEF_CALLBACK* on_certificate_error)(struct _cef_request_handler_t*, struct _cef_browser_t*,
+                                          cef_errorcode_t, const cef_string_t*,
+                                          struct _cef_sslinfo_t*, struct _cef_request_callback_t*);
+  int(CEF_CALLBACK* on_select_client_certificate)(
+      struct _cef_request_handler_t*, struct _cef_browser_t*, int, const cef_string_t*, int, size_t,
+      struct _cef_x509certificate_t* const*, struct _cef_select_client_certificate_callback_t*);
+  void(CEF_CALLBACK* on_plugin_crashed)(struct _cef_request_handler_t*, struct _cef_browser_t*,
+                                        const cef_string_t*);
+  void(CEF_CALLBACK* on_render_view_ready)(struct _cef_request_handler_t*, struct _cef_browser_t*);
+  void(CEF_CALLBACK* on_render_process_terminated)(struct _cef_request_handler_t*,
+                                                   struct _cef_browser_t*,
+                                                   cef_termination_status_t);
 };
 
 struct _cef_resource_bundle_t {
   struct _cef_base_ref_counted_t base;
-  cef_string_userfree_t (CEF_CALLBACK* get_localized_string)(struct _cef_resource_bundle_t*, int);
-  int (CEF_CALLBACK* get_data_resource)(struct _cef_resource_bundle_t*, int, void**, size_t*);
-  int (CEF_CALLBACK* get_data_resource_for_scale)(struct _cef_resource_bundle_t*, int, cef_scale_factor_t, void**, size_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_localized_string)(struct _cef_resource_bundle_t*, int);
+  int(CEF_CALLBACK* get_data_resource)(struct _cef_resource_bundle_t*, int, void**, size_t*);
+  int(CEF_CALLBACK* get_data_resource_for_scale)(struct _cef_resource_bundle_t*, int,
+                                                 cef_scale_factor_t, void**, size_t*);
 };
 
 struct _cef_resource_bundle_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* get_localized_string)(struct _cef_resource_bundle_handler_t*, int, cef_string_t*);
-  int (CEF_CALLBACK* get_data_resource)(struct _cef_resource_bundle_handler_t*, int, void**, size_t*);
-  int (CEF_CALLBACK* get_data_resource_for_scale)(struct _cef_resource_bundle_handler_t*, int, cef_scale_factor_t, void**, size_t*);
+  int(CEF_CALLBACK* get_localized_string)(struct _cef_resource_bundle_handler_t*, int,
+                                          cef_string_t*);
+  int(CEF_CALLBACK* get_data_resource)(struct _cef_resource_bundle_handler_t*, int, void**,
+                                       size_t*);
+  int(CEF_CALLBACK* get_data_resource_for_scale)(struct _cef_resource_bundle_handler_t*, int,
+                                                 cef_scale_factor_t, void**, size_t*);
 };
 
 struct _cef_resource_skip_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_resource_skip_callback_t*, int64);
+  void(CEF_CALLBACK* cont)(struct _cef_resource_skip_callback_t*, int64);
 };
 
 struct _cef_resource_read_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* cont)(struct _cef_resource_read_callback_t*, int);
+  void(CEF_CALLBACK* cont)(struct _cef_resource_read_callback_t*, int);
 };
 
 struct _cef_resource_handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* open)(struct _cef_resource_handler_t*, struct _cef_request_t*, int*, struct _cef_callback_t*);
-  int (CEF_CALLBACK* process_request)(struct _cef_resource_handler_t*, struct _cef_request_t*, struct _cef_callback_t*);
-  void (CEF_CALLBACK* get_response_headers)(struct _cef_resource_handler_t*, struct _cef_response_t*, int64*, cef_string_t*);
-  int (CEF_CALLBACK* skip)(struct _cef_resource_handler_t*, int64, int64*, struct _cef_resource_skip_callback_t*);
-  int (CEF_CALLBACK* read)(struct _cef_resource_handler_t*, void*, int, int*, struct _cef_resource_read_callback_t*);
-  int (CEF_CALLBACK* read_response)(struct _cef_resource_handler_t*, void*, int, int*, struct _cef_callback_t*);
-  void (CEF_CALLBACK* cancel)(struct _cef_resource_handler_t*);
+  int(CEF_CALLBACK* open)(struct _cef_resource_handler_t*, struct _cef_request_t*, int*,
+                          struct _cef_callback_t*);
+  int(CEF_CALLBACK* process_request)(struct _cef_resource_handler_t*, struct _cef_request_t*,
+                                     struct _cef_callback_t*);
+  void(CEF_CALLBACK* get_response_headers)(struct _cef_resource_handler_t*, struct _cef_response_t*,
+                                           int64*, cef_string_t*);
+  int(CEF_CALLBACK* skip)(struct _cef_resource_handler_t*, int64, int64*,
+                          struct _cef_resource_skip_callback_t*);
+  int(CEF_CALLBACK* read)(struct _cef_resource_handler_t*, void*, int, int*,
+                          struct _cef_resource_read_callback_t*);
+  int(CEF_CALLBACK* read_response)(struct _cef_resource_handler_t*, void*, int, int*,
+                                   struct _cef_callback_t*);
+  void(CEF_CALLBACK* cancel)(struct _cef_resource_handler_t*);
 };
 
 struct _cef_resource_request_handler_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_cookie_access_filter_t* (CEF_CALLBACK* get_cookie_access_filter)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*);
-  cef_return_value_t (CEF_CALLBACK* on_before_resource_load)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, struct _cef_request_callback_t*);
-  struct _cef_resource_handler_t* (CEF_CALLBACK* get_resource_handler)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*);
-  void (CEF_CALLBACK* on_resource_redirect)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, struct _cef_response_t*, cef_string_t*);
-  int (CEF_CALLBACK* on_resource_response)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, struct _cef_response_t*);
-  struct _cef_response_filter_t* (CEF_CALLBACK* get_resource_response_filter)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, struct _cef_response_t*);
-  void (CEF_CALLBACK* on_resource_load_complete)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, struct _cef_response_t*, cef_urlrequest_status_t, int64);
-  void (CEF_CALLBACK* on_protocol_execution)(struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, int*);
+  struct _cef_cookie_access_filter_t*(CEF_CALLBACK* get_cookie_access_filter)(
+      struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*,
+      struct _cef_request_t*);
+  cef_return_value_t(CEF_CALLBACK* on_before_resource_load)(struct _cef_resource_request_handler_t*,
+                                                            struct _cef_browser_t*,
+                                                            struct _cef_frame_t*,
+                                                            struct _cef_request_t*,
+                                                            struct _cef_request_callback_t*);
+  struct _cef_resource_handler_t*(CEF_CALLBACK* get_resource_handler)(
+      struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*,
+      struct _cef_request_t*);
+  void(CEF_CALLBACK* on_resource_redirect)(struct _cef_resource_request_handler_t*,
+                                           struct _cef_browser_t*, struct _cef_frame_t*,
+                                           struct _cef_request_t*, struct _cef_response_t*,
+                                           cef_string_t*);
+  int(CEF_CALLBACK* on_resource_response)(struct _cef_resource_request_handler_t*,
+                                          struct _cef_browser_t*, struct _cef_frame_t*,
+                                          struct _cef_request_t*, struct _cef_response_t*);
+  struct _cef_response_filter_t*(CEF_CALLBACK* get_resource_response_filter)(
+      struct _cef_resource_request_handler_t*, struct _cef_browser_t*, struct _cef_frame_t*,
+      struct _cef_request_t*, struct _cef_response_t*);
+  void(CEF_CALLBACK* on_resource_load_complete)(struct _cef_resource_request_handler_t*,
+                                                struct _cef_browser_t*, struct _cef_frame_t*,
+                                                struct _cef_request_t*, struct _cef_response_t*,
+                                                cef_urlrequest_status_t, int64);
+  void(CEF_CALLBACK* on_protocol_execution)(struct _cef_resource_request_handler_t*,
+                                            struct _cef_browser_t*, struct _cef_frame_t*,
+                                            struct _cef_request_t*, int*);
 };
 
 struct _cef_cookie_access_filter_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* can_send_cookie)(struct _cef_cookie_access_filter_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, const struct _cef_cookie_t*);
-  int (CEF_CALLBACK* can_save_cookie)(struct _cef_cookie_access_filter_t*, struct _cef_browser_t*, struct _cef_frame_t*, struct _cef_request_t*, struct _cef_response_t*, const struct _cef_cookie_t*);
+  int(CEF_CALLBACK* can_send_cookie)(struct _cef_cookie_access_filter_t*, struct _cef_browser_t*,
+                                     struct _cef_frame_t*, struct _cef_request_t*,
+                                     const struct _cef_cookie_t*);
+  int(CEF_CALLBACK* can_save_cookie)(struct _cef_cookie_access_filter_t*, struct _cef_browser_t*,
+                                     struct _cef_frame_t*, struct _cef_request_t*,
+                                     struct _cef_response_t*, const struct _cef_cookie_t*);
 };
 
 struct _cef_response_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_read_only)(struct _cef_response_t*);
-  cef_errorcode_t (CEF_CALLBACK* get_error)(struct _cef_response_t*);
-  void (CEF_CALLBACK* set_error)(struct _cef_response_t*, cef_errorcode_t);
-  int (CEF_CALLBACK* get_status)(struct _cef_response_t*);
-  void (CEF_CALLBACK* set_status)(struct _cef_response_t*, int);
-  cef_string_userfree_t (CEF_CALLBACK* get_status_text)(struct _cef_response_t*);
-  void (CEF_CALLBACK* set_status_text)(struct _cef_response_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_mime_type)(struct _cef_response_t*);
-  void (CEF_CALLBACK* set_mime_type)(struct _cef_response_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_charset)(struct _cef_response_t*);
-  void (CEF_CALLBACK* set_charset)(struct _cef_response_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_header)(struct _cef_response_t*, const cef_string_t*);
-  void (CEF_CALLBACK* get_header_map)(struct _cef_response_t*, cef_string_multimap_t);
-  void (CEF_CALLBACK* set_header_map)(struct _cef_response_t*, cef_string_multimap_t);
-  cef_string_userfree_t (CEF_CALLBACK* get_url)(struct _cef_response_t*);
-  void (CEF_CALLBACK* set_url)(struct _cef_response_t*, const cef_string_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_response_t*);
+  cef_errorcode_t(CEF_CALLBACK* get_error)(struct _cef_response_t*);
+  void(CEF_CALLBACK* set_error)(struct _cef_response_t*, cef_errorcode_t);
+  int(CEF_CALLBACK* get_status)(struct _cef_response_t*);
+  void(CEF_CALLBACK* set_status)(struct _cef_response_t*, int);
+  cef_string_userfree_t(CEF_CALLBACK* get_status_text)(struct _cef_response_t*);
+  void(CEF_CALLBACK* set_status_text)(struct _cef_response_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_mime_type)(struct _cef_response_t*);
+  void(CEF_CALLBACK* set_mime_type)(struct _cef_response_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_charset)(struct _cef_response_t*);
+  void(CEF_CALLBACK* set_charset)(struct _cef_response_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_header)(struct _cef_response_t*, const cef_string_t*);
+  void(CEF_CALLBACK* get_header_map)(struct _cef_response_t*, cef_string_multimap_t);
+  void(CEF_CALLBACK* set_header_map)(struct _cef_response_t*, cef_string_multimap_t);
+  cef_string_userfree_t(CEF_CALLBACK* get_url)(struct _cef_response_t*);
+  void(CEF_CALLBACK* set_url)(struct _cef_response_t*, const cef_string_t*);
 };
 
 struct _cef_response_filter_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* init_filter)(struct _cef_response_filter_t*);
-  cef_response_filter_status_t (CEF_CALLBACK* filter)(struct _cef_response_filter_t*, void*, size_t, size_t*, void*, size_t, size_t*);
+  int(CEF_CALLBACK* init_filter)(struct _cef_response_filter_t*);
+  cef_response_filter_status_t(CEF_CALLBACK* filter)(struct _cef_response_filter_t*, void*, size_t,
+                                                     size_t*, void*, size_t, size_t*);
 };
 
 struct _cef_scheme_registrar_t {
   struct _cef_base_scoped_t base;
-  int (CEF_CALLBACK* add_custom_scheme)(struct _cef_scheme_registrar_t*, const cef_string_t*, int);
+  int(CEF_CALLBACK* add_custom_scheme)(struct _cef_scheme_registrar_t*, const cef_string_t*, int);
 };
 
 struct _cef_scheme_handler_factory_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_resource_handler_t* (CEF_CALLBACK* create)(struct _cef_scheme_handler_factory_t*, struct _cef_browser_t*, struct _cef_frame_t*, const cef_string_t*, struct _cef_request_t*);
+  struct _cef_resource_handler_t*(CEF_CALLBACK* create)(struct _cef_scheme_handler_factory_t*,
+                                                        struct _cef_browser_t*,
+                                                        struct _cef_frame_t*, const cef_string_t*,
+                                                        struct _cef_request_t*);
 };
 
 struct _cef_server_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_task_runner_t* (CEF_CALLBACK* get_task_runner)(struct _cef_server_t*);
-  void (CEF_CALLBACK* shutdown)(struct _cef_server_t*);
-  int (CEF_CALLBACK* is_running)(struct _cef_server_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_address)(struct _cef_server_t*);
-  int (CEF_CALLBACK* has_connection)(struct _cef_server_t*);
-  int (CEF_CALLBACK* is_valid_connection)(struct _cef_server_t*, int);
-  void (CEF_CALLBACK* send_http200response)(struct _cef_server_t*, int, const cef_string_t*, const void*, size_t);
-  void (CEF_CALLBACK* send_http404response)(struct _cef_server_t*, int);
-  void (CEF_CALLBACK* send_http500response)(struct _cef_server_t*, int, const cef_string_t*);
-  void (CEF_CALLBACK* send_http_response)(struct _cef_server_t*, int, int, const cef_string_t*, int64, cef_string_multimap_t);
-  void (CEF_CALLBACK* send_raw_data)(struct _cef_server_t*, int, const void*, size_t);
-  void (CEF_CALLBACK* close_connection)(struct _cef_server_t*, int);
-  void (CEF_CALLBACK* send_web_socket_message)(struct _cef_server_t*, int, const void*, size_t);
+  struct _cef_task_runner_t*(CEF_CALLBACK* get_task_runner)(struct _cef_server_t*);
+  void(CEF_CALLBACK* shutdown)(struct _cef_server_t*);
+  int(CEF_CALLBACK* is_running)(struct _cef_server_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_address)(struct _cef_server_t*);
+  int(CEF_CALLBACK* has_connection)(struct _cef_server_t*);
+  int(CEF_CALLBACK* is_valid_connection)(struct _cef_server_t*, int);
+  void(CEF_CALLBACK* send_http200response)(struct _cef_server_t*, int, const cef_string_t*,
+                                           const void*, size_t);
+  void(CEF_CALLBACK* send_http404response)(struct _cef_server_t*, int);
+  void(CEF_CALLBACK* send_http500response)(struct _cef_server_t*, int, const cef_string_t*);
+  void(CEF_CALLBACK* send_http_response)(struct _cef_server_t*, int, int, const cef_string_t*,
+                                         int64, cef_string_multimap_t);
+  void(CEF_CALLBACK* send_raw_data)(struct _cef_server_t*, int, const void*, size_t);
+  void(CEF_CALLBACK* close_connection)(struct _cef_server_t*, int);
+  void(CEF_CALLBACK* send_web_socket_message)(struct _cef_server_t*, int, const void*, size_t);
 };
 
 struct _cef_server_handler_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_server_created)(struct _cef_server_handler_t*, struct _cef_server_t*);
-  void (CEF_CALLBACK* on_server_destroyed)(struct _cef_server_handler_t*, struct _cef_server_t*);
-  void (CEF_CALLBACK* on_client_connected)(struct _cef_server_handler_t*, struct _cef_server_t*, int);
-  void (CEF_CALLBACK* on_client_disconnected)(struct _cef_server_handler_t*, struct _cef_server_t*, int);
-  void (CEF_CALLBACK* on_http_request)(struct _cef_server_handler_t*, struct _cef_server_t*, int, const cef_string_t*, struct _cef_request_t*);
-  void (CEF_CALLBACK* on_web_socket_request)(struct _cef_server_handler_t*, struct _cef_server_t*, int, const cef_string_t*, struct _cef_request_t*, struct _cef_callback_t*);
-  void (CEF_CALLBACK* on_web_socket_connected)(struct _cef_server_handler_t*, struct _cef_server_t*, int);
-  void (CEF_CALLBACK* on_web_socket_message)(struct _cef_server_handler_t*, struct _cef_server_t*, int, const void*, size_t);
+  void(CEF_CALLBACK* on_server_created)(struct _cef_server_handler_t*, struct _cef_server_t*);
+  void(CEF_CALLBACK* on_server_destroyed)(struct _cef_server_handler_t*, struct _cef_server_t*);
+  void(CEF_CALLBACK* on_client_connected)(struct _cef_server_handler_t*, struct _cef_server_t*,
+                                          int);
+  void(CEF_CALLBACK* on_client_disconnected)(struct _cef_server_handler_t*, struct _cef_server_t*,
+                                             int);
+  void(CEF_CALLBACK* on_http_request)(struct _cef_server_handler_t*, struct _cef_server_t*, int,
+                                      const cef_string_t*, struct _cef_request_t*);
+  void(CEF_CALLBACK* on_web_socket_request)(struct _cef_server_handler_t*, struct _cef_server_t*,
+                                            int, const cef_string_t*, struct _cef_request_t*,
+                                            struct _cef_callback_t*);
+  void(CEF_CALLBACK* on_web_socket_connected)(struct _cef_server_handler_t*, struct _cef_server_t*,
+                                              int);
+  void(CEF_CALLBACK* on_web_socket_message)(struct _cef_server_handler_t*, struct _cef_server_t*,
+                                            int, const void*, size_t);
 };
 
 struct _cef_sslinfo_t {
   struct _cef_base_ref_counted_t base;
-  cef_cert_status_t (CEF_CALLBACK* get_cert_status)(struct _cef_sslinfo_t*);
-  struct _cef_x509certificate_t* (CEF_CALLBACK* get_x509certificate)(struct _cef_sslinfo_t*);
+  cef_cert_status_t(CEF_CALLBACK* get_cert_status)(struct _cef_sslinfo_t*);
+  struct _cef_x509certificate_t*(CEF_CALLBACK* get_x509certificate)(struct _cef_sslinfo_t*);
 };
 
 struct _cef_sslstatus_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_secure_connection)(struct _cef_sslstatus_t*);
-  cef_cert_status_t (CEF_CALLBACK* get_cert_status)(struct _cef_sslstatus_t*);
-  cef_ssl_version_t (CEF_CALLBACK* get_sslversion)(struct _cef_sslstatus_t*);
-  cef_ssl_content_status_t (CEF_CALLBACK* get_content_status)(struct _cef_sslstatus_t*);
-  struct _cef_x509certificate_t* (CEF_CALLBACK* get_x509certificate)(struct _cef_sslstatus_t*);
+  int(CEF_CALLBACK* is_secure_connection)(struct _cef_sslstatus_t*);
+  cef_cert_status_t(CEF_CALLBACK* get_cert_status)(struct _cef_sslstatus_t*);
+  cef_ssl_version_t(CEF_CALLBACK* get_sslversion)(struct _cef_sslstatus_t*);
+  cef_ssl_content_status_t(CEF_CALLBACK* get_content_status)(struct _cef_sslstatus_t*);
+  struct _cef_x509certificate_t*(CEF_CALLBACK* get_x509certificate)(struct _cef_sslstatus_t*);
 };
 
 struct _cef_read_handler_t {
   struct _cef_base_ref_counted_t base;
-  size_t (CEF_CALLBACK* read)(struct _cef_read_handler_t*, void*, size_t, size_t);
-  int (CEF_CALLBACK* seek)(struct _cef_read_handler_t*, int64, int);
-  int64 (CEF_CALLBACK* tell)(struct _cef_read_handler_t*);
-  int (CEF_CALLBACK* eof)(struct _cef_read_handler_t*);
-  int (CEF_CALLBACK* may_block)(struct _cef_read_handler_t*);
+  size_t(CEF_CALLBACK* read)(struct _cef_read_handler_t*, void*, size_t, size_t);
+  int(CEF_CALLBACK* seek)(struct _cef_read_handler_t*, int64, int);
+  int64(CEF_CALLBACK* tell)(struct _cef_read_handler_t*);
+  int(CEF_CALLBACK* eof)(struct _cef_read_handler_t*);
+  int(CEF_CALLBACK* may_block)(struct _cef_read_handler_t*);
 };
 
 struct _cef_stream_reader_t {
   struct _cef_base_ref_counted_t base;
-  size_t (CEF_CALLBACK* read)(struct _cef_stream_reader_t*, void*, size_t, size_t);
-  int (CEF_CALLBACK* seek)(struct _cef_stream_reader_t*, int64, int);
-  int64 (CEF_CALLBACK* tell)(struct _cef_stream_reader_t*);
-  int (CEF_CALLBACK* eof)(struct _cef_stream_reader_t*);
-  int (CEF_CALLBACK* may_block)(struct _cef_stream_reader_t*);
+  size_t(CEF_CALLBACK* read)(struct _cef_stream_reader_t*, void*, size_t, size_t);
+  int(CEF_CALLBACK* seek)(struct _cef_stream_reader_t*, int64, int);
+  int64(CEF_CALLBACK* tell)(struct _cef_stream_reader_t*);
+  int(CEF_CALLBACK* eof)(struct _cef_stream_reader_t*);
+  int(CEF_CALLBACK* may_block)(struct _cef_stream_reader_t*);
 };
 
 struct _cef_write_handler_t {
   struct _cef_base_ref_counted_t base;
-  size_t (CEF_CALLBACK* write)(struct _cef_write_handler_t*, const void*, size_t, size_t);
-  int (CEF_CALLBACK* seek)(struct _cef_write_handler_t*, int64, int);
-  int64 (CEF_CALLBACK* tell)(struct _cef_write_handler_t*);
-  int (CEF_CALLBACK* flush)(struct _cef_write_handler_t*);
-  int (CEF_CALLBACK* may_block)(struct _cef_write_handler_t*);
+  size_t(CEF_CALLBACK* write)(struct _cef_write_handler_t*, const void*, size_t, size_t);
+  int(CEF_CALLBACK* seek)(struct _cef_write_handler_t*, int64, int);
+  int64(CEF_CALLBACK* tell)(struct _cef_write_handler_t*);
+  int(CEF_CALLBACK* flush)(struct _cef_write_handler_t*);
+  int(CEF_CALLBACK* may_block)(struct _cef_write_handler_t*);
 };
 
 struct _cef_stream_writer_t {
   struct _cef_base_ref_counted_t base;
-  size_t (CEF_CALLBACK* write)(struct _cef_stream_writer_t*, const void*, size_t, size_t);
-  int (CEF_CALLBACK* seek)(struct _cef_stream_writer_t*, int64, int);
-  int64 (CEF_CALLBACK* tell)(struct _cef_stream_writer_t*);
-  int (CEF_CALLBACK* flush)(struct _cef_stream_writer_t*);
-  int (CEF_CALLBACK* may_block)(struct _cef_stream_writer_t*);
+  size_t(CEF_CALLBACK* write)(struct _cef_stream_writer_t*, const void*, size_t, size_t);
+  int(CEF_CALLBACK* seek)(struct _cef_stream_writer_t*, int64, int);
+  int64(CEF_CALLBACK* tell)(struct _cef_stream_writer_t*);
+  int(CEF_CALLBACK* flush)(struct _cef_stream_writer_t*);
+  int(CEF_CALLBACK* may_block)(struct _cef_stream_writer_t*);
 };
 
 struct _cef_string_visitor_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* visit)(struct _cef_string_visitor_t*, const cef_string_t*);
+  void(CEF_CALLBACK* visit)(struct _cef_string_visitor_t*, const cef_string_t*);
 };
 
 struct _cef_task_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* execute)(struct _cef_task_t*);
+  void(CEF_CALLBACK* execute)(struct _cef_task_t*);
 };
 
 struct _cef_task_runner_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_same)(struct _cef_task_runner_t*, struct _cef_task_runner_t*);
-  int (CEF_CALLBACK* belongs_to_current_thread)(struct _cef_task_runner_t*);
-  int (CEF_CALLBACK* belongs_to_thread)(struct _cef_task_runner_t*, cef_thread_id_t);
-  int (CEF_CALLBACK* post_task)(struct _cef_task_runner_t*, struct _cef_task_t*);
-  int (CEF_CALLBACK* post_delayed_task)(struct _cef_task_runner_t*, struct _cef_task_t*, int64);
+  int(CEF_CALLBACK* is_same)(struct _cef_task_runner_t*, struct _cef_task_runner_t*);
+  int(CEF_CALLBACK* belongs_to_current_thread)(struct _cef_task_runner_t*);
+  int(CEF_CALLBACK* belongs_to_thread)(struct _cef_task_runner_t*, cef_thread_id_t);
+  int(CEF_CALLBACK* post_task)(struct _cef_task_runner_t*, struct _cef_task_t*);
+  int(CEF_CALLBACK* post_delayed_task)(struct _cef_task_runner_t*, struct _cef_task_t*, int64);
 };
 
 struct _cef_thread_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_task_runner_t* (CEF_CALLBACK* get_task_runner)(struct _cef_thread_t*);
-  cef_platform_thread_id_t (CEF_CALLBACK* get_platform_thread_id)(struct _cef_thread_t*);
-  void (CEF_CALLBACK* stop)(struct _cef_thread_t*);
-  int (CEF_CALLBACK* is_running)(struct _cef_thread_t*);
+  struct _cef_task_runner_t*(CEF_CALLBACK* get_task_runner)(struct _cef_thread_t*);
+  cef_platform_thread_id_t(CEF_CALLBACK* get_platform_thread_id)(struct _cef_thread_t*);
+  void(CEF_CALLBACK* stop)(struct _cef_thread_t*);
+  int(CEF_CALLBACK* is_running)(struct _cef_thread_t*);
 };
 
 struct _cef_end_tracing_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_end_tracing_complete)(struct _cef_end_tracing_callback_t*, const cef_string_t*);
+  void(CEF_CALLBACK* on_end_tracing_complete)(struct _cef_end_tracing_callback_t*,
+                                              const cef_string_t*);
 };
 
 struct _cef_urlrequest_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_request_t* (CEF_CALLBACK* get_request)(struct _cef_urlrequest_t*);
-  struct _cef_urlrequest_client_t* (CEF_CALLBACK* get_client)(struct _cef_urlrequest_t*);
-  cef_urlrequest_status_t (CEF_CALLBACK* get_request_status)(struct _cef_urlrequest_t*);
-  cef_errorcode_t (CEF_CALLBACK* get_request_error)(struct _cef_urlrequest_t*);
-  struct _cef_response_t* (CEF_CALLBACK* get_response)(struct _cef_urlrequest_t*);
-  int (CEF_CALLBACK* response_was_cached)(struct _cef_urlrequest_t*);
-  void (CEF_CALLBACK* cancel)(struct _cef_urlrequest_t*);
+  struct _cef_request_t*(CEF_CALLBACK* get_request)(struct _cef_urlrequest_t*);
+  struct _cef_urlrequest_client_t*(CEF_CALLBACK* get_client)(struct _cef_urlrequest_t*);
+  cef_urlrequest_status_t(CEF_CALLBACK* get_request_status)(struct _cef_urlrequest_t*);
+  cef_errorcode_t(CEF_CALLBACK* get_request_error)(struct _cef_urlrequest_t*);
+  struct _cef_response_t*(CEF_CALLBACK* get_response)(struct _cef_urlrequest_t*);
+  int(CEF_CALLBACK* response_was_cached)(struct _cef_urlrequest_t*);
+  void(CEF_CALLBACK* cancel)(struct _cef_urlrequest_t*);
 };
 
 struct _cef_urlrequest_client_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_request_complete)(struct _cef_urlrequest_client_t*, struct _cef_urlrequest_t*);
-  void (CEF_CALLBACK* on_upload_progress)(struct _cef_urlrequest_client_t*, struct _cef_urlrequest_t*, int64, int64);
-  void (CEF_CALLBACK* on_download_progress)(struct _cef_urlrequest_client_t*, struct _cef_urlrequest_t*, int64, int64);
-  void (CEF_CALLBACK* on_download_data)(struct _cef_urlrequest_client_t*, struct _cef_urlrequest_t*, const void*, size_t);
-  int (CEF_CALLBACK* get_auth_credentials)(struct _cef_urlrequest_client_t*, int, const cef_string_t*, int, const cef_string_t*, const cef_string_t*, struct _cef_auth_callback_t*);
+  void(CEF_CALLBACK* on_request_complete)(struct _cef_urlrequest_client_t*,
+                                          struct _cef_urlrequest_t*);
+  void(CEF_CALLBACK* on_upload_progress)(struct _cef_urlrequest_client_t*,
+                                         struct _cef_urlrequest_t*, int64, int64);
+  void(CEF_CALLBACK* on_download_progress)(struct _cef_urlrequest_client_t*,
+                                           struct _cef_urlrequest_t*, int64, int64);
+  void(CEF_CALLBACK* on_download_data)(struct _cef_urlrequest_client_t*, struct _cef_urlrequest_t*,
+                                       const void*, size_t);
+  int(CEF_CALLBACK* get_auth_credentials)(struct _cef_urlrequest_client_t*, int,
+                                          const cef_string_t*, int, const cef_string_t*,
+                                          const cef_string_t*, struct _cef_auth_callback_t*);
 };
 
 struct _cef_v8context_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_task_runner_t* (CEF_CALLBACK* get_task_runner)(struct _cef_v8context_t*);
-  int (CEF_CALLBACK* is_valid)(struct _cef_v8context_t*);
-  struct _cef_browser_t* (CEF_CALLBACK* get_browser)(struct _cef_v8context_t*);
-  struct _cef_frame_t* (CEF_CALLBACK* get_frame)(struct _cef_v8context_t*);
-  struct _cef_v8value_t* (CEF_CALLBACK* get_global)(struct _cef_v8context_t*);
-  int (CEF_CALLBACK* enter)(struct _cef_v8context_t*);
-  int (CEF_CALLBACK* exit)(struct _cef_v8context_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_v8context_t*, struct _cef_v8context_t*);
-  int (CEF_CALLBACK* eval)(struct _cef_v8context_t*, const cef_string_t*, const cef_string_t*, int, struct _cef_v8value_t**, struct _cef_v8exception_t**);
+  struct _cef_task_runner_t*(CEF_CALLBACK* get_task_runner)(struct _cef_v8context_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_v8context_t*);
+  struct _cef_browser_t*(CEF_CALLBACK* get_browser)(struct _cef_v8context_t*);
+  struct _cef_frame_t*(CEF_CALLBACK* get_frame)(struct _cef_v8context_t*);
+  struct _cef_v8value_t*(CEF_CALLBACK* get_global)(struct _cef_v8context_t*);
+  int(CEF_CALLBACK* enter)(struct _cef_v8context_t*);
+  int(CEF_CALLBACK* exit)(struct _cef_v8context_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_v8context_t*, struct _cef_v8context_t*);
+  int(CEF_CALLBACK* eval)(struct _cef_v8context_t*, const cef_string_t*, const cef_string_t*, int,
+                          struct _cef_v8value_t**, struct _cef_v8exception_t**);
 };
 
 struct _cef_v8handler_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* execute)(struct _cef_v8handler_t*, const cef_string_t*, struct _cef_v8value_t*, size_t, struct _cef_v8value_t*const*, struct _cef_v8value_t**, cef_string_t*);
+  int(CEF_CALLBACK* execute)(struct _cef_v8handler_t*, const cef_string_t*, struct _cef_v8value_t*,
+                             size_t, struct _cef_v8value_t* const*, struct _cef_v8value_t**,
+                             cef_string_t*);
 };
 
 struct _cef_v8accessor_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* get)(struct _cef_v8accessor_t*, const cef_string_t*, struct _cef_v8value_t*, struct _cef_v8value_t**, cef_string_t*);
-  int (CEF_CALLBACK* set)(struct _cef_v8accessor_t*, const cef_string_t*, struct _cef_v8value_t*, struct _cef_v8value_t*, cef_string_t*);
+  int(CEF_CALLBACK* get)(struct _cef_v8accessor_t*, const cef_string_t*, struct _cef_v8value_t*,
+                         struct _cef_v8value_t**, cef_string_t*);
+  int(CEF_CALLBACK* set)(struct _cef_v8accessor_t*, const cef_string_t*, struct _cef_v8value_t*,
+                         struct _cef_v8value_t*, cef_string_t*);
 };
 
 struct _cef_v8interceptor_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* get_byname)(struct _cef_v8interceptor_t*, const cef_string_t*, struct _cef_v8value_t*, struct _cef_v8value_t**, cef_string_t*);
-  int (CEF_CALLBACK* get_byindex)(struct _cef_v8interceptor_t*, int, struct _cef_v8value_t*, struct _cef_v8value_t**, cef_string_t*);
-  int (CEF_CALLBACK* set_byname)(struct _cef_v8interceptor_t*, const cef_string_t*, struct _cef_v8value_t*, struct _cef_v8value_t*, cef_string_t*);
-  int (CEF_CALLBACK* set_byindex)(struct _cef_v8interceptor_t*, int, struct _cef_v8value_t*, struct _cef_v8value_t*, cef_string_t*);
+  int(CEF_CALLBACK* get_byname)(struct _cef_v8interceptor_t*, const cef_string_t*,
+                                struct _cef_v8value_t*, struct _cef_v8value_t**, cef_string_t*);
+  int(CEF_CALLBACK* get_byindex)(struct _cef_v8interceptor_t*, int, struct _cef_v8value_t*,
+                                 struct _cef_v8value_t**, cef_string_t*);
+  int(CEF_CALLBACK* set_byname)(struct _cef_v8interceptor_t*, const cef_string_t*,
+                                struct _cef_v8value_t*, struct _cef_v8value_t*, cef_string_t*);
+  int(CEF_CALLBACK* set_byindex)(struct _cef_v8interceptor_t*, int, struct _cef_v8value_t*,
+                                 struct _cef_v8value_t*, cef_string_t*);
 };
 
 struct _cef_v8exception_t {
   struct _cef_base_ref_counted_t base;
-  cef_string_userfree_t (CEF_CALLBACK* get_message)(struct _cef_v8exception_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_source_line)(struct _cef_v8exception_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_script_resource_name)(struct _cef_v8exception_t*);
-  int (CEF_CALLBACK* get_line_number)(struct _cef_v8exception_t*);
-  int (CEF_CALLBACK* get_start_position)(struct _cef_v8exception_t*);
-  int (CEF_CALLBACK* get_end_position)(struct _cef_v8exception_t*);
-  int (CEF_CALLBACK* get_start_column)(struct _cef_v8exception_t*);
-  int (CEF_CALLBACK* get_end_column)(struct _cef_v8exception_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_message)(struct _cef_v8exception_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_source_line)(struct _cef_v8exception_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_script_resource_name)(struct _cef_v8exception_t*);
+  int(CEF_CALLBACK* get_line_number)(struct _cef_v8exception_t*);
+  int(CEF_CALLBACK* get_start_position)(struct _cef_v8exception_t*);
+  int(CEF_CALLBACK* get_end_position)(struct _cef_v8exception_t*);
+  int(CEF_CALLBACK* get_start_column)(struct _cef_v8exception_t*);
+  int(CEF_CALLBACK* get_end_column)(struct _cef_v8exception_t*);
 };
 
 struct _cef_v8array_buffer_release_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* release_buffer)(struct _cef_v8array_buffer_release_callback_t*, void*);
+  void(CEF_CALLBACK* release_buffer)(struct _cef_v8array_buffer_release_callback_t*, void*);
 };
 
 struct _cef_v8value_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_undefined)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_null)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_bool)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_int)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_uint)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_double)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_date)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_string)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_object)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_array)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_array_buffer)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_function)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_v8value_t*, struct _cef_v8value_t*);
-  int (CEF_CALLBACK* get_bool_value)(struct _cef_v8value_t*);
-  int32 (CEF_CALLBACK* get_int_value)(struct _cef_v8value_t*);
-  uint32 (CEF_CALLBACK* get_uint_value)(struct _cef_v8value_t*);
-  double (CEF_CALLBACK* get_double_value)(struct _cef_v8value_t*);
-  cef_time_t (CEF_CALLBACK* get_date_value)(struct _cef_v8value_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_string_value)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* is_user_created)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* has_exception)(struct _cef_v8value_t*);
-  struct _cef_v8exception_t* (CEF_CALLBACK* get_exception)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* clear_exception)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* will_rethrow_exceptions)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* set_rethrow_exceptions)(struct _cef_v8value_t*, int);
-  int (CEF_CALLBACK* has_value_bykey)(struct _cef_v8value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* has_value_byindex)(struct _cef_v8value_t*, int);
-  int (CEF_CALLBACK* delete_value_bykey)(struct _cef_v8value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* delete_value_byindex)(struct _cef_v8value_t*, int);
-  struct _cef_v8value_t* (CEF_CALLBACK* get_value_bykey)(struct _cef_v8value_t*, const cef_string_t*);
-  struct _cef_v8value_t* (CEF_CALLBACK* get_value_byindex)(struct _cef_v8value_t*, int);
-  int (CEF_CALLBACK* set_value_bykey)(struct _cef_v8value_t*, const cef_string_t*, struct _cef_v8value_t*, cef_v8_propertyattribute_t);
-  int (CEF_CALLBACK* set_value_byindex)(struct _cef_v8value_t*, int, struct _cef_v8value_t*);
-  int (CEF_CALLBACK* set_value_byaccessor)(struct _cef_v8value_t*, const cef_string_t*, cef_v8_accesscontrol_t, cef_v8_propertyattribute_t);
-  int (CEF_CALLBACK* get_keys)(struct _cef_v8value_t*, cef_string_list_t);
-  int (CEF_CALLBACK* set_user_data)(struct _cef_v8value_t*, struct _cef_base_ref_counted_t*);
-  struct _cef_base_ref_counted_t* (CEF_CALLBACK* get_user_data)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* get_externally_allocated_memory)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* adjust_externally_allocated_memory)(struct _cef_v8value_t*, int);
-  int (CEF_CALLBACK* get_array_length)(struct _cef_v8value_t*);
-  struct _cef_v8array_buffer_release_callback_t* (CEF_CALLBACK* get_array_buffer_release_callback)(struct _cef_v8value_t*);
-  int (CEF_CALLBACK* neuter_array_buffer)(struct _cef_v8value_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_function_name)(struct _cef_v8value_t*);
-  struct _cef_v8handler_t* (CEF_CALLBACK* get_function_handler)(struct _cef_v8value_t*);
-  struct _cef_v8value_t* (CEF_CALLBACK* execute_function)(struct _cef_v8value_t*, struct _cef_v8value_t*, size_t, struct _cef_v8value_t*const*);
-  struct _cef_v8value_t* (CEF_CALLBACK* execute_function_with_context)(struct _cef_v8value_t*, struct _cef_v8context_t*, struct _cef_v8value_t*, size_t, struct _cef_v8value_t*const*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_undefined)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_null)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_bool)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_int)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_uint)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_double)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_date)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_string)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_object)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_array)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_array_buffer)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_function)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_v8value_t*, struct _cef_v8value_t*);
+  int(CEF_CALLBACK* get_bool_value)(struct _cef_v8value_t*);
+  int32(CEF_CALLBACK* get_int_value)(struct _cef_v8value_t*);
+  uint32(CEF_CALLBACK* get_uint_value)(struct _cef_v8value_t*);
+  double(CEF_CALLBACK* get_double_value)(struct _cef_v8value_t*);
+  cef_time_t(CEF_CALLBACK* get_date_value)(struct _cef_v8value_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_string_value)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* is_user_created)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* has_exception)(struct _cef_v8value_t*);
+  struct _cef_v8exception_t*(CEF_CALLBACK* get_exception)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* clear_exception)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* will_rethrow_exceptions)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* set_rethrow_exceptions)(struct _cef_v8value_t*, int);
+  int(CEF_CALLBACK* has_value_bykey)(struct _cef_v8value_t*, const cef_string_t*);
+  int(CEF_CALLBACK* has_value_byindex)(struct _cef_v8value_t*, int);
+  int(CEF_CALLBACK* delete_value_bykey)(struct _cef_v8value_t*, const cef_string_t*);
+  int(CEF_CALLBACK* delete_value_byindex)(struct _cef_v8value_t*, int);
+  struct _cef_v8value_t*(CEF_CALLBACK* get_value_bykey)(struct _cef_v8value_t*,
+                                                        const cef_string_t*);
+  struct _cef_v8value_t*(CEF_CALLBACK* get_value_byindex)(struct _cef_v8value_t*, int);
+  int(CEF_CALLBACK* set_value_bykey)(struct _cef_v8value_t*, const cef_string_t*,
+                                     struct _cef_v8value_t*, cef_v8_propertyattribute_t);
+  int(CEF_CALLBACK* set_value_byindex)(struct _cef_v8value_t*, int, struct _cef_v8value_t*);
+  int(CEF_CALLBACK* set_value_byaccessor)(struct _cef_v8value_t*, const cef_string_t*,
+                                          cef_v8_accesscontrol_t, cef_v8_propertyattribute_t);
+  int(CEF_CALLBACK* get_keys)(struct _cef_v8value_t*, cef_string_list_t);
+  int(CEF_CALLBACK* set_user_data)(struct _cef_v8value_t*, struct _cef_base_ref_counted_t*);
+  struct _cef_base_ref_counted_t*(CEF_CALLBACK* get_user_data)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* get_externally_allocated_memory)(struct _cef_v8value_t*);
+  int(CEF_CALLBACK* adjust_externally_allocated_memory)(struct _cef_v8value_t*, int);
+  int(CEF_CALLBACK* get_array_length)(struct _cef_v8value_t*);
+  struct _cef_v8array_buffer_release_callback_t*(CEF_CALLBACK* get_array_buffer_release_callback)(
+      struct _cef_v8value_t*);
+  int(CEF_CALLBACK* neuter_array_buffer)(struct _cef_v8value_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_function_name)(struct _cef_v8value_t*);
+  struct _cef_v8handler_t*(CEF_CALLBACK* get_function_handler)(struct _cef_v8value_t*);
+  struct _cef_v8value_t*(CEF_CALLBACK* execute_function)(struct _cef_v8value_t*,
+                                                         struct _cef_v8value_t*, size_t,
+                                                         struct _cef_v8value_t* const*);
+  struct _cef_v8value_t*(CEF_CALLBACK* execute_function_with_context)(
+      struct _cef_v8value_t*, struct _cef_v8context_t*, struct _cef_v8value_t*, size_t,
+      struct _cef_v8value_t* const*);
 };
 
 struct _cef_v8stack_trace_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_v8stack_trace_t*);
-  int (CEF_CALLBACK* get_frame_count)(struct _cef_v8stack_trace_t*);
-  struct _cef_v8stack_frame_t* (CEF_CALLBACK* get_frame)(struct _cef_v8stack_trace_t*, int);
+  int(CEF_CALLBACK* is_valid)(struct _cef_v8stack_trace_t*);
+  int(CEF_CALLBACK* get_frame_count)(struct _cef_v8stack_trace_t*);
+  struct _cef_v8stack_frame_t*(CEF_CALLBACK* get_frame)(struct _cef_v8stack_trace_t*, int);
 };
 
 struct _cef_v8stack_frame_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_v8stack_frame_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_script_name)(struct _cef_v8stack_frame_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_script_name_or_source_url)(struct _cef_v8stack_frame_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_function_name)(struct _cef_v8stack_frame_t*);
-  int (CEF_CALLBACK* get_line_number)(struct _cef_v8stack_frame_t*);
-  int (CEF_CALLBACK* get_column)(struct _cef_v8stack_frame_t*);
-  int (CEF_CALLBACK* is_eval)(struct _cef_v8stack_frame_t*);
-  int (CEF_CALLBACK* is_constructor)(struct _cef_v8stack_frame_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_v8stack_frame_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_script_name)(struct _cef_v8stack_frame_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_script_name_or_source_url)(struct _cef_v8stack_frame_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_function_name)(struct _cef_v8stack_frame_t*);
+  int(CEF_CALLBACK* get_line_number)(struct _cef_v8stack_frame_t*);
+  int(CEF_CALLBACK* get_column)(struct _cef_v8stack_frame_t*);
+  int(CEF_CALLBACK* is_eval)(struct _cef_v8stack_frame_t*);
+  int(CEF_CALLBACK* is_constructor)(struct _cef_v8stack_frame_t*);
 };
 
 struct _cef_value_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_value_t*);
-  int (CEF_CALLBACK* is_owned)(struct _cef_value_t*);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_value_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_value_t*, struct _cef_value_t*);
-  int (CEF_CALLBACK* is_equal)(struct _cef_value_t*, struct _cef_value_t*);
-  struct _cef_value_t* (CEF_CALLBACK* copy)(struct _cef_value_t*);
-  cef_value_type_t (CEF_CALLBACK* get_type)(struct _cef_value_t*);
-  int (CEF_CALLBACK* get_bool)(struct _cef_value_t*);
-  int (CEF_CALLBACK* get_int)(struct _cef_value_t*);
-  double (CEF_CALLBACK* get_double)(struct _cef_value_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_string)(struct _cef_value_t*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_binary)(struct _cef_value_t*);
-  struct _cef_dictionary_value_t* (CEF_CALLBACK* get_dictionary)(struct _cef_value_t*);
-  struct _cef_list_value_t* (CEF_CALLBACK* get_list)(struct _cef_value_t*);
-  int (CEF_CALLBACK* set_null)(struct _cef_value_t*);
-  int (CEF_CALLBACK* set_bool)(struct _cef_value_t*, int);
-  int (CEF_CALLBACK* set_int)(struct _cef_value_t*, int);
-  int (CEF_CALLBACK* set_double)(struct _cef_value_t*, double);
-  int (CEF_CALLBACK* set_string)(struct _cef_value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* set_binary)(struct _cef_value_t*, struct _cef_binary_value_t*);
-  int (CEF_CALLBACK* set_dictionary)(struct _cef_value_t*, struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* set_list)(struct _cef_value_t*, struct _cef_list_value_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_value_t*);
+  int(CEF_CALLBACK* is_owned)(struct _cef_value_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_value_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_value_t*, struct _cef_value_t*);
+  int(CEF_CALLBACK* is_equal)(struct _cef_value_t*, struct _cef_value_t*);
+  struct _cef_value_t*(CEF_CALLBACK* copy)(struct _cef_value_t*);
+  cef_value_type_t(CEF_CALLBACK* get_type)(struct _cef_value_t*);
+  int(CEF_CALLBACK* get_bool)(struct _cef_value_t*);
+  int(CEF_CALLBACK* get_int)(struct _cef_value_t*);
+  double(CEF_CALLBACK* get_double)(struct _cef_value_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_string)(struct _cef_value_t*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_binary)(struct _cef_value_t*);
+  struct _cef_dictionary_value_t*(CEF_CALLBACK* get_dictionary)(struct _cef_value_t*);
+  struct _cef_list_value_t*(CEF_CALLBACK* get_list)(struct _cef_value_t*);
+  int(CEF_CALLBACK* set_null)(struct _cef_value_t*);
+  int(CEF_CALLBACK* set_bool)(struct _cef_value_t*, int);
+  int(CEF_CALLBACK* set_int)(struct _cef_value_t*, int);
+  int(CEF_CALLBACK* set_double)(struct _cef_value_t*, double);
+  int(CEF_CALLBACK* set_string)(struct _cef_value_t*, const cef_string_t*);
+  int(CEF_CALLBACK* set_binary)(struct _cef_value_t*, struct _cef_binary_value_t*);
+  int(CEF_CALLBACK* set_dictionary)(struct _cef_value_t*, struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* set_list)(struct _cef_value_t*, struct _cef_list_value_t*);
 };
 
 struct _cef_binary_value_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_binary_value_t*);
-  int (CEF_CALLBACK* is_owned)(struct _cef_binary_value_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_binary_value_t*, struct _cef_binary_value_t*);
-  int (CEF_CALLBACK* is_equal)(struct _cef_binary_value_t*, struct _cef_binary_value_t*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* copy)(struct _cef_binary_value_t*);
-  size_t (CEF_CALLBACK* get_size)(struct _cef_binary_value_t*);
-  size_t (CEF_CALLBACK* get_data)(struct _cef_binary_value_t*, void*, size_t, size_t);
+  int(CEF_CALLBACK* is_valid)(struct _cef_binary_value_t*);
+  int(CEF_CALLBACK* is_owned)(struct _cef_binary_value_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_binary_value_t*, struct _cef_binary_value_t*);
+  int(CEF_CALLBACK* is_equal)(struct _cef_binary_value_t*, struct _cef_binary_value_t*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* copy)(struct _cef_binary_value_t*);
+  size_t(CEF_CALLBACK* get_size)(struct _cef_binary_value_t*);
+  size_t(CEF_CALLBACK* get_data)(struct _cef_binary_value_t*, void*, size_t, size_t);
 };
 
 struct _cef_dictionary_value_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* is_owned)(struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_dictionary_value_t*, struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* is_equal)(struct _cef_dictionary_value_t*, struct _cef_dictionary_value_t*);
-  struct _cef_dictionary_value_t* (CEF_CALLBACK* copy)(struct _cef_dictionary_value_t*, int);
-  size_t (CEF_CALLBACK* get_size)(struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* clear)(struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* has_key)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* get_keys)(struct _cef_dictionary_value_t*, cef_string_list_t);
-  int (CEF_CALLBACK* remove)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  cef_value_type_t (CEF_CALLBACK* get_type)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  struct _cef_value_t* (CEF_CALLBACK* get_value)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* get_bool)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* get_int)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  double (CEF_CALLBACK* get_double)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_string)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_binary)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  struct _cef_dictionary_value_t* (CEF_CALLBACK* get_dictionary)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  struct _cef_list_value_t* (CEF_CALLBACK* get_list)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* set_value)(struct _cef_dictionary_value_t*, const cef_string_t*, struct _cef_value_t*);
-  int (CEF_CALLBACK* set_null)(struct _cef_dictionary_value_t*, const cef_string_t*);
-  int (CEF_CALLBACK* set_bool)(struct _cef_dictionary_value_t*, const cef_string_t*, int);
-  int (CEF_CALLBACK* set_int)(struct _cef_dictionary_value_t*, const cef_string_t*, int);
-  int (CEF_CALLBACK* set_double)(struct _cef_dictionary_value_t*, const cef_string_t*, double);
-  int (CEF_CALLBACK* set_string)(struct _cef_dictionary_value_t*, const cef_string_t*, const cef_string_t*);
-  int (CEF_CALLBACK* set_binary)(struct _cef_dictionary_value_t*, const cef_string_t*, struct _cef_binary_value_t*);
-  int (CEF_CALLBACK* set_dictionary)(struct _cef_dictionary_value_t*, const cef_string_t*, struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* set_list)(struct _cef_dictionary_value_t*, const cef_string_t*, struct _cef_list_value_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* is_owned)(struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_dictionary_value_t*, struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* is_equal)(struct _cef_dictionary_value_t*, struct _cef_dictionary_value_t*);
+  struct _cef_dictionary_value_t*(CEF_CALLBACK* copy)(struct _cef_dictionary_value_t*, int);
+  size_t(CEF_CALLBACK* get_size)(struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* clear)(struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* has_key)(struct _cef_dictionary_value_t*, const cef_string_t*);
+  int(CEF_CALLBACK* get_keys)(struct _cef_dictionary_value_t*, cef_string_list_t);
+  int(CEF_CALLBACK* remove)(struct _cef_dictionary_value_t*, const cef_string_t*);
+  cef_value_type_t(CEF_CALLBACK* get_type)(struct _cef_dictionary_value_t*, const cef_string_t*);
+  struct _cef_value_t*(CEF_CALLBACK* get_value)(struct _cef_dictionary_value_t*,
+                                                const cef_string_t*);
+  int(CEF_CALLBACK* get_bool)(struct _cef_dictionary_value_t*, const cef_string_t*);
+  int(CEF_CALLBACK* get_int)(struct _cef_dictionary_value_t*, const cef_string_t*);
+  double(CEF_CALLBACK* get_double)(struct _cef_dictionary_value_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_string)(struct _cef_dictionary_value_t*,
+                                                  const cef_string_t*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_binary)(struct _cef_dictionary_value_t*,
+                                                        const cef_string_t*);
+  struct _cef_dictionary_value_t*(CEF_CALLBACK* get_dictionary)(struct _cef_dictionary_value_t*,
+                                                                const cef_string_t*);
+  struct _cef_list_value_t*(CEF_CALLBACK* get_list)(struct _cef_dictionary_value_t*,
+                                                    const cef_string_t*);
+  int(CEF_CALLBACK* set_value)(struct _cef_dictionary_value_t*, const cef_string_t*,
+                               struct _cef_value_t*);
+  int(CEF_CALLBACK* set_null)(struct _cef_dictionary_value_t*, const cef_string_t*);
+  int(CEF_CALLBACK* set_bool)(struct _cef_dictionary_value_t*, const cef_string_t*, int);
+  int(CEF_CALLBACK* set_int)(struct _cef_dictionary_value_t*, const cef_string_t*, int);
+  int(CEF_CALLBACK* set_double)(struct _cef_dictionary_value_t*, const cef_string_t*, double);
+  int(CEF_CALLBACK* set_string)(struct _cef_dictionary_value_t*, const cef_string_t*,
+                                const cef_string_t*);
+  int(CEF_CALLBACK* set_binary)(struct _cef_dictionary_value_t*, const cef_string_t*,
+                                struct _cef_binary_value_t*);
+  int(CEF_CALLBACK* set_dictionary)(struct _cef_dictionary_value_t*, const cef_string_t*,
+                                    struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* set_list)(struct _cef_dictionary_value_t*, const cef_string_t*,
+                              struct _cef_list_value_t*);
 };
 
 struct _cef_list_value_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* is_valid)(struct _cef_list_value_t*);
-  int (CEF_CALLBACK* is_owned)(struct _cef_list_value_t*);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_list_value_t*);
-  int (CEF_CALLBACK* is_same)(struct _cef_list_value_t*, struct _cef_list_value_t*);
-  int (CEF_CALLBACK* is_equal)(struct _cef_list_value_t*, struct _cef_list_value_t*);
-  struct _cef_list_value_t* (CEF_CALLBACK* copy)(struct _cef_list_value_t*);
-  int (CEF_CALLBACK* set_size)(struct _cef_list_value_t*, size_t);
-  size_t (CEF_CALLBACK* get_size)(struct _cef_list_value_t*);
-  int (CEF_CALLBACK* clear)(struct _cef_list_value_t*);
-  int (CEF_CALLBACK* remove)(struct _cef_list_value_t*, size_t);
-  cef_value_type_t (CEF_CALLBACK* get_type)(struct _cef_list_value_t*, size_t);
-  struct _cef_value_t* (CEF_CALLBACK* get_value)(struct _cef_list_value_t*, size_t);
-  int (CEF_CALLBACK* get_bool)(struct _cef_list_value_t*, size_t);
-  int (CEF_CALLBACK* get_int)(struct _cef_list_value_t*, size_t);
-  double (CEF_CALLBACK* get_double)(struct _cef_list_value_t*, size_t);
-  cef_string_userfree_t (CEF_CALLBACK* get_string)(struct _cef_list_value_t*, size_t);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_binary)(struct _cef_list_value_t*, size_t);
-  struct _cef_dictionary_value_t* (CEF_CALLBACK* get_dictionary)(struct _cef_list_value_t*, size_t);
-  struct _cef_list_value_t* (CEF_CALLBACK* get_list)(struct _cef_list_value_t*, size_t);
-  int (CEF_CALLBACK* set_value)(struct _cef_list_value_t*, size_t, struct _cef_value_t*);
-  int (CEF_CALLBACK* set_null)(struct _cef_list_value_t*, size_t);
-  int (CEF_CALLBACK* set_bool)(struct _cef_list_value_t*, size_t, int);
-  int (CEF_CALLBACK* set_int)(struct _cef_list_value_t*, size_t, int);
-  int (CEF_CALLBACK* set_double)(struct _cef_list_value_t*, size_t, double);
-  int (CEF_CALLBACK* set_string)(struct _cef_list_value_t*, size_t, const cef_string_t*);
-  int (CEF_CALLBACK* set_binary)(struct _cef_list_value_t*, size_t, struct _cef_binary_value_t*);
-  int (CEF_CALLBACK* set_dictionary)(struct _cef_list_value_t*, size_t, struct _cef_dictionary_value_t*);
-  int (CEF_CALLBACK* set_list)(struct _cef_list_value_t*, size_t, struct _cef_list_value_t*);
+  int(CEF_CALLBACK* is_valid)(struct _cef_list_value_t*);
+  int(CEF_CALLBACK* is_owned)(struct _cef_list_value_t*);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_list_value_t*);
+  int(CEF_CALLBACK* is_same)(struct _cef_list_value_t*, struct _cef_list_value_t*);
+  int(CEF_CALLBACK* is_equal)(struct _cef_list_value_t*, struct _cef_list_value_t*);
+  struct _cef_list_value_t*(CEF_CALLBACK* copy)(struct _cef_list_value_t*);
+  int(CEF_CALLBACK* set_size)(struct _cef_list_value_t*, size_t);
+  size_t(CEF_CALLBACK* get_size)(struct _cef_list_value_t*);
+  int(CEF_CALLBACK* clear)(struct _cef_list_value_t*);
+  int(CEF_CALLBACK* remove)(struct _cef_list_value_t*, size_t);
+  cef_value_type_t(CEF_CALLBACK* get_type)(struct _cef_list_value_t*, size_t);
+  struct _cef_value_t*(CEF_CALLBACK* get_value)(struct _cef_list_value_t*, size_t);
+  int(CEF_CALLBACK* get_bool)(struct _cef_list_value_t*, size_t);
+  int(CEF_CALLBACK* get_int)(struct _cef_list_value_t*, size_t);
+  double(CEF_CALLBACK* get_double)(struct _cef_list_value_t*, size_t);
+  cef_string_userfree_t(CEF_CALLBACK* get_string)(struct _cef_list_value_t*, size_t);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_binary)(struct _cef_list_value_t*, size_t);
+  struct _cef_dictionary_value_t*(CEF_CALLBACK* get_dictionary)(struct _cef_list_value_t*, size_t);
+  struct _cef_list_value_t*(CEF_CALLBACK* get_list)(struct _cef_list_value_t*, size_t);
+  int(CEF_CALLBACK* set_value)(struct _cef_list_value_t*, size_t, struct _cef_value_t*);
+  int(CEF_CALLBACK* set_null)(struct _cef_list_value_t*, size_t);
+  int(CEF_CALLBACK* set_bool)(struct _cef_list_value_t*, size_t, int);
+  int(CEF_CALLBACK* set_int)(struct _cef_list_value_t*, size_t, int);
+  int(CEF_CALLBACK* set_double)(struct _cef_list_value_t*, size_t, double);
+  int(CEF_CALLBACK* set_string)(struct _cef_list_value_t*, size_t, const cef_string_t*);
+  int(CEF_CALLBACK* set_binary)(struct _cef_list_value_t*, size_t, struct _cef_binary_value_t*);
+  int(CEF_CALLBACK* set_dictionary)(struct _cef_list_value_t*, size_t,
+                                    struct _cef_dictionary_value_t*);
+  int(CEF_CALLBACK* set_list)(struct _cef_list_value_t*, size_t, struct _cef_list_value_t*);
 };
 
 struct _cef_waitable_event_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* reset)(struct _cef_waitable_event_t*);
-  void (CEF_CALLBACK* signal)(struct _cef_waitable_event_t*);
-  int (CEF_CALLBACK* is_signaled)(struct _cef_waitable_event_t*);
-  void (CEF_CALLBACK* wait)(struct _cef_waitable_event_t*);
-  int (CEF_CALLBACK* timed_wait)(struct _cef_waitable_event_t*, int64);
+  void(CEF_CALLBACK* reset)(struct _cef_waitable_event_t*);
+  void(CEF_CALLBACK* signal)(struct _cef_waitable_event_t*);
+  int(CEF_CALLBACK* is_signaled)(struct _cef_waitable_event_t*);
+  void(CEF_CALLBACK* wait)(struct _cef_waitable_event_t*);
+  int(CEF_CALLBACK* timed_wait)(struct _cef_waitable_event_t*, int64);
 };
 
 struct _cef_web_plugin_info_t {
   struct _cef_base_ref_counted_t base;
-  cef_string_userfree_t (CEF_CALLBACK* get_name)(struct _cef_web_plugin_info_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_path)(struct _cef_web_plugin_info_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_version)(struct _cef_web_plugin_info_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_description)(struct _cef_web_plugin_info_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_name)(struct _cef_web_plugin_info_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_path)(struct _cef_web_plugin_info_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_version)(struct _cef_web_plugin_info_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_description)(struct _cef_web_plugin_info_t*);
 };
 
 struct _cef_web_plugin_info_visitor_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* visit)(struct _cef_web_plugin_info_visitor_t*, struct _cef_web_plugin_info_t*, int, int);
+  int(CEF_CALLBACK* visit)(struct _cef_web_plugin_info_visitor_t*, struct _cef_web_plugin_info_t*,
+                           int, int);
 };
 
 struct _cef_web_plugin_unstable_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* is_unstable)(struct _cef_web_plugin_unstable_callback_t*, const cef_string_t*, int);
+  void(CEF_CALLBACK* is_unstable)(struct _cef_web_plugin_unstable_callback_t*, const cef_string_t*,
+                                  int);
 };
 
 struct _cef_register_cdm_callback_t {
   struct _cef_base_ref_counted_t base;
-  void (CEF_CALLBACK* on_cdm_registration_complete)(struct _cef_register_cdm_callback_t*, cef_cdm_registration_error_t, const cef_string_t*);
+  void(CEF_CALLBACK* on_cdm_registration_complete)(struct _cef_register_cdm_callback_t*,
+                                                   cef_cdm_registration_error_t,
+                                                   const cef_string_t*);
 };
 
 struct _cef_x509cert_principal_t {
   struct _cef_base_ref_counted_t base;
-  cef_string_userfree_t (CEF_CALLBACK* get_display_name)(struct _cef_x509cert_principal_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_common_name)(struct _cef_x509cert_principal_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_locality_name)(struct _cef_x509cert_principal_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_state_or_province_name)(struct _cef_x509cert_principal_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_country_name)(struct _cef_x509cert_principal_t*);
-  void (CEF_CALLBACK* get_street_addresses)(struct _cef_x509cert_principal_t*, cef_string_list_t);
-  void (CEF_CALLBACK* get_organization_names)(struct _cef_x509cert_principal_t*, cef_string_list_t);
-  void (CEF_CALLBACK* get_organization_unit_names)(struct _cef_x509cert_principal_t*, cef_string_list_t);
-  void (CEF_CALLBACK* get_domain_components)(struct _cef_x509cert_principal_t*, cef_string_list_t);
+  cef_string_userfree_t(CEF_CALLBACK* get_display_name)(struct _cef_x509cert_principal_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_common_name)(struct _cef_x509cert_principal_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_locality_name)(struct _cef_x509cert_principal_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_state_or_province_name)(
+      struct _cef_x509cert_principal_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_country_name)(struct _cef_x509cert_principal_t*);
+  void(CEF_CALLBACK* get_street_addresses)(struct _cef_x509cert_principal_t*, cef_string_list_t);
+  void(CEF_CALLBACK* get_organization_names)(struct _cef_x509cert_principal_t*, cef_string_list_t);
+  void(CEF_CALLBACK* get_organization_unit_names)(struct _cef_x509cert_principal_t*,
+                                                  cef_string_list_t);
+  void(CEF_CALLBACK* get_domain_components)(struct _cef_x509cert_principal_t*, cef_string_list_t);
 };
 
 struct _cef_x509certificate_t {
   struct _cef_base_ref_counted_t base;
-  struct _cef_x509cert_principal_t* (CEF_CALLBACK* get_subject)(struct _cef_x509certificate_t*);
-  struct _cef_x509cert_principal_t* (CEF_CALLBACK* get_issuer)(struct _cef_x509certificate_t*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_serial_number)(struct _cef_x509certificate_t*);
-  cef_time_t (CEF_CALLBACK* get_valid_start)(struct _cef_x509certificate_t*);
-  cef_time_t (CEF_CALLBACK* get_valid_expiry)(struct _cef_x509certificate_t*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_derencoded)(struct _cef_x509certificate_t*);
-  struct _cef_binary_value_t* (CEF_CALLBACK* get_pemencoded)(struct _cef_x509certificate_t*);
-  size_t (CEF_CALLBACK* get_issuer_chain_size)(struct _cef_x509certificate_t*);
-  void (CEF_CALLBACK* get_derencoded_issuer_chain)(struct _cef_x509certificate_t*, size_t*, struct _cef_binary_value_t**);
-  void (CEF_CALLBACK* get_pemencoded_issuer_chain)(struct _cef_x509certificate_t*, size_t*, struct _cef_binary_value_t**);
+  struct _cef_x509cert_principal_t*(CEF_CALLBACK* get_subject)(struct _cef_x509certificate_t*);
+  struct _cef_x509cert_principal_t*(CEF_CALLBACK* get_issuer)(struct _cef_x509certificate_t*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_serial_number)(struct _cef_x509certificate_t*);
+  cef_time_t(CEF_CALLBACK* get_valid_start)(struct _cef_x509certificate_t*);
+  cef_time_t(CEF_CALLBACK* get_valid_expiry)(struct _cef_x509certificate_t*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_derencoded)(struct _cef_x509certificate_t*);
+  struct _cef_binary_value_t*(CEF_CALLBACK* get_pemencoded)(struct _cef_x509certificate_t*);
+  size_t(CEF_CALLBACK* get_issuer_chain_size)(struct _cef_x509certificate_t*);
+  void(CEF_CALLBACK* get_derencoded_issuer_chain)(struct _cef_x509certificate_t*, size_t*,
+                                                  struct _cef_binary_value_t**);
+  void(CEF_CALLBACK* get_pemencoded_issuer_chain)(struct _cef_x509certificate_t*, size_t*,
+                                                  struct _cef_binary_value_t**);
 };
 
 struct _cef_xml_reader_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* move_to_next_node)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* close)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* has_error)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_error)(struct _cef_xml_reader_t*);
-  cef_xml_node_type_t (CEF_CALLBACK* get_type)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* get_depth)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_local_name)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_prefix)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_qualified_name)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_namespace_uri)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_base_uri)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_xml_lang)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* is_empty_element)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* has_value)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_value)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* has_attributes)(struct _cef_xml_reader_t*);
-  size_t (CEF_CALLBACK* get_attribute_count)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_attribute_byindex)(struct _cef_xml_reader_t*, int);
-  cef_string_userfree_t (CEF_CALLBACK* get_attribute_byqname)(struct _cef_xml_reader_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_attribute_bylname)(struct _cef_xml_reader_t*, const cef_string_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_inner_xml)(struct _cef_xml_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_outer_xml)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* get_line_number)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* move_to_attribute_byindex)(struct _cef_xml_reader_t*, int);
-  int (CEF_CALLBACK* move_to_attribute_byqname)(struct _cef_xml_reader_t*, const cef_string_t*);
-  int (CEF_CALLBACK* move_to_attribute_bylname)(struct _cef_xml_reader_t*, const cef_string_t*, const cef_string_t*);
-  int (CEF_CALLBACK* move_to_first_attribute)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* move_to_next_attribute)(struct _cef_xml_reader_t*);
-  int (CEF_CALLBACK* move_to_carrying_element)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* move_to_next_node)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* close)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* has_error)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_error)(struct _cef_xml_reader_t*);
+  cef_xml_node_type_t(CEF_CALLBACK* get_type)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* get_depth)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_local_name)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_prefix)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_qualified_name)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_namespace_uri)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_base_uri)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_xml_lang)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* is_empty_element)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* has_value)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_value)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* has_attributes)(struct _cef_xml_reader_t*);
+  size_t(CEF_CALLBACK* get_attribute_count)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_attribute_byindex)(struct _cef_xml_reader_t*, int);
+  cef_string_userfree_t(CEF_CALLBACK* get_attribute_byqname)(struct _cef_xml_reader_t*,
+                                                             const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_attribute_bylname)(struct _cef_xml_reader_t*,
+                                                             const cef_string_t*,
+                                                             const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_inner_xml)(struct _cef_xml_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_outer_xml)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* get_line_number)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* move_to_attribute_byindex)(struct _cef_xml_reader_t*, int);
+  int(CEF_CALLBACK* move_to_attribute_byqname)(struct _cef_xml_reader_t*, const cef_string_t*);
+  int(CEF_CALLBACK* move_to_attribute_bylname)(struct _cef_xml_reader_t*, const cef_string_t*,
+                                               const cef_string_t*);
+  int(CEF_CALLBACK* move_to_first_attribute)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* move_to_next_attribute)(struct _cef_xml_reader_t*);
+  int(CEF_CALLBACK* move_to_carrying_element)(struct _cef_xml_reader_t*);
 };
 
 struct _cef_zip_reader_t {
   struct _cef_base_ref_counted_t base;
-  int (CEF_CALLBACK* move_to_first_file)(struct _cef_zip_reader_t*);
-  int (CEF_CALLBACK* move_to_next_file)(struct _cef_zip_reader_t*);
-  int (CEF_CALLBACK* move_to_file)(struct _cef_zip_reader_t*, const cef_string_t*, int);
-  int (CEF_CALLBACK* close)(struct _cef_zip_reader_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_file_name)(struct _cef_zip_reader_t*);
-  int64 (CEF_CALLBACK* get_file_size)(struct _cef_zip_reader_t*);
-  cef_time_t (CEF_CALLBACK* get_file_last_modified)(struct _cef_zip_reader_t*);
-  int (CEF_CALLBACK* open_file)(struct _cef_zip_reader_t*, const cef_string_t*);
-  int (CEF_CALLBACK* close_file)(struct _cef_zip_reader_t*);
-  int (CEF_CALLBACK* read_file)(struct _cef_zip_reader_t*, void*, size_t);
-  int64 (CEF_CALLBACK* tell)(struct _cef_zip_reader_t*);
-  int (CEF_CALLBACK* eof)(struct _cef_zip_reader_t*);
+  int(CEF_CALLBACK* move_to_first_file)(struct _cef_zip_reader_t*);
+  int(CEF_CALLBACK* move_to_next_file)(struct _cef_zip_reader_t*);
+  int(CEF_CALLBACK* move_to_file)(struct _cef_zip_reader_t*, const cef_string_t*, int);
+  int(CEF_CALLBACK* close)(struct _cef_zip_reader_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_file_name)(struct _cef_zip_reader_t*);
+  int64(CEF_CALLBACK* get_file_size)(struct _cef_zip_reader_t*);
+  cef_time_t(CEF_CALLBACK* get_file_last_modified)(struct _cef_zip_reader_t*);
+  int(CEF_CALLBACK* open_file)(struct _cef_zip_reader_t*, const cef_string_t*);
+  int(CEF_CALLBACK* close_file)(struct _cef_zip_reader_t*);
+  int(CEF_CALLBACK* read_file)(struct _cef_zip_reader_t*, void*, size_t);
+  int64(CEF_CALLBACK* tell)(struct _cef_zip_reader_t*);
+  int(CEF_CALLBACK* eof)(struct _cef_zip_reader_t*);
 };
 
 struct _cef_box_layout_t {
   struct _cef_layout_t base;
-  void (CEF_CALLBACK* set_flex_for_view)(struct _cef_box_layout_t*, struct _cef_view_t*, int);
-  void (CEF_CALLBACK* clear_flex_for_view)(struct _cef_box_layout_t*, struct _cef_view_t*);
+  void(CEF_CALLBACK* set_flex_for_view)(struct _cef_box_layout_t*, struct _cef_view_t*, int);
+  void(CEF_CALLBACK* clear_flex_for_view)(struct _cef_box_layout_t*, struct _cef_view_t*);
 };
 
 struct _cef_browser_view_t {
   struct _cef_view_t base;
-  struct _cef_browser_t* (CEF_CALLBACK* get_browser)(struct _cef_browser_view_t*);
-  void (CEF_CALLBACK* set_prefer_accelerators)(struct _cef_browser_view_t*, int);
+  struct _cef_browser_t*(CEF_CALLBACK* get_browser)(struct _cef_browser_view_t*);
+  void(CEF_CALLBACK* set_prefer_accelerators)(struct _cef_browser_view_t*, int);
 };
 
 struct _cef_browser_view_delegate_t {
   struct _cef_view_delegate_t base;
-  void (CEF_CALLBACK* on_browser_created)(struct _cef_browser_view_delegate_t*, struct _cef_browser_view_t*, struct _cef_browser_t*);
-  void (CEF_CALLBACK* on_browser_destroyed)(struct _cef_browser_view_delegate_t*, struct _cef_browser_view_t*, struct _cef_browser_t*);
-  struct _cef_browser_view_delegate_t* (CEF_CALLBACK* get_delegate_for_popup_browser_view)(struct _cef_browser_view_delegate_t*, struct _cef_browser_view_t*, const struct _cef_browser_settings_t*, struct _cef_client_t*, int);
-  int (CEF_CALLBACK* on_popup_browser_view_created)(struct _cef_browser_view_delegate_t*, struct _cef_browser_view_t*, struct _cef_browser_view_t*, int);
+  void(CEF_CALLBACK* on_browser_created)(struct _cef_browser_view_delegate_t*,
+                                         struct _cef_browser_view_t*, struct _cef_browser_t*);
+  void(CEF_CALLBACK* on_browser_destroyed)(struct _cef_browser_view_delegate_t*,
+                                           struct _cef_browser_view_t*, struct _cef_browser_t*);
+  struct _cef_browser_view_delegate_t*(CEF_CALLBACK* get_delegate_for_popup_browser_view)(
+      struct _cef_browser_view_delegate_t*, struct _cef_browser_view_t*,
+      const struct _cef_browser_settings_t*, struct _cef_client_t*, int);
+  int(CEF_CALLBACK* on_popup_browser_view_created)(struct _cef_browser_view_delegate_t*,
+                                                   struct _cef_browser_view_t*,
+                                                   struct _cef_browser_view_t*, int);
 };
 
 struct _cef_display_t {
   struct _cef_base_ref_counted_t base;
-  int64 (CEF_CALLBACK* get_id)(struct _cef_display_t*);
-  float (CEF_CALLBACK* get_device_scale_factor)(struct _cef_display_t*);
-  void (CEF_CALLBACK* convert_point_to_pixels)(struct _cef_display_t*, cef_point_t*);
-  void (CEF_CALLBACK* convert_point_from_pixels)(struct _cef_display_t*, cef_point_t*);
-  cef_rect_t (CEF_CALLBACK* get_bounds)(struct _cef_display_t*);
-  cef_rect_t (CEF_CALLBACK* get_work_area)(struct _cef_display_t*);
-  int (CEF_CALLBACK* get_rotation)(struct _cef_display_t*);
+  int64(CEF_CALLBACK* get_id)(struct _cef_display_t*);
+  float(CEF_CALLBACK* get_device_scale_factor)(struct _cef_display_t*);
+  void(CEF_CALLBACK* convert_point_to_pixels)(struct _cef_display_t*, cef_point_t*);
+  void(CEF_CALLBACK* convert_point_from_pixels)(struct _cef_display_t*, cef_point_t*);
+  cef_rect_t(CEF_CALLBACK* get_bounds)(struct _cef_display_t*);
+  cef_rect_t(CEF_CALLBACK* get_work_area)(struct _cef_display_t*);
+  int(CEF_CALLBACK* get_rotation)(struct _cef_display_t*);
 };
 
 struct _cef_fill_layout_t {
@@ -1975,8 +2305,9 @@ struct _cef_fill_layout_t {
 
 struct _cef_menu_button_t {
   struct _cef_label_button_t base;
-  void (CEF_CALLBACK* show_menu)(struct _cef_menu_button_t*, struct _cef_menu_model_t*, const cef_point_t*, cef_menu_anchor_position_t);
-  void (CEF_CALLBACK* trigger_menu)(struct _cef_menu_button_t*);
+  void(CEF_CALLBACK* show_menu)(struct _cef_menu_button_t*, struct _cef_menu_model_t*,
+                                const cef_point_t*, cef_menu_anchor_position_t);
+  void(CEF_CALLBACK* trigger_menu)(struct _cef_menu_button_t*);
 };
 
 struct _cef_menu_button_pressed_lock_t {
@@ -1985,113 +2316,122 @@ struct _cef_menu_button_pressed_lock_t {
 
 struct _cef_menu_button_delegate_t {
   struct _cef_button_delegate_t base;
-  void (CEF_CALLBACK* on_menu_button_pressed)(struct _cef_menu_button_delegate_t*, struct _cef_menu_button_t*, const cef_point_t*, struct _cef_menu_button_pressed_lock_t*);
+  void(CEF_CALLBACK* on_menu_button_pressed)(struct _cef_menu_button_delegate_t*,
+                                             struct _cef_menu_button_t*, const cef_point_t*,
+                                             struct _cef_menu_button_pressed_lock_t*);
 };
 
 struct _cef_scroll_view_t {
   struct _cef_view_t base;
-  void (CEF_CALLBACK* set_content_view)(struct _cef_scroll_view_t*, struct _cef_view_t*);
-  struct _cef_view_t* (CEF_CALLBACK* get_content_view)(struct _cef_scroll_view_t*);
-  cef_rect_t (CEF_CALLBACK* get_visible_content_rect)(struct _cef_scroll_view_t*);
-  int (CEF_CALLBACK* has_horizontal_scrollbar)(struct _cef_scroll_view_t*);
-  int (CEF_CALLBACK* get_horizontal_scrollbar_height)(struct _cef_scroll_view_t*);
-  int (CEF_CALLBACK* has_vertical_scrollbar)(struct _cef_scroll_view_t*);
-  int (CEF_CALLBACK* get_vertical_scrollbar_width)(struct _cef_scroll_view_t*);
+  void(CEF_CALLBACK* set_content_view)(struct _cef_scroll_view_t*, struct _cef_view_t*);
+  struct _cef_view_t*(CEF_CALLBACK* get_content_view)(struct _cef_scroll_view_t*);
+  cef_rect_t(CEF_CALLBACK* get_visible_content_rect)(struct _cef_scroll_view_t*);
+  int(CEF_CALLBACK* has_horizontal_scrollbar)(struct _cef_scroll_view_t*);
+  int(CEF_CALLBACK* get_horizontal_scrollbar_height)(struct _cef_scroll_view_t*);
+  int(CEF_CALLBACK* has_vertical_scrollbar)(struct _cef_scroll_view_t*);
+  int(CEF_CALLBACK* get_vertical_scrollbar_width)(struct _cef_scroll_view_t*);
 };
 
 struct _cef_textfield_t {
   struct _cef_view_t base;
-  void (CEF_CALLBACK* set_password_input)(struct _cef_textfield_t*, int);
-  int (CEF_CALLBACK* is_password_input)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_read_only)(struct _cef_textfield_t*, int);
-  int (CEF_CALLBACK* is_read_only)(struct _cef_textfield_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_text)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_text)(struct _cef_textfield_t*, const cef_string_t*);
-  void (CEF_CALLBACK* append_text)(struct _cef_textfield_t*, const cef_string_t*);
-  void (CEF_CALLBACK* insert_or_replace_text)(struct _cef_textfield_t*, const cef_string_t*);
-  int (CEF_CALLBACK* has_selection)(struct _cef_textfield_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_selected_text)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* select_all)(struct _cef_textfield_t*, int);
-  void (CEF_CALLBACK* clear_selection)(struct _cef_textfield_t*);
-  cef_range_t (CEF_CALLBACK* get_selected_range)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* select_range)(struct _cef_textfield_t*, const cef_range_t*);
-  size_t (CEF_CALLBACK* get_cursor_position)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_text_color)(struct _cef_textfield_t*, cef_color_t);
-  cef_color_t (CEF_CALLBACK* get_text_color)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_selection_text_color)(struct _cef_textfield_t*, cef_color_t);
-  cef_color_t (CEF_CALLBACK* get_selection_text_color)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_selection_background_color)(struct _cef_textfield_t*, cef_color_t);
-  cef_color_t (CEF_CALLBACK* get_selection_background_color)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_font_list)(struct _cef_textfield_t*, const cef_string_t*);
-  void (CEF_CALLBACK* apply_text_color)(struct _cef_textfield_t*, cef_color_t, const cef_range_t*);
-  void (CEF_CALLBACK* apply_text_style)(struct _cef_textfield_t*, cef_text_style_t, int, const cef_range_t*);
-  int (CEF_CALLBACK* is_command_enabled)(struct _cef_textfield_t*, int);
-  void (CEF_CALLBACK* execute_command)(struct _cef_textfield_t*, int);
-  void (CEF_CALLBACK* clear_edit_history)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_placeholder_text)(struct _cef_textfield_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_placeholder_text)(struct _cef_textfield_t*);
-  void (CEF_CALLBACK* set_placeholder_text_color)(struct _cef_textfield_t*, cef_color_t);
-  void (CEF_CALLBACK* set_accessible_name)(struct _cef_textfield_t*, const cef_string_t*);
+  void(CEF_CALLBACK* set_password_input)(struct _cef_textfield_t*, int);
+  int(CEF_CALLBACK* is_password_input)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_read_only)(struct _cef_textfield_t*, int);
+  int(CEF_CALLBACK* is_read_only)(struct _cef_textfield_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_text)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_text)(struct _cef_textfield_t*, const cef_string_t*);
+  void(CEF_CALLBACK* append_text)(struct _cef_textfield_t*, const cef_string_t*);
+  void(CEF_CALLBACK* insert_or_replace_text)(struct _cef_textfield_t*, const cef_string_t*);
+  int(CEF_CALLBACK* has_selection)(struct _cef_textfield_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_selected_text)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* select_all)(struct _cef_textfield_t*, int);
+  void(CEF_CALLBACK* clear_selection)(struct _cef_textfield_t*);
+  cef_range_t(CEF_CALLBACK* get_selected_range)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* select_range)(struct _cef_textfield_t*, const cef_range_t*);
+  size_t(CEF_CALLBACK* get_cursor_position)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_text_color)(struct _cef_textfield_t*, cef_color_t);
+  cef_color_t(CEF_CALLBACK* get_text_color)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_selection_text_color)(struct _cef_textfield_t*, cef_color_t);
+  cef_color_t(CEF_CALLBACK* get_selection_text_color)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_selection_background_color)(struct _cef_textfield_t*, cef_color_t);
+  cef_color_t(CEF_CALLBACK* get_selection_background_color)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_font_list)(struct _cef_textfield_t*, const cef_string_t*);
+  void(CEF_CALLBACK* apply_text_color)(struct _cef_textfield_t*, cef_color_t, const cef_range_t*);
+  void(CEF_CALLBACK* apply_text_style)(struct _cef_textfield_t*, cef_text_style_t, int,
+                                       const cef_range_t*);
+  int(CEF_CALLBACK* is_command_enabled)(struct _cef_textfield_t*, int);
+  void(CEF_CALLBACK* execute_command)(struct _cef_textfield_t*, int);
+  void(CEF_CALLBACK* clear_edit_history)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_placeholder_text)(struct _cef_textfield_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_placeholder_text)(struct _cef_textfield_t*);
+  void(CEF_CALLBACK* set_placeholder_text_color)(struct _cef_textfield_t*, cef_color_t);
+  void(CEF_CALLBACK* set_accessible_name)(struct _cef_textfield_t*, const cef_string_t*);
 };
 
 struct _cef_textfield_delegate_t {
   struct _cef_view_delegate_t base;
-  int (CEF_CALLBACK* on_key_event)(struct _cef_textfield_delegate_t*, struct _cef_textfield_t*, const struct _cef_key_event_t*);
-  void (CEF_CALLBACK* on_after_user_action)(struct _cef_textfield_delegate_t*, struct _cef_textfield_t*);
+  int(CEF_CALLBACK* on_key_event)(struct _cef_textfield_delegate_t*, struct _cef_textfield_t*,
+                                  const struct _cef_key_event_t*);
+  void(CEF_CALLBACK* on_after_user_action)(struct _cef_textfield_delegate_t*,
+                                           struct _cef_textfield_t*);
 };
 
 struct _cef_window_t {
   struct _cef_panel_t base;
-  void (CEF_CALLBACK* show)(struct _cef_window_t*);
-  void (CEF_CALLBACK* hide)(struct _cef_window_t*);
-  void (CEF_CALLBACK* center_window)(struct _cef_window_t*, const cef_size_t*);
-  void (CEF_CALLBACK* close)(struct _cef_window_t*);
-  int (CEF_CALLBACK* is_closed)(struct _cef_window_t*);
-  void (CEF_CALLBACK* activate)(struct _cef_window_t*);
-  void (CEF_CALLBACK* deactivate)(struct _cef_window_t*);
-  int (CEF_CALLBACK* is_active)(struct _cef_window_t*);
-  void (CEF_CALLBACK* bring_to_top)(struct _cef_window_t*);
-  void (CEF_CALLBACK* set_always_on_top)(struct _cef_window_t*, int);
-  int (CEF_CALLBACK* is_always_on_top)(struct _cef_window_t*);
-  void (CEF_CALLBACK* maximize)(struct _cef_window_t*);
-  void (CEF_CALLBACK* minimize)(struct _cef_window_t*);
-  void (CEF_CALLBACK* restore)(struct _cef_window_t*);
-  void (CEF_CALLBACK* set_fullscreen)(struct _cef_window_t*, int);
-  int (CEF_CALLBACK* is_maximized)(struct _cef_window_t*);
-  int (CEF_CALLBACK* is_minimized)(struct _cef_window_t*);
-  int (CEF_CALLBACK* is_fullscreen)(struct _cef_window_t*);
-  void (CEF_CALLBACK* set_title)(struct _cef_window_t*, const cef_string_t*);
-  cef_string_userfree_t (CEF_CALLBACK* get_title)(struct _cef_window_t*);
-  void (CEF_CALLBACK* set_window_icon)(struct _cef_window_t*, struct _cef_image_t*);
-  struct _cef_image_t* (CEF_CALLBACK* get_window_icon)(struct _cef_window_t*);
-  void (CEF_CALLBACK* set_window_app_icon)(struct _cef_window_t*, struct _cef_image_t*);
-  struct _cef_image_t* (CEF_CALLBACK* get_window_app_icon)(struct _cef_window_t*);
-  void (CEF_CALLBACK* show_menu)(struct _cef_window_t*, struct _cef_menu_model_t*, const cef_point_t*, cef_menu_anchor_position_t);
-  void (CEF_CALLBACK* cancel_menu)(struct _cef_window_t*);
-  struct _cef_display_t* (CEF_CALLBACK* get_display)(struct _cef_window_t*);
-  cef_rect_t (CEF_CALLBACK* get_client_area_bounds_in_screen)(struct _cef_window_t*);
-  void (CEF_CALLBACK* set_draggable_regions)(struct _cef_window_t*, size_t, const cef_draggable_region_t*);
-  HWND (CEF_CALLBACK* get_window_handle)(struct _cef_window_t*);
-  void (CEF_CALLBACK* send_key_press)(struct _cef_window_t*, int, uint32);
-  void (CEF_CALLBACK* send_mouse_move)(struct _cef_window_t*, int, int);
-  void (CEF_CALLBACK* send_mouse_events)(struct _cef_window_t*, cef_mouse_button_type_t, int, int);
-  void (CEF_CALLBACK* set_accelerator)(struct _cef_window_t*, int, int, int, int, int);
-  void (CEF_CALLBACK* remove_accelerator)(struct _cef_window_t*, int);
-  void (CEF_CALLBACK* remove_all_accelerators)(struct _cef_window_t*);
+  void(CEF_CALLBACK* show)(struct _cef_window_t*);
+  void(CEF_CALLBACK* hide)(struct _cef_window_t*);
+  void(CEF_CALLBACK* center_window)(struct _cef_window_t*, const cef_size_t*);
+  void(CEF_CALLBACK* close)(struct _cef_window_t*);
+  int(CEF_CALLBACK* is_closed)(struct _cef_window_t*);
+  void(CEF_CALLBACK* activate)(struct _cef_window_t*);
+  void(CEF_CALLBACK* deactivate)(struct _cef_window_t*);
+  int(CEF_CALLBACK* is_active)(struct _cef_window_t*);
+  void(CEF_CALLBACK* bring_to_top)(struct _cef_window_t*);
+  void(CEF_CALLBACK* set_always_on_top)(struct _cef_window_t*, int);
+  int(CEF_CALLBACK* is_always_on_top)(struct _cef_window_t*);
+  void(CEF_CALLBACK* maximize)(struct _cef_window_t*);
+  void(CEF_CALLBACK* minimize)(struct _cef_window_t*);
+  void(CEF_CALLBACK* restore)(struct _cef_window_t*);
+  void(CEF_CALLBACK* set_fullscreen)(struct _cef_window_t*, int);
+  int(CEF_CALLBACK* is_maximized)(struct _cef_window_t*);
+  int(CEF_CALLBACK* is_minimized)(struct _cef_window_t*);
+  int(CEF_CALLBACK* is_fullscreen)(struct _cef_window_t*);
+  void(CEF_CALLBACK* set_title)(struct _cef_window_t*, const cef_string_t*);
+  cef_string_userfree_t(CEF_CALLBACK* get_title)(struct _cef_window_t*);
+  void(CEF_CALLBACK* set_window_icon)(struct _cef_window_t*, struct _cef_image_t*);
+  struct _cef_image_t*(CEF_CALLBACK* get_window_icon)(struct _cef_window_t*);
+  void(CEF_CALLBACK* set_window_app_icon)(struct _cef_window_t*, struct _cef_image_t*);
+  struct _cef_image_t*(CEF_CALLBACK* get_window_app_icon)(struct _cef_window_t*);
+  void(CEF_CALLBACK* show_menu)(struct _cef_window_t*, struct _cef_menu_model_t*,
+                                const cef_point_t*, cef_menu_anchor_position_t);
+  void(CEF_CALLBACK* cancel_menu)(struct _cef_window_t*);
+  struct _cef_display_t*(CEF_CALLBACK* get_display)(struct _cef_window_t*);
+  cef_rect_t(CEF_CALLBACK* get_client_area_bounds_in_screen)(struct _cef_window_t*);
+  void(CEF_CALLBACK* set_draggable_regions)(struct _cef_window_t*, size_t,
+                                            const cef_draggable_region_t*);
+  HWND(CEF_CALLBACK* get_window_handle)(struct _cef_window_t*);
+  void(CEF_CALLBACK* send_key_press)(struct _cef_window_t*, int, uint32);
+  void(CEF_CALLBACK* send_mouse_move)(struct _cef_window_t*, int, int);
+  void(CEF_CALLBACK* send_mouse_events)(struct _cef_window_t*, cef_mouse_button_type_t, int, int);
+  void(CEF_CALLBACK* set_accelerator)(struct _cef_window_t*, int, int, int, int, int);
+  void(CEF_CALLBACK* remove_accelerator)(struct _cef_window_t*, int);
+  void(CEF_CALLBACK* remove_all_accelerators)(struct _cef_window_t*);
 };
 
 struct _cef_window_delegate_t {
   struct _cef_panel_delegate_t base;
-  void (CEF_CALLBACK* on_window_created)(struct _cef_window_delegate_t*, struct _cef_window_t*);
-  void (CEF_CALLBACK* on_window_destroyed)(struct _cef_window_delegate_t*, struct _cef_window_t*);
-  struct _cef_window_t* (CEF_CALLBACK* get_parent_window)(struct _cef_window_delegate_t*, struct _cef_window_t*, int*, int*);
-  int (CEF_CALLBACK* is_frameless)(struct _cef_window_delegate_t*, struct _cef_window_t*);
-  int (CEF_CALLBACK* can_resize)(struct _cef_window_delegate_t*, struct _cef_window_t*);
-  int (CEF_CALLBACK* can_maximize)(struct _cef_window_delegate_t*, struct _cef_window_t*);
-  int (CEF_CALLBACK* can_minimize)(struct _cef_window_delegate_t*, struct _cef_window_t*);
-  int (CEF_CALLBACK* can_close)(struct _cef_window_delegate_t*, struct _cef_window_t*);
-  int (CEF_CALLBACK* on_accelerator)(struct _cef_window_delegate_t*, struct _cef_window_t*, int);
-  int (CEF_CALLBACK* on_key_event)(struct _cef_window_delegate_t*, struct _cef_window_t*, const struct _cef_key_event_t*);
+  void(CEF_CALLBACK* on_window_created)(struct _cef_window_delegate_t*, struct _cef_window_t*);
+  void(CEF_CALLBACK* on_window_destroyed)(struct _cef_window_delegate_t*, struct _cef_window_t*);
+  struct _cef_window_t*(CEF_CALLBACK* get_parent_window)(struct _cef_window_delegate_t*,
+                                                         struct _cef_window_t*, int*, int*);
+  int(CEF_CALLBACK* is_frameless)(struct _cef_window_delegate_t*, struct _cef_window_t*);
+  int(CEF_CALLBACK* can_resize)(struct _cef_window_delegate_t*, struct _cef_window_t*);
+  int(CEF_CALLBACK* can_maximize)(struct _cef_window_delegate_t*, struct _cef_window_t*);
+  int(CEF_CALLBACK* can_minimize)(struct _cef_window_delegate_t*, struct _cef_window_t*);
+  int(CEF_CALLBACK* can_close)(struct _cef_window_delegate_t*, struct _cef_window_t*);
+  int(CEF_CALLBACK* on_accelerator)(struct _cef_window_delegate_t*, struct _cef_window_t*, int);
+  int(CEF_CALLBACK* on_key_event)(struct _cef_window_delegate_t*, struct _cef_window_t*,
+                                  const struct _cef_key_event_t*);
 };
 
 #ifdef __cplusplus

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/cef_app_own.h"
-#include "engine/cef_application.h"
-#include "engine/cef_string.h"
+#include "engine/application/cef_app_own.h"
+#include "engine/application/cef_application.h"
+#include "engine/core/cef_string.h"
 #include "tests/unit/fake_engine_object.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/cef_app_own.h"
-#include "engine/cef_application.h"
-#include "engine/cef_scheme_registrar_ref.h"
-#include "engine/cef_string.h"
+#include "engine/application/cef_app_own.h"
+#include "engine/application/cef_application.h"
+#include "engine/core/cef_string.h"
+#include "engine/refs/cef_scheme_registrar_ref.h"
 #include "tests/unit/fake_engine_object.h"
 #include "tests/unit/loaded_engine.h"
 

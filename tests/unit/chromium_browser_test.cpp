@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/cef_frame_ref.h"
+#include "engine/refs/cef_frame_ref.h"
 #include "tests/unit/chromium_test_support.h"
 #include "ui/application.h"
 #include "ui/controls.h"

@@ -13,14 +13,14 @@
 #include <gtest/gtest.h>
 
 #include "browser/chromium.h"
-#include "engine/cef_application.h"
-#include "engine/cef_auth_callback_ref.h"
-#include "engine/cef_frame_ref.h"
-#include "engine/cef_jsdialog_callback_ref.h"
-#include "engine/cef_navigation_entry_ref.h"
-#include "engine/cef_request_callback_ref.h"
-#include "engine/cef_request_ref.h"
-#include "engine/cef_response_ref.h"
+#include "engine/application/cef_application.h"
+#include "engine/refs/cef_auth_callback_ref.h"
+#include "engine/refs/cef_frame_ref.h"
+#include "engine/refs/cef_jsdialog_callback_ref.h"
+#include "engine/refs/cef_navigation_entry_ref.h"
+#include "engine/refs/cef_request_callback_ref.h"
+#include "engine/refs/cef_request_ref.h"
+#include "engine/refs/cef_response_ref.h"
 #include "tests/unit/standin_browser_support.h"
 #include "ui/window.h"
 

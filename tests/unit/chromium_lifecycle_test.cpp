@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/cef_task_own.h"
+#include "engine/callbacks/cef_task_own.h"
 #include "tests/unit/chromium_test_support.h"
 
 namespace {

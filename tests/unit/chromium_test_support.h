@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "browser/chromium.h"
-#include "engine/cef_browser_ref.h"
+#include "engine/refs/cef_browser_ref.h"
 #include "tests/unit/engine_test_support.h"
 #include "tests/unit/standin_browser_support.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/cef_command_line_ref.h"
+#include "engine/refs/cef_command_line_ref.h"
 #include "standin/standin_hooks.h"
 #include "tests/unit/loaded_engine.h"
 

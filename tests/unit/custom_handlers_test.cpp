@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "engine/cef_browser_ref.h"
-#include "engine/cef_frame_ref.h"
-#include "engine/cef_request_ref.h"
-#include "engine/cef_string.h"
-#include "engine/custom_client_handler.h"
-#include "engine/custom_request_handlers.h"
+#include "engine/core/cef_string.h"
+#include "engine/refs/cef_browser_ref.h"
+#include "engine/refs/cef_frame_ref.h"
+#include "engine/refs/cef_request_ref.h"
+#include "engine/routing/custom_client_handler.h"
+#include "engine/routing/custom_request_handlers.h"
 #include "tests/unit/fake_chromium_events.h"
 #include "tests/unit/fake_engine_object.h"
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/cef_application.h"
+#include "engine/application/cef_application.h"
 #include "tests/unit/engine_test_support.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <regex>
 #include <string>
 
-#include "engine/cef_api.h"
-#include "engine/cef_application.h"
+#include "engine/application/cef_application.h"
+#include "engine/core/cef_api.h"
 #include "tests/unit/engine_test_support.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <string>
 
-#include "engine/cef_application.h"
-#include "engine/paths.h"
+#include "engine/application/cef_application.h"
+#include "engine/support/paths.h"
 #include "tests/unit/engine_test_support.h"
 
 namespace {

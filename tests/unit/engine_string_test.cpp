@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/cef_api.h"
-#include "engine/cef_application.h"
-#include "engine/cef_string.h"
-#include "engine/cef_string_collections.h"
+#include "engine/application/cef_application.h"
+#include "engine/core/cef_api.h"
+#include "engine/core/cef_string.h"
+#include "engine/core/cef_string_collections.h"
 #include "tests/unit/loaded_engine.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/cef_application.h"
+#include "engine/application/cef_application.h"
 
 namespace engine_test {
 

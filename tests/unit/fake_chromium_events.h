@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/chromium_events.h"
+#include "engine/routing/chromium_events.h"
 
 class FakeChromiumEvents : public IChromiumEvents {
  public:

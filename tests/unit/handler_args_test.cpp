@@ -8,10 +8,10 @@
 #include <functional>
 #include <vector>
 
-#include "engine/cef_client_own.h"
-#include "engine/cef_dictionary_value_ref.h"
-#include "engine/cef_request_context_handler_own.h"
-#include "engine/cef_string_collections.h"
+#include "engine/core/cef_string_collections.h"
+#include "engine/handlers/cef_client_own.h"
+#include "engine/handlers/cef_request_context_handler_own.h"
+#include "engine/refs/cef_dictionary_value_ref.h"
 #include "tests/unit/fake_engine_object.h"
 #include "tests/unit/loaded_engine.h"
 

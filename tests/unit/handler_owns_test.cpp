@@ -9,11 +9,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "engine/cef_browser_ref.h"
-#include "engine/cef_client_own.h"
-#include "engine/cef_frame_ref.h"
-#include "engine/cef_request_context_handler_own.h"
-#include "engine/cef_x509certificate_ref.h"
+#include "engine/handlers/cef_client_own.h"
+#include "engine/handlers/cef_request_context_handler_own.h"
+#include "engine/refs/cef_browser_ref.h"
+#include "engine/refs/cef_frame_ref.h"
+#include "engine/refs/cef_x509certificate_ref.h"
 #include "tests/unit/fake_engine_object.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "engine/cef_api.h"
+#include "engine/core/cef_api.h"
 #include "tests/unit/engine_test_support.h"
 
 class LoadedEngine : public ::testing::Test {

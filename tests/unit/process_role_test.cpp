@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/process_role.h"
+#include "engine/application/process_role.h"
 
 namespace {
 

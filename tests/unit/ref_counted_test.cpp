@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "engine/cef_app_own.h"
-#include "engine/cef_base_ref_counted.h"
-#include "engine/cef_command_line_ref.h"
+#include "engine/application/cef_app_own.h"
+#include "engine/core/cef_base_ref_counted.h"
+#include "engine/refs/cef_command_line_ref.h"
 #include "tests/unit/fake_engine_object.h"
 
 namespace {

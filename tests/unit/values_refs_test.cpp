@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/cef_binary_value_ref.h"
-#include "engine/cef_dictionary_value_ref.h"
-#include "engine/cef_list_value_ref.h"
-#include "engine/cef_request_context_ref.h"
-#include "engine/cef_value_ref.h"
+#include "engine/refs/cef_binary_value_ref.h"
+#include "engine/refs/cef_dictionary_value_ref.h"
+#include "engine/refs/cef_list_value_ref.h"
+#include "engine/refs/cef_request_context_ref.h"
+#include "engine/refs/cef_value_ref.h"
 #include "standin/standin_hooks.h"
 #include "tests/unit/fake_engine_object.h"
 #include "tests/unit/loaded_engine.h"

@@ -1,0 +1,35 @@
+#include "engine/callbacks/cef_task_own.h"
+
+#include "engine/core/cef_api.h"
+
+namespace {
+
+static_assert(sizeof(cef_task_t) == 48, "task structure of the engine");
+
+void CEF_CALLBACK ExecuteCallback(cef_task_t* self) {
+  WithOwner<TCefTaskOwn>(self, [](TCefTaskOwn& task) { task.Execute(); });
+}
+
+}  // namespace
+
+TCefTaskOwn::TCefTaskOwn() {
+  CreateData(sizeof(cef_task_t), false);
+  Data<cef_task_t>()->execute = ExecuteCallback;
+}
+
+CefRefPtr<ICefTask> TCefFastTask::New(std::function<void()> method) {
+  return MakeRefCounted<TCefFastTask>(std::move(method));
+}
+
+bool TCefFastTask::Post(cef_thread_id_t threadId, std::function<void()> method, int64_t delayMs) {
+  if (!method || !EngineLibraryLoaded()) return false;
+  // The engine consumes this reference whatever it answers; the temporary task goes with it.
+  auto* task = static_cast<cef_task_t*>(EngineDataFromInterface(New(std::move(method))));
+  const int posted =
+      delayMs != 0 ? cef_post_delayed_task(threadId, task, delayMs) : cef_post_task(threadId, task);
+  return posted != 0;
+}
+
+void TCefFastTask::Execute() {
+  if (FMethod) FMethod();
+}

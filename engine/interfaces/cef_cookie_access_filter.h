@@ -1,0 +1,26 @@
+#ifndef OSTREL_ENGINE_INTERFACES_CEF_COOKIE_ACCESS_FILTER_H_
+#define OSTREL_ENGINE_INTERFACES_CEF_COOKIE_ACCESS_FILTER_H_
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+
+class ICefBrowser;
+class ICefFrame;
+class ICefRequest;
+class ICefResponse;
+
+class ICefCookieAccessFilter : public virtual ICefBaseRefCounted {
+ public:
+  virtual bool CanSendCookie(const CefRefPtr<ICefBrowser>& browser,
+                             const CefRefPtr<ICefFrame>& frame,
+                             const CefRefPtr<ICefRequest>& request, const cef_cookie_t* cookie) = 0;
+  virtual bool CanSaveCookie(const CefRefPtr<ICefBrowser>& browser,
+                             const CefRefPtr<ICefFrame>& frame,
+                             const CefRefPtr<ICefRequest>& request,
+                             const CefRefPtr<ICefResponse>& response,
+                             const cef_cookie_t* cookie) = 0;
+  // Detaches the filter from whatever it reports to; later callbacks allow every cookie.
+  virtual void RemoveReferences() = 0;
+};
+
+#endif  // OSTREL_ENGINE_INTERFACES_CEF_COOKIE_ACCESS_FILTER_H_

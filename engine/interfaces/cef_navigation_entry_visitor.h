@@ -1,0 +1,15 @@
+#ifndef OSTREL_ENGINE_INTERFACES_CEF_NAVIGATION_ENTRY_VISITOR_H_
+#define OSTREL_ENGINE_INTERFACES_CEF_NAVIGATION_ENTRY_VISITOR_H_
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+
+class ICefNavigationEntry;
+
+class ICefNavigationEntryVisitor : public virtual ICefBaseRefCounted {
+ public:
+  virtual bool Visit(const CefRefPtr<ICefNavigationEntry>& entry, bool current, int index,
+                     int total) = 0;
+};
+
+#endif  // OSTREL_ENGINE_INTERFACES_CEF_NAVIGATION_ENTRY_VISITOR_H_

@@ -1,0 +1,288 @@
+#include "engine/refs/cef_browser_host_ref.h"
+
+#include "engine/core/cef_ref_call.h"
+#include "engine/core/cef_string_collections.h"
+#include "engine/interfaces/cef_client.h"
+#include "engine/interfaces/cef_download_image_callback.h"
+#include "engine/interfaces/cef_navigation_entry_visitor.h"
+#include "engine/interfaces/cef_pdf_print_callback.h"
+#include "engine/interfaces/cef_run_file_dialog_callback.h"
+#include "engine/refs/cef_browser_ref.h"
+#include "engine/refs/cef_drag_data_ref.h"
+#include "engine/refs/cef_navigation_entry_ref.h"
+#include "engine/refs/cef_request_context_ref.h"
+
+using Host = cef_browser_host_t;
+
+CefRefPtr<ICefBrowserHost> TCefBrowserHostRef::UnWrap(cef_browser_host_t* data) {
+  if (data == nullptr) return nullptr;
+  return MakeRefCounted<TCefBrowserHostRef>(data);
+}
+
+CefRefPtr<ICefBrowser> TCefBrowserHostRef::GetBrowser() {
+  return TCefBrowserRef::UnWrap(CallEngine(Engine(), &Host::get_browser));
+}
+
+void TCefBrowserHostRef::CloseBrowser(bool forceClose) {
+  CallEngine(Engine(), &Host::close_browser, EngineBool(forceClose));
+}
+
+bool TCefBrowserHostRef::TryCloseBrowser() {
+  return CallEngine(Engine(), &Host::try_close_browser) != 0;
+}
+
+void TCefBrowserHostRef::SetFocus(bool focus) {
+  CallEngine(Engine(), &Host::set_focus, EngineBool(focus));
+}
+
+HWND TCefBrowserHostRef::GetWindowHandle() {
+  return CallEngine(Engine(), &Host::get_window_handle);
+}
+
+HWND TCefBrowserHostRef::GetOpenerWindowHandle() {
+  return CallEngine(Engine(), &Host::get_opener_window_handle);
+}
+
+bool TCefBrowserHostRef::HasView() { return CallEngine(Engine(), &Host::has_view) != 0; }
+
+CefRefPtr<ICefBaseRefCounted> TCefBrowserHostRef::GetClient() {
+  return TCefBaseRefCountedRef::UnWrap(CallEngine(Engine(), &Host::get_client));
+}
+
+CefRefPtr<ICefRequestContext> TCefBrowserHostRef::GetRequestContext() {
+  return TCefRequestContextRef::UnWrap(CallEngine(Engine(), &Host::get_request_context));
+}
+
+double TCefBrowserHostRef::GetZoomLevel() { return CallEngine(Engine(), &Host::get_zoom_level); }
+
+void TCefBrowserHostRef::SetZoomLevel(double zoomLevel) {
+  CallEngine(Engine(), &Host::set_zoom_level, zoomLevel);
+}
+
+void TCefBrowserHostRef::RunFileDialog(cef_file_dialog_mode_t mode, const ustring& title,
+                                       const ustring& defaultFilePath,
+                                       const std::vector<ustring>& acceptFilters,
+                                       int selectedAcceptFilter,
+                                       const CefRefPtr<ICefRunFileDialogCallback>& callback) {
+  CefRefPtr<TCefStringListOwn> filters = MakeRefCounted<TCefStringListOwn>();
+  filters->AddStringsFrom(acceptFilters);
+  const cef_string_t borrowed_title = BorrowEngineString(title);
+  const cef_string_t borrowed_path = BorrowEngineString(defaultFilePath);
+  CallEngine(Engine(), &Host::run_file_dialog, mode, &borrowed_title, &borrowed_path,
+             filters->GetHandle(), selectedAcceptFilter,
+             HandToEngine<cef_run_file_dialog_callback_t>(callback));
+}
+
+void TCefBrowserHostRef::StartDownload(const ustring& url) {
+  const cef_string_t borrowed_url = BorrowEngineString(url);
+  CallEngine(Engine(), &Host::start_download, &borrowed_url);
+}
+
+void TCefBrowserHostRef::DownloadImage(const ustring& imageUrl, bool isFavicon,
+                                       uint32_t maxImageSize, bool bypassCache,
+                                       const CefRefPtr<ICefDownloadImageCallback>& callback) {
+  const cef_string_t borrowed_url = BorrowEngineString(imageUrl);
+  CallEngine(Engine(), &Host::download_image, &borrowed_url, EngineBool(isFavicon),
+             uint32{maxImageSize}, EngineBool(bypassCache),
+             HandToEngine<cef_download_image_callback_t>(callback));
+}
+
+void TCefBrowserHostRef::Print() { CallEngine(Engine(), &Host::print); }
+
+void TCefBrowserHostRef::PrintToPdf(const ustring& path, const cef_pdf_print_settings_t& settings,
+                                    const CefRefPtr<ICefPdfPrintCallback>& callback) {
+  const cef_string_t borrowed_path = BorrowEngineString(path);
+  CallEngine(Engine(), &Host::print_to_pdf, &borrowed_path, &settings,
+             HandToEngine<cef_pdf_print_callback_t>(callback));
+}
+
+void TCefBrowserHostRef::Find(int identifier, const ustring& searchText, bool forward,
+                              bool matchCase, bool findNext) {
+  const cef_string_t borrowed_text = BorrowEngineString(searchText);
+  CallEngine(Engine(), &Host::find, identifier, &borrowed_text, EngineBool(forward),
+             EngineBool(matchCase), EngineBool(findNext));
+}
+
+void TCefBrowserHostRef::StopFinding(bool clearSelection) {
+  CallEngine(Engine(), &Host::stop_finding, EngineBool(clearSelection));
+}
+
+void TCefBrowserHostRef::ShowDevTools(const cef_window_info_t& windowInfo,
+                                      const CefRefPtr<ICefClient>& client,
+                                      const cef_browser_settings_t& settings,
+                                      const cef_point_t* inspectElementAt) {
+  CallEngine(Engine(), &Host::show_dev_tools, &windowInfo, HandToEngine<cef_client_t>(client),
+             &settings, inspectElementAt);
+}
+
+void TCefBrowserHostRef::CloseDevTools() { CallEngine(Engine(), &Host::close_dev_tools); }
+
+bool TCefBrowserHostRef::HasDevTools() { return CallEngine(Engine(), &Host::has_dev_tools) != 0; }
+
+void TCefBrowserHostRef::GetNavigationEntries(const CefRefPtr<ICefNavigationEntryVisitor>& visitor,
+                                              bool currentOnly) {
+  CallEngine(Engine(), &Host::get_navigation_entries,
+             HandToEngine<cef_navigation_entry_visitor_t>(visitor), EngineBool(currentOnly));
+}
+
+void TCefBrowserHostRef::SetMouseCursorChangeDisabled(bool disabled) {
+  CallEngine(Engine(), &Host::set_mouse_cursor_change_disabled, EngineBool(disabled));
+}
+
+bool TCefBrowserHostRef::IsMouseCursorChangeDisabled() {
+  return CallEngine(Engine(), &Host::is_mouse_cursor_change_disabled) != 0;
+}
+
+void TCefBrowserHostRef::ReplaceMisspelling(const ustring& word) {
+  const cef_string_t borrowed_word = BorrowEngineString(word);
+  CallEngine(Engine(), &Host::replace_misspelling, &borrowed_word);
+}
+
+void TCefBrowserHostRef::AddWordToDictionary(const ustring& word) {
+  const cef_string_t borrowed_word = BorrowEngineString(word);
+  CallEngine(Engine(), &Host::add_word_to_dictionary, &borrowed_word);
+}
+
+bool TCefBrowserHostRef::IsWindowRenderingDisabled() {
+  return CallEngine(Engine(), &Host::is_window_rendering_disabled) != 0;
+}
+
+void TCefBrowserHostRef::WasResized() { CallEngine(Engine(), &Host::was_resized); }
+
+void TCefBrowserHostRef::WasHidden(bool hidden) {
+  CallEngine(Engine(), &Host::was_hidden, EngineBool(hidden));
+}
+
+void TCefBrowserHostRef::NotifyScreenInfoChanged() {
+  CallEngine(Engine(), &Host::notify_screen_info_changed);
+}
+
+void TCefBrowserHostRef::Invalidate(cef_paint_element_type_t type) {
+  CallEngine(Engine(), &Host::invalidate, type);
+}
+
+void TCefBrowserHostRef::SendExternalBeginFrame() {
+  CallEngine(Engine(), &Host::send_external_begin_frame);
+}
+
+void TCefBrowserHostRef::SendKeyEvent(const cef_key_event_t& event) {
+  CallEngine(Engine(), &Host::send_key_event, &event);
+}
+
+void TCefBrowserHostRef::SendMouseClickEvent(const cef_mouse_event_t& event,
+                                             cef_mouse_button_type_t type, bool mouseUp,
+                                             int clickCount) {
+  CallEngine(Engine(), &Host::send_mouse_click_event, &event, type, EngineBool(mouseUp),
+             clickCount);
+}
+
+void TCefBrowserHostRef::SendMouseMoveEvent(const cef_mouse_event_t& event, bool mouseLeave) {
+  CallEngine(Engine(), &Host::send_mouse_move_event, &event, EngineBool(mouseLeave));
+}
+
+void TCefBrowserHostRef::SendMouseWheelEvent(const cef_mouse_event_t& event, int deltaX,
+                                             int deltaY) {
+  CallEngine(Engine(), &Host::send_mouse_wheel_event, &event, deltaX, deltaY);
+}
+
+void TCefBrowserHostRef::SendTouchEvent(const cef_touch_event_t& event) {
+  CallEngine(Engine(), &Host::send_touch_event, &event);
+}
+
+void TCefBrowserHostRef::SendFocusEvent(bool setFocus) {
+  CallEngine(Engine(), &Host::send_focus_event, EngineBool(setFocus));
+}
+
+void TCefBrowserHostRef::SendCaptureLostEvent() {
+  CallEngine(Engine(), &Host::send_capture_lost_event);
+}
+
+void TCefBrowserHostRef::NotifyMoveOrResizeStarted() {
+  CallEngine(Engine(), &Host::notify_move_or_resize_started);
+}
+
+int TCefBrowserHostRef::GetWindowlessFrameRate() {
+  return CallEngine(Engine(), &Host::get_windowless_frame_rate);
+}
+
+void TCefBrowserHostRef::SetWindowlessFrameRate(int frameRate) {
+  CallEngine(Engine(), &Host::set_windowless_frame_rate, frameRate);
+}
+
+void TCefBrowserHostRef::ImeSetComposition(
+    const ustring& text, const std::vector<cef_composition_underline_t>& underlines,
+    const cef_range_t& replacementRange, const cef_range_t& selectionRange) {
+  const cef_string_t borrowed_text = BorrowEngineString(text);
+  CallEngine(Engine(), &Host::ime_set_composition, &borrowed_text, underlines.size(),
+             underlines.data(), &replacementRange, &selectionRange);
+}
+
+void TCefBrowserHostRef::ImeCommitText(const ustring& text, const cef_range_t& replacementRange,
+                                       int relativeCursorPos) {
+  const cef_string_t borrowed_text = BorrowEngineString(text);
+  CallEngine(Engine(), &Host::ime_commit_text, &borrowed_text, &replacementRange,
+             relativeCursorPos);
+}
+
+void TCefBrowserHostRef::ImeFinishComposingText(bool keepSelection) {
+  CallEngine(Engine(), &Host::ime_finish_composing_text, EngineBool(keepSelection));
+}
+
+void TCefBrowserHostRef::ImeCancelComposition() {
+  CallEngine(Engine(), &Host::ime_cancel_composition);
+}
+
+void TCefBrowserHostRef::DragTargetDragEnter(const CefRefPtr<ICefDragData>& dragData,
+                                             const cef_mouse_event_t& event,
+                                             cef_drag_operations_mask_t allowedOps) {
+  CallEngine(Engine(), &Host::drag_target_drag_enter, HandToEngine<cef_drag_data_t>(dragData),
+             &event, allowedOps);
+}
+
+void TCefBrowserHostRef::DragTargetDragOver(const cef_mouse_event_t& event,
+                                            cef_drag_operations_mask_t allowedOps) {
+  CallEngine(Engine(), &Host::drag_target_drag_over, &event, allowedOps);
+}
+
+void TCefBrowserHostRef::DragTargetDragLeave() {
+  CallEngine(Engine(), &Host::drag_target_drag_leave);
+}
+
+void TCefBrowserHostRef::DragTargetDrop(const cef_mouse_event_t& event) {
+  CallEngine(Engine(), &Host::drag_target_drop, &event);
+}
+
+void TCefBrowserHostRef::DragSourceEndedAt(int x, int y, cef_drag_operations_mask_t op) {
+  CallEngine(Engine(), &Host::drag_source_ended_at, x, y, op);
+}
+
+void TCefBrowserHostRef::DragSourceSystemDragEnded() {
+  CallEngine(Engine(), &Host::drag_source_system_drag_ended);
+}
+
+CefRefPtr<ICefNavigationEntry> TCefBrowserHostRef::GetVisibleNavigationEntry() {
+  return TCefNavigationEntryRef::UnWrap(CallEngine(Engine(), &Host::get_visible_navigation_entry));
+}
+
+void TCefBrowserHostRef::SetAccessibilityState(cef_state_t accessibilityState) {
+  CallEngine(Engine(), &Host::set_accessibility_state, accessibilityState);
+}
+
+void TCefBrowserHostRef::SetAutoResizeEnabled(bool enabled, const cef_size_t& minSize,
+                                              const cef_size_t& maxSize) {
+  CallEngine(Engine(), &Host::set_auto_resize_enabled, EngineBool(enabled), &minSize, &maxSize);
+}
+
+CefRefPtr<ICefBaseRefCounted> TCefBrowserHostRef::GetExtension() {
+  return TCefBaseRefCountedRef::UnWrap(CallEngine(Engine(), &Host::get_extension));
+}
+
+bool TCefBrowserHostRef::IsBackgroundHost() {
+  return CallEngine(Engine(), &Host::is_background_host) != 0;
+}
+
+void TCefBrowserHostRef::SetAudioMuted(bool mute) {
+  CallEngine(Engine(), &Host::set_audio_muted, EngineBool(mute));
+}
+
+bool TCefBrowserHostRef::IsAudioMuted() { return CallEngine(Engine(), &Host::is_audio_muted) != 0; }

@@ -1,0 +1,62 @@
+#ifndef OSTREL_ENGINE_REFS_CEF_COOKIE_MANAGER_REF_H_
+#define OSTREL_ENGINE_REFS_CEF_COOKIE_MANAGER_REF_H_
+
+// The engine's cookie store. The callbacks and visitors are program objects (owned wrappers)
+// handed to the engine with one added reference; null where the engine allows none.
+
+#include <vector>
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_string.h"
+#include "engine/interfaces/cef_completion_callback.h"
+#include "engine/interfaces/cef_cookie_visitor.h"
+#include "engine/interfaces/cef_delete_cookies_callback.h"
+#include "engine/interfaces/cef_set_cookie_callback.h"
+
+class ICefCookieManager : public virtual ICefBaseRefCounted {
+ public:
+  virtual void SetSupportedSchemes(const std::vector<ustring>& schemes, bool includeDefaults,
+                                   const CefRefPtr<ICefCompletionCallback>& callback) = 0;
+  virtual bool VisitAllCookies(const CefRefPtr<ICefCookieVisitor>& visitor) = 0;
+  virtual bool VisitUrlCookies(const ustring& url, bool includeHttpOnly,
+                               const CefRefPtr<ICefCookieVisitor>& visitor) = 0;
+  virtual bool SetCookie(const ustring& url, const cef_cookie_t& cookie,
+                         const CefRefPtr<ICefSetCookieCallback>& callback) = 0;
+  virtual bool DeleteCookies(const ustring& url, const ustring& cookieName,
+                             const CefRefPtr<ICefDeleteCookiesCallback>& callback) = 0;
+  virtual bool FlushStore(const CefRefPtr<ICefCompletionCallback>& callback) = 0;
+};
+
+class TCefCookieManagerRef final : public TCefBaseRefCountedRef, public ICefCookieManager {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefCookieManagerRef(cef_cookie_manager_t* data) : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefCookieManager> UnWrap(cef_cookie_manager_t* data);
+  // The global cookie manager; `callback`, when given, runs once its store is ready. Null
+  // before the library is loaded.
+  static CefRefPtr<ICefCookieManager> Global(const CefRefPtr<ICefCompletionCallback>& callback);
+
+  void SetSupportedSchemes(const std::vector<ustring>& schemes, bool includeDefaults,
+                           const CefRefPtr<ICefCompletionCallback>& callback) override;
+  bool VisitAllCookies(const CefRefPtr<ICefCookieVisitor>& visitor) override;
+  bool VisitUrlCookies(const ustring& url, bool includeHttpOnly,
+                       const CefRefPtr<ICefCookieVisitor>& visitor) override;
+  bool SetCookie(const ustring& url, const cef_cookie_t& cookie,
+                 const CefRefPtr<ICefSetCookieCallback>& callback) override;
+  bool DeleteCookies(const ustring& url, const ustring& cookieName,
+                     const CefRefPtr<ICefDeleteCookiesCallback>& callback) override;
+  bool FlushStore(const CefRefPtr<ICefCompletionCallback>& callback) override;
+
+ private:
+  ~TCefCookieManagerRef() override = default;
+  cef_cookie_manager_t* Engine() const noexcept { return Data<cef_cookie_manager_t>(); }
+};
+
+inline CefRefPtr<ICefCookieManager> UnWrapEngine(cef_cookie_manager_t* data) {
+  return TCefCookieManagerRef::UnWrap(data);
+}
+
+#endif  // OSTREL_ENGINE_REFS_CEF_COOKIE_MANAGER_REF_H_

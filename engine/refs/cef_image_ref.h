@@ -1,0 +1,74 @@
+#ifndef OSTREL_ENGINE_REFS_CEF_IMAGE_REF_H_
+#define OSTREL_ENGINE_REFS_CEF_IMAGE_REF_H_
+
+// An engine image with representations at several scale factors (a downloaded image, a favicon).
+
+#include <cstddef>
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+
+class ICefBinaryValue;
+
+class ICefImage : public virtual ICefBaseRefCounted {
+ public:
+  virtual bool IsEmpty() = 0;
+  virtual bool IsSame(const CefRefPtr<ICefImage>& that) = 0;
+  virtual bool AddBitmap(float scaleFactor, int pixelWidth, int pixelHeight,
+                         cef_color_type_t colorType, cef_alpha_type_t alphaType,
+                         const void* pixelData, size_t pixelDataSize) = 0;
+  virtual bool AddPng(float scaleFactor, const void* pngData, size_t pngDataSize) = 0;
+  virtual bool AddJpeg(float scaleFactor, const void* jpegData, size_t jpegDataSize) = 0;
+  virtual size_t GetWidth() = 0;
+  virtual size_t GetHeight() = 0;
+  virtual bool HasRepresentation(float scaleFactor) = 0;
+  virtual bool RemoveRepresentation(float scaleFactor) = 0;
+  virtual bool GetRepresentationInfo(float scaleFactor, float& actualScaleFactor, int& pixelWidth,
+                                     int& pixelHeight) = 0;
+  virtual CefRefPtr<ICefBinaryValue> GetAsBitmap(float scaleFactor, cef_color_type_t colorType,
+                                                 cef_alpha_type_t alphaType, int& pixelWidth,
+                                                 int& pixelHeight) = 0;
+  virtual CefRefPtr<ICefBinaryValue> GetAsPng(float scaleFactor, bool withTransparency,
+                                              int& pixelWidth, int& pixelHeight) = 0;
+  virtual CefRefPtr<ICefBinaryValue> GetAsJpeg(float scaleFactor, int quality, int& pixelWidth,
+                                               int& pixelHeight) = 0;
+};
+
+class TCefImageRef final : public TCefBaseRefCountedRef, public ICefImage {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefImageRef(cef_image_t* data) : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefImage> UnWrap(cef_image_t* data);
+  // A new empty image. Null before the library is loaded.
+  static CefRefPtr<ICefImage> New();
+
+  bool IsEmpty() override;
+  bool IsSame(const CefRefPtr<ICefImage>& that) override;
+  bool AddBitmap(float scaleFactor, int pixelWidth, int pixelHeight, cef_color_type_t colorType,
+                 cef_alpha_type_t alphaType, const void* pixelData, size_t pixelDataSize) override;
+  bool AddPng(float scaleFactor, const void* pngData, size_t pngDataSize) override;
+  bool AddJpeg(float scaleFactor, const void* jpegData, size_t jpegDataSize) override;
+  size_t GetWidth() override;
+  size_t GetHeight() override;
+  bool HasRepresentation(float scaleFactor) override;
+  bool RemoveRepresentation(float scaleFactor) override;
+  bool GetRepresentationInfo(float scaleFactor, float& actualScaleFactor, int& pixelWidth,
+                             int& pixelHeight) override;
+  CefRefPtr<ICefBinaryValue> GetAsBitmap(float scaleFactor, cef_color_type_t colorType,
+                                         cef_alpha_type_t alphaType, int& pixelWidth,
+                                         int& pixelHeight) override;
+  CefRefPtr<ICefBinaryValue> GetAsPng(float scaleFactor, bool withTransparency, int& pixelWidth,
+                                      int& pixelHeight) override;
+  CefRefPtr<ICefBinaryValue> GetAsJpeg(float scaleFactor, int quality, int& pixelWidth,
+                                       int& pixelHeight) override;
+
+ private:
+  ~TCefImageRef() override = default;
+  cef_image_t* Engine() const noexcept { return Data<cef_image_t>(); }
+};
+
+inline CefRefPtr<ICefImage> UnWrapEngine(cef_image_t* data) { return TCefImageRef::UnWrap(data); }
+
+#endif  // OSTREL_ENGINE_REFS_CEF_IMAGE_REF_H_

@@ -1,0 +1,36 @@
+#include "engine/refs/cef_process_message_ref.h"
+
+#include "engine/core/cef_api.h"
+#include "engine/core/cef_ref_call.h"
+#include "engine/refs/cef_list_value_ref.h"
+
+CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::UnWrap(cef_process_message_t* data) {
+  if (data == nullptr) return nullptr;
+  return MakeRefCounted<TCefProcessMessageRef>(data);
+}
+
+CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::New(const ustring& name) {
+  if (!EngineLibraryLoaded()) return nullptr;
+  const cef_string_t borrowed_name = BorrowEngineString(name);
+  return UnWrap(cef_process_message_create(&borrowed_name));
+}
+
+bool TCefProcessMessageRef::IsValid() {
+  return CallEngine(Engine(), &cef_process_message_t::is_valid) != 0;
+}
+
+bool TCefProcessMessageRef::IsReadOnly() {
+  return CallEngine(Engine(), &cef_process_message_t::is_read_only) != 0;
+}
+
+CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::Copy() {
+  return UnWrap(CallEngine(Engine(), &cef_process_message_t::copy));
+}
+
+ustring TCefProcessMessageRef::GetName() {
+  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_process_message_t::get_name));
+}
+
+CefRefPtr<ICefListValue> TCefProcessMessageRef::GetArgumentList() {
+  return TCefListValueRef::UnWrap(CallEngine(Engine(), &cef_process_message_t::get_argument_list));
+}

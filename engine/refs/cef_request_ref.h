@@ -1,0 +1,84 @@
+#ifndef OSTREL_ENGINE_REFS_CEF_REQUEST_REF_H_
+#define OSTREL_ENGINE_REFS_CEF_REQUEST_REF_H_
+
+// A network request. Header maps are engine string multimaps: the caller creates one
+// (TCefStringMultimapOwn) that the request fills or reads; a null map is ignored.
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_string.h"
+#include "engine/core/cef_string_collections.h"
+#include "engine/refs/cef_post_data_ref.h"
+
+class ICefRequest : public virtual ICefBaseRefCounted {
+ public:
+  virtual bool IsReadOnly() = 0;
+  virtual ustring GetUrl() = 0;
+  virtual void SetUrl(const ustring& url) = 0;
+  virtual ustring GetMethod() = 0;
+  virtual void SetMethod(const ustring& method) = 0;
+  virtual void SetReferrer(const ustring& referrerUrl, cef_referrer_policy_t policy) = 0;
+  virtual ustring GetReferrerUrl() = 0;
+  virtual cef_referrer_policy_t GetReferrerPolicy() = 0;
+  virtual CefRefPtr<ICefPostData> GetPostData() = 0;
+  virtual void SetPostData(const CefRefPtr<ICefPostData>& postData) = 0;
+  virtual void GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
+  virtual void SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
+  virtual ustring GetHeaderByName(const ustring& name) = 0;
+  virtual void SetHeaderByName(const ustring& name, const ustring& value, bool overwrite) = 0;
+  virtual void Set(const ustring& url, const ustring& method,
+                   const CefRefPtr<ICefPostData>& postData,
+                   const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
+  virtual int GetFlags() = 0;
+  virtual void SetFlags(int flags) = 0;
+  virtual ustring GetFirstPartyForCookies() = 0;
+  virtual void SetFirstPartyForCookies(const ustring& url) = 0;
+  virtual cef_resource_type_t GetResourceType() = 0;
+  virtual cef_transition_type_t GetTransitionType() = 0;
+  virtual uint64 GetIdentifier() = 0;
+};
+
+class TCefRequestRef final : public TCefBaseRefCountedRef, public ICefRequest {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefRequestRef(cef_request_t* data) : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefRequest> UnWrap(cef_request_t* data);
+  // A new empty request. Null before the library is loaded.
+  static CefRefPtr<ICefRequest> New();
+
+  bool IsReadOnly() override;
+  ustring GetUrl() override;
+  void SetUrl(const ustring& url) override;
+  ustring GetMethod() override;
+  void SetMethod(const ustring& method) override;
+  void SetReferrer(const ustring& referrerUrl, cef_referrer_policy_t policy) override;
+  ustring GetReferrerUrl() override;
+  cef_referrer_policy_t GetReferrerPolicy() override;
+  CefRefPtr<ICefPostData> GetPostData() override;
+  void SetPostData(const CefRefPtr<ICefPostData>& postData) override;
+  void GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) override;
+  void SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) override;
+  ustring GetHeaderByName(const ustring& name) override;
+  void SetHeaderByName(const ustring& name, const ustring& value, bool overwrite) override;
+  void Set(const ustring& url, const ustring& method, const CefRefPtr<ICefPostData>& postData,
+           const CefRefPtr<ICefStringMultimap>& headerMap) override;
+  int GetFlags() override;
+  void SetFlags(int flags) override;
+  ustring GetFirstPartyForCookies() override;
+  void SetFirstPartyForCookies(const ustring& url) override;
+  cef_resource_type_t GetResourceType() override;
+  cef_transition_type_t GetTransitionType() override;
+  uint64 GetIdentifier() override;
+
+ private:
+  ~TCefRequestRef() override = default;
+  cef_request_t* Engine() const noexcept { return Data<cef_request_t>(); }
+};
+
+inline CefRefPtr<ICefRequest> UnWrapEngine(cef_request_t* data) {
+  return TCefRequestRef::UnWrap(data);
+}
+
+#endif  // OSTREL_ENGINE_REFS_CEF_REQUEST_REF_H_

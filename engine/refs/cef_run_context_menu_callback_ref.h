@@ -1,0 +1,42 @@
+#ifndef OSTREL_ENGINE_REFS_CEF_RUN_CONTEXT_MENU_CALLBACK_REF_H_
+#define OSTREL_ENGINE_REFS_CEF_RUN_CONTEXT_MENU_CALLBACK_REF_H_
+
+// The engine's answer channel for a context menu the program shows itself: Cont with the chosen
+// command, or Cancel.
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+
+class ICefRunContextMenuCallback : public virtual ICefBaseRefCounted {
+ public:
+  virtual void Cont(int commandId, cef_event_flags_t eventFlags) = 0;
+  virtual void Cancel() = 0;
+};
+
+class TCefRunContextMenuCallbackRef final : public TCefBaseRefCountedRef,
+                                            public ICefRunContextMenuCallback {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefRunContextMenuCallbackRef(cef_run_context_menu_callback_t* data)
+      : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefRunContextMenuCallback> UnWrap(cef_run_context_menu_callback_t* data);
+
+  void Cont(int commandId, cef_event_flags_t eventFlags) override;
+  void Cancel() override;
+
+ private:
+  ~TCefRunContextMenuCallbackRef() override = default;
+  cef_run_context_menu_callback_t* Engine() const noexcept {
+    return Data<cef_run_context_menu_callback_t>();
+  }
+};
+
+// How engine callbacks receive a cef_run_context_menu_callback_t: wrapped, taking over its
+// reference.
+inline CefRefPtr<ICefRunContextMenuCallback> UnWrapEngine(cef_run_context_menu_callback_t* data) {
+  return TCefRunContextMenuCallbackRef::UnWrap(data);
+}
+
+#endif  // OSTREL_ENGINE_REFS_CEF_RUN_CONTEXT_MENU_CALLBACK_REF_H_

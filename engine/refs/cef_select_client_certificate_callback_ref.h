@@ -1,0 +1,43 @@
+#ifndef OSTREL_ENGINE_REFS_CEF_SELECT_CLIENT_CERTIFICATE_CALLBACK_REF_H_
+#define OSTREL_ENGINE_REFS_CEF_SELECT_CLIENT_CERTIFICATE_CALLBACK_REF_H_
+
+// The engine's answer slot for choosing a client certificate; null selects none.
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_string.h"
+#include "engine/refs/cef_x509certificate_ref.h"
+
+class ICefSelectClientCertificateCallback : public virtual ICefBaseRefCounted {
+ public:
+  virtual void Select(const CefRefPtr<ICefX509Certificate>& cert) = 0;
+};
+
+class TCefSelectClientCertificateCallbackRef final : public TCefBaseRefCountedRef,
+                                                     public ICefSelectClientCertificateCallback {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefSelectClientCertificateCallbackRef(cef_select_client_certificate_callback_t* data)
+      : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefSelectClientCertificateCallback> UnWrap(
+      cef_select_client_certificate_callback_t* data);
+
+  void Select(const CefRefPtr<ICefX509Certificate>& cert) override;
+
+ private:
+  ~TCefSelectClientCertificateCallbackRef() override = default;
+  cef_select_client_certificate_callback_t* Engine() const noexcept {
+    return Data<cef_select_client_certificate_callback_t>();
+  }
+};
+
+// How engine callbacks receive a cef_select_client_certificate_callback_t: wrapped, taking over its
+// reference.
+inline CefRefPtr<ICefSelectClientCertificateCallback> UnWrapEngine(
+    cef_select_client_certificate_callback_t* data) {
+  return TCefSelectClientCertificateCallbackRef::UnWrap(data);
+}
+
+#endif  // OSTREL_ENGINE_REFS_CEF_SELECT_CLIENT_CERTIFICATE_CALLBACK_REF_H_

@@ -1,0 +1,37 @@
+#ifndef OSTREL_ENGINE_REFS_CEF_SSLINFO_REF_H_
+#define OSTREL_ENGINE_REFS_CEF_SSLINFO_REF_H_
+
+// The certificate state of a failed secure connection (certificate errors).
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_string.h"
+#include "engine/refs/cef_x509certificate_ref.h"
+
+class ICefSslInfo : public virtual ICefBaseRefCounted {
+ public:
+  virtual cef_cert_status_t GetCertStatus() = 0;
+  virtual CefRefPtr<ICefX509Certificate> GetX509certificate() = 0;
+};
+
+class TCefSslInfoRef final : public TCefBaseRefCountedRef, public ICefSslInfo {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefSslInfoRef(cef_sslinfo_t* data) : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefSslInfo> UnWrap(cef_sslinfo_t* data);
+
+  cef_cert_status_t GetCertStatus() override;
+  CefRefPtr<ICefX509Certificate> GetX509certificate() override;
+
+ private:
+  ~TCefSslInfoRef() override = default;
+  cef_sslinfo_t* Engine() const noexcept { return Data<cef_sslinfo_t>(); }
+};
+
+inline CefRefPtr<ICefSslInfo> UnWrapEngine(cef_sslinfo_t* data) {
+  return TCefSslInfoRef::UnWrap(data);
+}
+
+#endif  // OSTREL_ENGINE_REFS_CEF_SSLINFO_REF_H_

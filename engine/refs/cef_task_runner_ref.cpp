@@ -1,0 +1,42 @@
+#include "engine/refs/cef_task_runner_ref.h"
+
+#include "engine/core/cef_api.h"
+#include "engine/core/cef_ref_call.h"
+#include "engine/interfaces/cef_task.h"
+
+CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::UnWrap(cef_task_runner_t* data) {
+  if (data == nullptr) return nullptr;
+  return MakeRefCounted<TCefTaskRunnerRef>(data);
+}
+
+CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::GetForThread(cef_thread_id_t threadId) {
+  if (!EngineLibraryLoaded()) return nullptr;
+  return UnWrap(cef_task_runner_get_for_thread(threadId));
+}
+
+CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::GetForCurrentThread() {
+  if (!EngineLibraryLoaded()) return nullptr;
+  return UnWrap(cef_task_runner_get_for_current_thread());
+}
+
+bool TCefTaskRunnerRef::IsSame(const CefRefPtr<ICefTaskRunner>& that) {
+  return CallEngine(Engine(), &cef_task_runner_t::is_same, HandToEngine<cef_task_runner_t>(that)) !=
+         0;
+}
+
+bool TCefTaskRunnerRef::BelongsToCurrentThread() {
+  return CallEngine(Engine(), &cef_task_runner_t::belongs_to_current_thread) != 0;
+}
+
+bool TCefTaskRunnerRef::BelongsToThread(cef_thread_id_t threadId) {
+  return CallEngine(Engine(), &cef_task_runner_t::belongs_to_thread, threadId) != 0;
+}
+
+bool TCefTaskRunnerRef::PostTask(const CefRefPtr<ICefTask>& task) {
+  return CallEngine(Engine(), &cef_task_runner_t::post_task, HandToEngine<cef_task_t>(task)) != 0;
+}
+
+bool TCefTaskRunnerRef::PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) {
+  return CallEngine(Engine(), &cef_task_runner_t::post_delayed_task, HandToEngine<cef_task_t>(task),
+                    int64{delayMs}) != 0;
+}

@@ -1,0 +1,50 @@
+#ifndef OSTREL_ENGINE_REFS_CEF_TASK_RUNNER_REF_H_
+#define OSTREL_ENGINE_REFS_CEF_TASK_RUNNER_REF_H_
+
+// Posts tasks to one of the engine's named threads. A posted task goes to the engine with one
+// added reference, which the engine consumes even when it refuses the task.
+
+#include <cstdint>
+
+#include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
+
+class ICefTask;
+
+class ICefTaskRunner : public virtual ICefBaseRefCounted {
+ public:
+  virtual bool IsSame(const CefRefPtr<ICefTaskRunner>& that) = 0;
+  virtual bool BelongsToCurrentThread() = 0;
+  virtual bool BelongsToThread(cef_thread_id_t threadId) = 0;
+  virtual bool PostTask(const CefRefPtr<ICefTask>& task) = 0;
+  virtual bool PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) = 0;
+};
+
+class TCefTaskRunnerRef final : public TCefBaseRefCountedRef, public ICefTaskRunner {
+ public:
+  // Takes over the reference that came with `data` (not null: see UnWrap).
+  explicit TCefTaskRunnerRef(cef_task_runner_t* data) : TCefBaseRefCountedRef(data) {}
+
+  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
+  static CefRefPtr<ICefTaskRunner> UnWrap(cef_task_runner_t* data);
+  // The runner of an engine thread; of the calling thread (null when that is no engine thread).
+  // Null before the library is loaded.
+  static CefRefPtr<ICefTaskRunner> GetForThread(cef_thread_id_t threadId);
+  static CefRefPtr<ICefTaskRunner> GetForCurrentThread();
+
+  bool IsSame(const CefRefPtr<ICefTaskRunner>& that) override;
+  bool BelongsToCurrentThread() override;
+  bool BelongsToThread(cef_thread_id_t threadId) override;
+  bool PostTask(const CefRefPtr<ICefTask>& task) override;
+  bool PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) override;
+
+ private:
+  ~TCefTaskRunnerRef() override = default;
+  cef_task_runner_t* Engine() const noexcept { return Data<cef_task_runner_t>(); }
+};
+
+inline CefRefPtr<ICefTaskRunner> UnWrapEngine(cef_task_runner_t* data) {
+  return TCefTaskRunnerRef::UnWrap(data);
+}
+
+#endif  // OSTREL_ENGINE_REFS_CEF_TASK_RUNNER_REF_H_

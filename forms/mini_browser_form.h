@@ -1,0 +1,124 @@
+#ifndef OSTREL_FORMS_MINI_BROWSER_FORM_H_
+#define OSTREL_FORMS_MINI_BROWSER_FORM_H_
+
+// TMiniBrowserFrm: the program's main window. One browser fills it, with a status bar below, a
+// hidden navigation bar above and a hidden developer-tools panel on the right. It brings the
+// browser up on the start address once the engine is ready, and closes through the handshake
+// that lets the engine and its processes end before the window goes:
+//   close asked -> hidden, browser force-closed -> engine asks (cbaDelay) -> host destroyed on
+//   the main thread -> browser closed -> sentinel waits for the child processes -> closed.
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "browser/cef_sentinel.h"
+#include "browser/cef_window_parent.h"
+#include "browser/chromium.h"
+#include "ui/controls.h"
+#include "ui/font.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+inline constexpr UINT MSG_BROWSER_CREATED = WM_APP + 0xA03;
+inline constexpr UINT MSG_DESTROY_HOST = WM_APP + 0xA06;
+
+// The running program's file version as "major.minor.release.build"; empty when it has none.
+std::wstring GetApplicationVersionText();
+
+class TMiniBrowserFrm final : public TForm {
+ public:
+  TMiniBrowserFrm();
+  ~TMiniBrowserFrm() override;
+
+  // Status panel 1, unless closing has begun. Any thread.
+  void ShowStatusText(std::wstring_view text);
+
+  TChromium& Chromium() { return *Chromium1; }
+
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  void BuildControls();
+  void FormCreate();
+  void FormShow();
+  void FormCloseQuery(bool& canClose);
+  void TryCreateBrowser();
+  void Timer1Timer();
+  void BrowserCreatedMsg();
+  void DestroyHostMsg();
+  void SentinelClose();
+  void ClosePopups();
+  // Runs `work` on the main thread later, unless the window has gone by then. Any thread.
+  void PostToMainThread(std::function<void()> work);
+  // The engine has closed the main browser and every pop-up.
+  bool AllBrowsersClosed();
+
+  // Browser control events (engine threads).
+  void Chromium1AfterCreated(TChromium& sender, const CefRefPtr<ICefBrowser>& browser);
+  void Chromium1Close(TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
+                      TCefCloseBrowserAction& action);
+  void Chromium1BeforeClose(TChromium& sender, const CefRefPtr<ICefBrowser>& browser);
+  void Chromium1TitleChange(TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
+                            const ustring& title);
+
+  TFont FFormFont;
+  TFont FSymbolFont;
+  TFont FConfigFont;
+
+  TPanel NavControlPnl;
+  TPanel NavButtonPnl;
+  TButton BackBtn;
+  TButton ForwardBtn;
+  TButton ReloadBtn;
+  TButton StopBtn;
+  TPanel URLEditPnl;
+  TComboBox URLCbx;
+  TPanel ConfigPnl;
+  TButton GoBtn;
+  TButton ConfigBtn;
+  TCEFWindowParent CEFWindowParent1;
+  TSplitter Splitter1;
+  TCEFWindowParent DevTools;
+  TStatusBar StatusBar1;
+
+  std::unique_ptr<TChromium> Chromium1;
+  TTimer Timer1{300};
+  TCEFSentinel CEFSentinel1;
+
+  std::wstring FCaption;  // the product caption with the program's version
+  std::vector<std::wstring> FResponse;
+  std::vector<std::wstring> FRequest;
+  std::vector<std::wstring> FNavigation;
+  // Pop-ups the page opened: they share the main browser's client and have to close before the
+  // engine shuts down. Written on engine threads, read on the main thread.
+  std::mutex FPopupsLock;
+  std::vector<CefRefPtr<ICefBrowser>> FPopups;
+  std::atomic<bool> FCanClose{false};
+  std::atomic<bool> FClosing{false};
+};
+
+// The preferences dialog and the text viewer: created hidden with the main window, shown on
+// demand.
+class TPreferencesFrm final : public TForm {
+ public:
+  TPreferencesFrm();
+};
+
+class TSimpleTextViewerFrm final : public TForm {
+ public:
+  TSimpleTextViewerFrm();
+};
+
+extern TMiniBrowserFrm* MiniBrowserFrm;
+extern TPreferencesFrm* PreferencesFrm;
+extern TSimpleTextViewerFrm* SimpleTextViewerFrm;
+
+#endif  // OSTREL_FORMS_MINI_BROWSER_FORM_H_
