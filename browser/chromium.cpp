@@ -47,6 +47,7 @@ TChromium::~TChromium() {
     UnhookEngineWindows();
     DestroyClientHandler();
     DestroyReqContextHandler();
+    WaitForHandlerCalls();
     GuardRoutine(L"TChromium.Destroy", [this] {
       FCompHandle = nullptr;
       FCompWindow.reset();
@@ -132,8 +133,10 @@ bool TChromium::CreateClientHandler(CefRefPtr<ICefClient>& client, bool isOSR) {
   return GuardRoutine(L"TChromium.CreateClientHandler", false, [&] {
     FIsOSR = isOSR;
     // Created outside the lock: the handler asks this control which handlers it wants.
-    CefRefPtr<ICefClient> handler = MakeRefCounted<TCustomClientHandler>(this, false);
+    const auto custom = MakeRefCounted<TCustomClientHandler>(this, false);
+    CefRefPtr<ICefClient> handler = custom;
     const std::lock_guard<std::mutex> hold(FLock);
+    FEventsLinks.push_back(custom->EventsLink());
     FHandler = handler;
     client = std::move(handler);
     return true;
@@ -153,7 +156,12 @@ void TChromium::DestroyClientHandler() {
 
 void TChromium::EnsureRequestContextHandler() {
   if (FReqContextHandler || !(OnRequestContextInitialized || OnBeforePluginLoad)) return;
-  FReqContextHandler = MakeRefCounted<TCustomRequestContextHandler>(this);
+  const auto handler = MakeRefCounted<TCustomRequestContextHandler>(this);
+  {
+    const std::lock_guard<std::mutex> hold(FLock);
+    FEventsLinks.push_back(handler->EventsLink());
+  }
+  FReqContextHandler = handler;
 }
 
 void TChromium::DestroyReqContextHandler() {
@@ -174,6 +182,20 @@ bool TChromium::ShareRequestContext(CefRefPtr<ICefRequestContext>& context,
     context = TCefRequestContextRef::Shared(host->GetRequestContext(), handler);
     return static_cast<bool>(context);
   });
+}
+
+// Handler objects outlive the control when the engine still holds them. Detached, they no longer
+// report here, but a call that began before may still be running on an engine thread.
+void TChromium::WaitForHandlerCalls() {
+  std::vector<CefRefPtr<TChromiumEventsLink>> links;
+  {
+    const std::lock_guard<std::mutex> hold(FLock);
+    links.swap(FEventsLinks);
+  }
+  for (const CefRefPtr<TChromiumEventsLink>& link : links) {
+    link->Detach();
+    link->WaitForCalls();
+  }
 }
 
 // ---- Creation ----

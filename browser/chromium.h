@@ -15,6 +15,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "browser/chromium_event_types.h"
 #include "browser/chromium_options.h"
@@ -26,6 +27,7 @@
 #include "engine/refs/cef_dictionary_value_ref.h"
 #include "engine/refs/cef_request_context_ref.h"
 #include "engine/routing/chromium_events.h"
+#include "engine/routing/custom_handlers.h"
 #include "engine/support/window_info.h"
 
 class TWindow;
@@ -215,6 +217,9 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
   // Detaches the client handler from this control and releases it.
   void DestroyClientHandler();
   void DestroyReqContextHandler();
+  // Detaches every handler object this control created and waits for their calls in progress
+  // (main thread, not from inside a notification).
+  void WaitForHandlerCalls();
 
   // ---- IChromiumEvents: what the handler objects, tasks and callbacks report ----
   // Each raises its event and returns the event's result, which starts at the engine's default
@@ -435,6 +440,8 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
   mutable std::mutex FLock;
   CefRefPtr<ICefBrowser> FBrowser;
   CefRefPtr<ICefClient> FHandler;
+  // The links of every client and handler this control created, waited on at destruction.
+  std::vector<CefRefPtr<TChromiumEventsLink>> FEventsLinks;
   std::atomic<int> FBrowserId{0};
   std::atomic<bool> FInitialized{false};
   std::atomic<bool> FClosing{false};

@@ -28,9 +28,6 @@ struct TMessage {
 
 // The event types, inherited by TChromium (TChromium::TOnAfterCreated, ...).
 struct TChromiumEventTypes {
-  template <class T>
-  using Ref = const CefRefPtr<T>&;
-
   // ---- Life span ----
   OSTREL_CHROMIUM_EVENT(TOnAfterCreated, TChromium& sender, Ref<ICefBrowser> browser);
   OSTREL_CHROMIUM_EVENT(TOnClose, TChromium& sender, Ref<ICefBrowser> browser,

@@ -2,11 +2,16 @@
 
 #include <string>
 
+#include "engine/core/call_counter.h"
 #include "engine/core/exception_policy.h"
 
 namespace {
 
 constexpr wchar_t kHookProperty[] = L"OstrelEngineWindowHook";
+
+// Messages being dispatched through any hook, counted before the hook is looked up: a hook is
+// freed on the main thread while the engine's thread may be in the middle of a message.
+TCallCounter gDispatches;
 
 // The first child of `parent` with this class and exactly this title. The title is read
 // without a message, so the lookup works from any thread.
@@ -54,13 +59,17 @@ bool TEngineWindowHook::Install() {
 void TEngineWindowHook::Remove() {
   const HWND window = FHookedWindow.exchange(nullptr);
   const WNDPROC oldProc = FOldProc.exchange(nullptr);
-  if (window == nullptr || oldProc == nullptr || !IsWindow(window)) return;
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
-  RemovePropW(window, kHookProperty);
+  if (window != nullptr && oldProc != nullptr && IsWindow(window)) {
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+    RemovePropW(window, kHookProperty);
+  }
+  // New messages reach the old procedure now; the ones already inside this hook finish first.
+  gDispatches.WaitForCalls();
 }
 
 LRESULT CALLBACK TEngineWindowHook::Procedure(HWND window, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
+  const TCallCounter::TScope dispatch(gDispatches);
   auto* hook = static_cast<TEngineWindowHook*>(GetPropW(window, kHookProperty));
   if (hook == nullptr) return DefWindowProcW(window, message, wparam, lparam);
   return hook->Dispatch(window, message, wparam, lparam);
@@ -75,7 +84,7 @@ LRESULT TEngineWindowHook::Dispatch(HWND window, UINT message, WPARAM wparam, LP
   } catch (...) {
     // Nothing may unwind into the system's dispatch, whatever the re-raise setting; the message
     // still goes to the engine, which would otherwise lose it.
-    HandleRoutineException(FRoutine);
+    ReportStoppedException(FRoutine);
     handled = false;
   }
   if (!handled) {

@@ -38,9 +38,6 @@ inline constexpr const wchar_t* kEngineFilesAddress = L"https://ostrel.example/e
 
 class TCefApplication {
  public:
-  template <class T>
-  using Ref = const CefRefPtr<T>&;
-
   // Event types (all unset in this program; each is called only when set).
   using TOnRegisterCustomSchemes = std::function<void(TCefSchemeRegistrarRef* registrar)>;
   using TOnContextInitialized = std::function<void()>;

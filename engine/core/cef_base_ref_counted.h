@@ -98,6 +98,10 @@ class CefRefPtr {
   T* FObject = nullptr;
 };
 
+// How a counted object is lent for a call (parameters of handlers, events and operations).
+template <class T>
+using Ref = const CefRefPtr<T>&;
+
 // Creates a counted object and hands its first reference to the caller.
 template <class T, class... Args>
 CefRefPtr<T> MakeRefCounted(Args&&... args) {

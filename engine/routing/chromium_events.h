@@ -50,263 +50,225 @@ class IChromiumEvents {
   virtual void FillBrowserSettings(cef_browser_settings_t* settings) = 0;
 
   // Client
-  virtual bool HandleProcessMessageReceived(const CefRefPtr<ICefBrowser>& browser,
-                                            const CefRefPtr<ICefFrame>& frame,
+  virtual bool HandleProcessMessageReceived(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                                             cef_process_id_t sourceProcess,
-                                            const CefRefPtr<ICefProcessMessage>& message) = 0;
+                                            Ref<ICefProcessMessage> message) = 0;
 
   // Load handler
-  virtual void HandleLoadingStateChange(const CefRefPtr<ICefBrowser>& browser, bool isLoading,
-                                        bool canGoBack, bool canGoForward) = 0;
-  virtual void HandleLoadStart(const CefRefPtr<ICefBrowser>& browser,
-                               const CefRefPtr<ICefFrame>& frame,
+  virtual void HandleLoadingStateChange(Ref<ICefBrowser> browser, bool isLoading, bool canGoBack,
+                                        bool canGoForward) = 0;
+  virtual void HandleLoadStart(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                                cef_transition_type_t transitionType) = 0;
-  virtual void HandleLoadEnd(const CefRefPtr<ICefBrowser>& browser,
-                             const CefRefPtr<ICefFrame>& frame, int httpStatusCode) = 0;
-  virtual void HandleLoadError(const CefRefPtr<ICefBrowser>& browser,
-                               const CefRefPtr<ICefFrame>& frame, cef_errorcode_t errorCode,
-                               const ustring& errorText, const ustring& failedUrl) = 0;
+  virtual void HandleLoadEnd(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                             int httpStatusCode) = 0;
+  virtual void HandleLoadError(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                               cef_errorcode_t errorCode, const ustring& errorText,
+                               const ustring& failedUrl) = 0;
 
   // Focus handler
-  virtual void HandleTakeFocus(const CefRefPtr<ICefBrowser>& browser, bool next) = 0;
-  virtual bool HandleSetFocus(const CefRefPtr<ICefBrowser>& browser, cef_focus_source_t source) = 0;
-  virtual void HandleGotFocus(const CefRefPtr<ICefBrowser>& browser) = 0;
+  virtual void HandleTakeFocus(Ref<ICefBrowser> browser, bool next) = 0;
+  virtual bool HandleSetFocus(Ref<ICefBrowser> browser, cef_focus_source_t source) = 0;
+  virtual void HandleGotFocus(Ref<ICefBrowser> browser) = 0;
 
   // Context menu handler
-  virtual void HandleBeforeContextMenu(const CefRefPtr<ICefBrowser>& browser,
-                                       const CefRefPtr<ICefFrame>& frame,
-                                       const CefRefPtr<ICefContextMenuParams>& params,
-                                       const CefRefPtr<ICefMenuModel>& model) = 0;
-  virtual bool HandleRunContextMenu(const CefRefPtr<ICefBrowser>& browser,
-                                    const CefRefPtr<ICefFrame>& frame,
-                                    const CefRefPtr<ICefContextMenuParams>& params,
-                                    const CefRefPtr<ICefMenuModel>& model,
-                                    const CefRefPtr<ICefRunContextMenuCallback>& callback) = 0;
-  virtual bool HandleContextMenuCommand(const CefRefPtr<ICefBrowser>& browser,
-                                        const CefRefPtr<ICefFrame>& frame,
-                                        const CefRefPtr<ICefContextMenuParams>& params,
-                                        int commandId, cef_event_flags_t eventFlags) = 0;
-  virtual void HandleContextMenuDismissed(const CefRefPtr<ICefBrowser>& browser,
-                                          const CefRefPtr<ICefFrame>& frame) = 0;
+  virtual void HandleBeforeContextMenu(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                       Ref<ICefContextMenuParams> params,
+                                       Ref<ICefMenuModel> model) = 0;
+  virtual bool HandleRunContextMenu(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                    Ref<ICefContextMenuParams> params, Ref<ICefMenuModel> model,
+                                    Ref<ICefRunContextMenuCallback> callback) = 0;
+  virtual bool HandleContextMenuCommand(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                        Ref<ICefContextMenuParams> params, int commandId,
+                                        cef_event_flags_t eventFlags) = 0;
+  virtual void HandleContextMenuDismissed(Ref<ICefBrowser> browser, Ref<ICefFrame> frame) = 0;
 
   // Keyboard handler
-  virtual bool HandlePreKeyEvent(const CefRefPtr<ICefBrowser>& browser,
-                                 const cef_key_event_t* event, MSG* osEvent,
-                                 bool& isKeyboardShortcut) = 0;
-  virtual bool HandleKeyEvent(const CefRefPtr<ICefBrowser>& browser, const cef_key_event_t* event,
+  virtual bool HandlePreKeyEvent(Ref<ICefBrowser> browser, const cef_key_event_t* event,
+                                 MSG* osEvent, bool& isKeyboardShortcut) = 0;
+  virtual bool HandleKeyEvent(Ref<ICefBrowser> browser, const cef_key_event_t* event,
                               MSG* osEvent) = 0;
 
   // Display handler
-  virtual void HandleAddressChange(const CefRefPtr<ICefBrowser>& browser,
-                                   const CefRefPtr<ICefFrame>& frame, const ustring& url) = 0;
-  virtual void HandleTitleChange(const CefRefPtr<ICefBrowser>& browser, const ustring& title) = 0;
-  virtual void HandleFavIconUrlChange(const CefRefPtr<ICefBrowser>& browser,
+  virtual void HandleAddressChange(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                   const ustring& url) = 0;
+  virtual void HandleTitleChange(Ref<ICefBrowser> browser, const ustring& title) = 0;
+  virtual void HandleFavIconUrlChange(Ref<ICefBrowser> browser,
                                       const std::vector<ustring>& iconUrls) = 0;
-  virtual void HandleFullScreenModeChange(const CefRefPtr<ICefBrowser>& browser,
-                                          bool fullscreen) = 0;
-  virtual bool HandleTooltip(const CefRefPtr<ICefBrowser>& browser, ustring& text) = 0;
-  virtual void HandleStatusMessage(const CefRefPtr<ICefBrowser>& browser, const ustring& value) = 0;
-  virtual bool HandleConsoleMessage(const CefRefPtr<ICefBrowser>& browser, cef_log_severity_t level,
+  virtual void HandleFullScreenModeChange(Ref<ICefBrowser> browser, bool fullscreen) = 0;
+  virtual bool HandleTooltip(Ref<ICefBrowser> browser, ustring& text) = 0;
+  virtual void HandleStatusMessage(Ref<ICefBrowser> browser, const ustring& value) = 0;
+  virtual bool HandleConsoleMessage(Ref<ICefBrowser> browser, cef_log_severity_t level,
                                     const ustring& message, const ustring& source, int line) = 0;
-  virtual bool HandleAutoResize(const CefRefPtr<ICefBrowser>& browser,
-                                const cef_size_t* newSize) = 0;
-  virtual void HandleLoadingProgressChange(const CefRefPtr<ICefBrowser>& browser,
-                                           double progress) = 0;
+  virtual bool HandleAutoResize(Ref<ICefBrowser> browser, const cef_size_t* newSize) = 0;
+  virtual void HandleLoadingProgressChange(Ref<ICefBrowser> browser, double progress) = 0;
 
   // Download handler
-  virtual void HandleBeforeDownload(const CefRefPtr<ICefBrowser>& browser,
-                                    const CefRefPtr<ICefDownloadItem>& downloadItem,
+  virtual void HandleBeforeDownload(Ref<ICefBrowser> browser, Ref<ICefDownloadItem> downloadItem,
                                     const ustring& suggestedName,
-                                    const CefRefPtr<ICefBeforeDownloadCallback>& callback) = 0;
-  virtual void HandleDownloadUpdated(const CefRefPtr<ICefBrowser>& browser,
-                                     const CefRefPtr<ICefDownloadItem>& downloadItem,
-                                     const CefRefPtr<ICefDownloadItemCallback>& callback) = 0;
+                                    Ref<ICefBeforeDownloadCallback> callback) = 0;
+  virtual void HandleDownloadUpdated(Ref<ICefBrowser> browser, Ref<ICefDownloadItem> downloadItem,
+                                     Ref<ICefDownloadItemCallback> callback) = 0;
 
   // JavaScript dialog handler
-  virtual bool HandleJsdialog(const CefRefPtr<ICefBrowser>& browser, const ustring& originUrl,
+  virtual bool HandleJsdialog(Ref<ICefBrowser> browser, const ustring& originUrl,
                               cef_jsdialog_type_t dialogType, const ustring& messageText,
-                              const ustring& defaultPromptText,
-                              const CefRefPtr<ICefJsDialogCallback>& callback,
+                              const ustring& defaultPromptText, Ref<ICefJsDialogCallback> callback,
                               bool& suppressMessage) = 0;
-  virtual bool HandleBeforeUnloadDialog(const CefRefPtr<ICefBrowser>& browser,
-                                        const ustring& messageText, bool isReload,
-                                        const CefRefPtr<ICefJsDialogCallback>& callback) = 0;
-  virtual void HandleResetDialogState(const CefRefPtr<ICefBrowser>& browser) = 0;
-  virtual void HandleDialogClosed(const CefRefPtr<ICefBrowser>& browser) = 0;
+  virtual bool HandleBeforeUnloadDialog(Ref<ICefBrowser> browser, const ustring& messageText,
+                                        bool isReload, Ref<ICefJsDialogCallback> callback) = 0;
+  virtual void HandleResetDialogState(Ref<ICefBrowser> browser) = 0;
+  virtual void HandleDialogClosed(Ref<ICefBrowser> browser) = 0;
 
   // Life span handler
   virtual bool HandleBeforePopup(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const ustring& targetUrl, const ustring& targetFrameName,
-      cef_window_open_disposition_t targetDisposition, bool userGesture,
-      const cef_popup_features_t* popupFeatures, cef_window_info_t* windowInfo,
+      Ref<ICefBrowser> browser, Ref<ICefFrame> frame, const ustring& targetUrl,
+      const ustring& targetFrameName, cef_window_open_disposition_t targetDisposition,
+      bool userGesture, const cef_popup_features_t* popupFeatures, cef_window_info_t* windowInfo,
       CefRefPtr<ICefBaseRefCounted>& client, cef_browser_settings_t* settings,
       CefRefPtr<ICefDictionaryValue>& extraInfo, bool& noJavascriptAccess) = 0;
-  virtual void HandleAfterCreated(const CefRefPtr<ICefBrowser>& browser) = 0;
-  virtual void HandleBeforeClose(const CefRefPtr<ICefBrowser>& browser) = 0;
+  virtual void HandleAfterCreated(Ref<ICefBrowser> browser) = 0;
+  virtual void HandleBeforeClose(Ref<ICefBrowser> browser) = 0;
   // The engine's do-close answer: true keeps the engine from closing the window now.
-  virtual bool HandleClose(const CefRefPtr<ICefBrowser>& browser) = 0;
+  virtual bool HandleClose(Ref<ICefBrowser> browser) = 0;
 
   // Request handler
-  virtual bool HandleBeforeBrowse(const CefRefPtr<ICefBrowser>& browser,
-                                  const CefRefPtr<ICefFrame>& frame,
-                                  const CefRefPtr<ICefRequest>& request, bool userGesture,
-                                  bool isRedirect) = 0;
-  virtual bool HandleOpenUrlFromTab(const CefRefPtr<ICefBrowser>& browser,
-                                    const CefRefPtr<ICefFrame>& frame, const ustring& targetUrl,
+  virtual bool HandleBeforeBrowse(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                  Ref<ICefRequest> request, bool userGesture, bool isRedirect) = 0;
+  virtual bool HandleOpenUrlFromTab(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                    const ustring& targetUrl,
                                     cef_window_open_disposition_t targetDisposition,
                                     bool userGesture) = 0;
   // `useInternalHandler` arrives true; left true, the request handler answers with its own
   // resource request handler, cleared, with `handler`.
-  virtual void HandleGetResourceRequestHandler(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request, bool isNavigation, bool isDownload,
-      const ustring& requestInitiator, bool& disableDefaultHandling,
-      CefRefPtr<ICefResourceRequestHandler>& handler, bool& useInternalHandler) = 0;
-  virtual bool HandleGetAuthCredentials(const CefRefPtr<ICefBrowser>& browser,
-                                        const ustring& originUrl, bool isProxy, const ustring& host,
-                                        int port, const ustring& realm, const ustring& scheme,
-                                        const CefRefPtr<ICefAuthCallback>& callback) = 0;
-  virtual bool HandleQuotaRequest(const CefRefPtr<ICefBrowser>& browser, const ustring& originUrl,
-                                  int64_t newSize,
-                                  const CefRefPtr<ICefRequestCallback>& callback) = 0;
-  virtual bool HandleCertificateError(const CefRefPtr<ICefBrowser>& browser,
-                                      cef_errorcode_t certError, const ustring& requestUrl,
-                                      const CefRefPtr<ICefSslInfo>& sslInfo,
-                                      const CefRefPtr<ICefRequestCallback>& callback) = 0;
+  virtual void HandleGetResourceRequestHandler(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                               Ref<ICefRequest> request, bool isNavigation,
+                                               bool isDownload, const ustring& requestInitiator,
+                                               bool& disableDefaultHandling,
+                                               CefRefPtr<ICefResourceRequestHandler>& handler,
+                                               bool& useInternalHandler) = 0;
+  virtual bool HandleGetAuthCredentials(Ref<ICefBrowser> browser, const ustring& originUrl,
+                                        bool isProxy, const ustring& host, int port,
+                                        const ustring& realm, const ustring& scheme,
+                                        Ref<ICefAuthCallback> callback) = 0;
+  virtual bool HandleQuotaRequest(Ref<ICefBrowser> browser, const ustring& originUrl,
+                                  int64_t newSize, Ref<ICefRequestCallback> callback) = 0;
+  virtual bool HandleCertificateError(Ref<ICefBrowser> browser, cef_errorcode_t certError,
+                                      const ustring& requestUrl, Ref<ICefSslInfo> sslInfo,
+                                      Ref<ICefRequestCallback> callback) = 0;
   virtual bool HandleSelectClientCertificate(
-      const CefRefPtr<ICefBrowser>& browser, bool isProxy, const ustring& host, int port,
+      Ref<ICefBrowser> browser, bool isProxy, const ustring& host, int port,
       const std::vector<CefRefPtr<ICefX509Certificate>>& certificates,
-      const CefRefPtr<ICefSelectClientCertificateCallback>& callback) = 0;
-  virtual void HandlePluginCrashed(const CefRefPtr<ICefBrowser>& browser,
-                                   const ustring& pluginPath) = 0;
-  virtual void HandleRenderViewReady(const CefRefPtr<ICefBrowser>& browser) = 0;
-  virtual void HandleRenderProcessTerminated(const CefRefPtr<ICefBrowser>& browser,
+      Ref<ICefSelectClientCertificateCallback> callback) = 0;
+  virtual void HandlePluginCrashed(Ref<ICefBrowser> browser, const ustring& pluginPath) = 0;
+  virtual void HandleRenderViewReady(Ref<ICefBrowser> browser) = 0;
+  virtual void HandleRenderProcessTerminated(Ref<ICefBrowser> browser,
                                              cef_termination_status_t status) = 0;
 
   // Resource request handler
-  virtual cef_return_value_t HandleBeforeResourceLoad(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefRequestCallback>& callback) = 0;
-  virtual CefRefPtr<ICefBaseRefCounted> HandleGetResourceHandler(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request) = 0;
-  virtual void HandleResourceRedirect(const CefRefPtr<ICefBrowser>& browser,
-                                      const CefRefPtr<ICefFrame>& frame,
-                                      const CefRefPtr<ICefRequest>& request,
-                                      const CefRefPtr<ICefResponse>& response, ustring& newUrl) = 0;
-  virtual bool HandleResourceResponse(const CefRefPtr<ICefBrowser>& browser,
-                                      const CefRefPtr<ICefFrame>& frame,
-                                      const CefRefPtr<ICefRequest>& request,
-                                      const CefRefPtr<ICefResponse>& response) = 0;
+  virtual cef_return_value_t HandleBeforeResourceLoad(Ref<ICefBrowser> browser,
+                                                      Ref<ICefFrame> frame,
+                                                      Ref<ICefRequest> request,
+                                                      Ref<ICefRequestCallback> callback) = 0;
+  virtual CefRefPtr<ICefBaseRefCounted> HandleGetResourceHandler(Ref<ICefBrowser> browser,
+                                                                 Ref<ICefFrame> frame,
+                                                                 Ref<ICefRequest> request) = 0;
+  virtual void HandleResourceRedirect(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                      Ref<ICefRequest> request, Ref<ICefResponse> response,
+                                      ustring& newUrl) = 0;
+  virtual bool HandleResourceResponse(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                      Ref<ICefRequest> request, Ref<ICefResponse> response) = 0;
   virtual CefRefPtr<ICefBaseRefCounted> HandleGetResourceResponseFilter(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefResponse>& response) = 0;
-  virtual void HandleResourceLoadComplete(const CefRefPtr<ICefBrowser>& browser,
-                                          const CefRefPtr<ICefFrame>& frame,
-                                          const CefRefPtr<ICefRequest>& request,
-                                          const CefRefPtr<ICefResponse>& response,
+      Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefRequest> request,
+      Ref<ICefResponse> response) = 0;
+  virtual void HandleResourceLoadComplete(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                          Ref<ICefRequest> request, Ref<ICefResponse> response,
                                           cef_urlrequest_status_t status,
                                           int64_t receivedContentLength) = 0;
-  virtual void HandleProtocolExecution(const CefRefPtr<ICefBrowser>& browser,
-                                       const CefRefPtr<ICefFrame>& frame,
-                                       const CefRefPtr<ICefRequest>& request,
-                                       bool& allowOsExecution) = 0;
+  virtual void HandleProtocolExecution(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                       Ref<ICefRequest> request, bool& allowOsExecution) = 0;
 
   // Cookie access filter
-  virtual bool HandleCanSendCookie(const CefRefPtr<ICefBrowser>& browser,
-                                   const CefRefPtr<ICefFrame>& frame,
-                                   const CefRefPtr<ICefRequest>& request,
-                                   const cef_cookie_t* cookie) = 0;
-  virtual bool HandleCanSaveCookie(const CefRefPtr<ICefBrowser>& browser,
-                                   const CefRefPtr<ICefFrame>& frame,
-                                   const CefRefPtr<ICefRequest>& request,
-                                   const CefRefPtr<ICefResponse>& response,
+  virtual bool HandleCanSendCookie(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                   Ref<ICefRequest> request, const cef_cookie_t* cookie) = 0;
+  virtual bool HandleCanSaveCookie(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                   Ref<ICefRequest> request, Ref<ICefResponse> response,
                                    const cef_cookie_t* cookie) = 0;
 
   // Dialog handler
-  virtual bool HandleFileDialog(const CefRefPtr<ICefBrowser>& browser, cef_file_dialog_mode_t mode,
+  virtual bool HandleFileDialog(Ref<ICefBrowser> browser, cef_file_dialog_mode_t mode,
                                 const ustring& title, const ustring& defaultFilePath,
                                 const std::vector<ustring>& acceptFilters, int selectedAcceptFilter,
-                                const CefRefPtr<ICefFileDialogCallback>& callback) = 0;
+                                Ref<ICefFileDialogCallback> callback) = 0;
 
   // Render handler (windowless browsers only)
   virtual CefRefPtr<ICefBaseRefCounted> HandleGetAccessibilityHandler() = 0;
-  virtual bool HandleGetRootScreenRect(const CefRefPtr<ICefBrowser>& browser, cef_rect_t* rect) = 0;
-  virtual void HandleGetViewRect(const CefRefPtr<ICefBrowser>& browser, cef_rect_t* rect) = 0;
-  virtual bool HandleGetScreenPoint(const CefRefPtr<ICefBrowser>& browser, int viewX, int viewY,
-                                    int& screenX, int& screenY) = 0;
-  virtual bool HandleGetScreenInfo(const CefRefPtr<ICefBrowser>& browser,
-                                   cef_screen_info_t* screenInfo) = 0;
-  virtual void HandlePopupShow(const CefRefPtr<ICefBrowser>& browser, bool show) = 0;
-  virtual void HandlePopupSize(const CefRefPtr<ICefBrowser>& browser, const cef_rect_t* rect) = 0;
-  virtual void HandlePaint(const CefRefPtr<ICefBrowser>& browser, cef_paint_element_type_t type,
+  virtual bool HandleGetRootScreenRect(Ref<ICefBrowser> browser, cef_rect_t* rect) = 0;
+  virtual void HandleGetViewRect(Ref<ICefBrowser> browser, cef_rect_t* rect) = 0;
+  virtual bool HandleGetScreenPoint(Ref<ICefBrowser> browser, int viewX, int viewY, int& screenX,
+                                    int& screenY) = 0;
+  virtual bool HandleGetScreenInfo(Ref<ICefBrowser> browser, cef_screen_info_t* screenInfo) = 0;
+  virtual void HandlePopupShow(Ref<ICefBrowser> browser, bool show) = 0;
+  virtual void HandlePopupSize(Ref<ICefBrowser> browser, const cef_rect_t* rect) = 0;
+  virtual void HandlePaint(Ref<ICefBrowser> browser, cef_paint_element_type_t type,
                            size_t dirtyRectsCount, const cef_rect_t* dirtyRects, const void* buffer,
                            int width, int height) = 0;
-  virtual void HandleAcceleratedPaint(const CefRefPtr<ICefBrowser>& browser,
-                                      cef_paint_element_type_t type, size_t dirtyRectsCount,
-                                      const cef_rect_t* dirtyRects, void* sharedHandle) = 0;
-  virtual void HandleCursorChange(const CefRefPtr<ICefBrowser>& browser, HCURSOR cursor,
-                                  cef_cursor_type_t type,
+  virtual void HandleAcceleratedPaint(Ref<ICefBrowser> browser, cef_paint_element_type_t type,
+                                      size_t dirtyRectsCount, const cef_rect_t* dirtyRects,
+                                      void* sharedHandle) = 0;
+  virtual void HandleCursorChange(Ref<ICefBrowser> browser, HCURSOR cursor, cef_cursor_type_t type,
                                   const cef_cursor_info_t* customCursorInfo) = 0;
-  virtual bool HandleStartDragging(const CefRefPtr<ICefBrowser>& browser,
-                                   const CefRefPtr<ICefDragData>& dragData,
+  virtual bool HandleStartDragging(Ref<ICefBrowser> browser, Ref<ICefDragData> dragData,
                                    cef_drag_operations_mask_t allowedOps, int x, int y) = 0;
-  virtual void HandleUpdateDragCursor(const CefRefPtr<ICefBrowser>& browser,
+  virtual void HandleUpdateDragCursor(Ref<ICefBrowser> browser,
                                       cef_drag_operations_mask_t operation) = 0;
-  virtual void HandleScrollOffsetChanged(const CefRefPtr<ICefBrowser>& browser, double x,
-                                         double y) = 0;
-  virtual void HandleIMECompositionRangeChanged(const CefRefPtr<ICefBrowser>& browser,
+  virtual void HandleScrollOffsetChanged(Ref<ICefBrowser> browser, double x, double y) = 0;
+  virtual void HandleIMECompositionRangeChanged(Ref<ICefBrowser> browser,
                                                 const cef_range_t* selectedRange,
                                                 size_t characterBoundsCount,
                                                 const cef_rect_t* characterBounds) = 0;
-  virtual void HandleTextSelectionChanged(const CefRefPtr<ICefBrowser>& browser,
-                                          const ustring& selectedText,
+  virtual void HandleTextSelectionChanged(Ref<ICefBrowser> browser, const ustring& selectedText,
                                           const cef_range_t* selectedRange) = 0;
-  virtual void HandleVirtualKeyboardRequested(const CefRefPtr<ICefBrowser>& browser,
+  virtual void HandleVirtualKeyboardRequested(Ref<ICefBrowser> browser,
                                               cef_text_input_mode_t inputMode) = 0;
 
   // Drag handler
-  virtual bool HandleDragEnter(const CefRefPtr<ICefBrowser>& browser,
-                               const CefRefPtr<ICefDragData>& dragData,
+  virtual bool HandleDragEnter(Ref<ICefBrowser> browser, Ref<ICefDragData> dragData,
                                cef_drag_operations_mask_t mask) = 0;
-  virtual void HandleDraggableRegionsChanged(const CefRefPtr<ICefBrowser>& browser,
-                                             const CefRefPtr<ICefFrame>& frame, size_t regionsCount,
+  virtual void HandleDraggableRegionsChanged(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                             size_t regionsCount,
                                              const cef_draggable_region_t* regions) = 0;
 
   // Find handler
-  virtual void HandleFindResult(const CefRefPtr<ICefBrowser>& browser, int identifier, int count,
+  virtual void HandleFindResult(Ref<ICefBrowser> browser, int identifier, int count,
                                 const cef_rect_t* selectionRect, int activeMatchOrdinal,
                                 bool finalUpdate) = 0;
 
   // Request context handler
-  virtual void HandleRequestContextInitialized(
-      const CefRefPtr<ICefRequestContext>& requestContext) = 0;
+  virtual void HandleRequestContextInitialized(Ref<ICefRequestContext> requestContext) = 0;
   // True: the policy was changed.
   virtual bool HandleBeforePluginLoad(const ustring& mimeType, const ustring& pluginUrl,
                                       bool isMainFrame, const ustring& topOriginUrl,
-                                      const CefRefPtr<ICefWebPluginInfo>& pluginInfo,
+                                      Ref<ICefWebPluginInfo> pluginInfo,
                                       cef_plugin_policy_t& pluginPolicy) = 0;
   virtual void HandleContextGetResourceRequestHandler(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request, bool isNavigation, bool isDownload,
-      const ustring& requestInitiator, bool& disableDefaultHandling,
+      Ref<ICefBrowser> browser, Ref<ICefFrame> frame, Ref<ICefRequest> request, bool isNavigation,
+      bool isDownload, const ustring& requestInitiator, bool& disableDefaultHandling,
       CefRefPtr<ICefResourceRequestHandler>& handler) = 0;
 
   // Asynchronous results and tasks
   virtual void HandleCookiesDeleted(int numDeleted) = 0;
   virtual void HandlePdfPrintFinished(const ustring& path, bool ok) = 0;
   virtual void HandleTextResultAvailable(const ustring& text) = 0;
-  virtual void ApplyPreferences(const CefRefPtr<ICefBrowser>& browser) = 0;
+  virtual void ApplyPreferences(Ref<ICefBrowser> browser) = 0;
   virtual void RunUpdatePreferencesTask() = 0;
   virtual bool Internal_SavePreferences() = 0;
   virtual void HandleResolvedHostAvailable(cef_errorcode_t result,
                                            const std::vector<ustring>& resolvedIps) = 0;
   // True continues the visit.
-  virtual bool HandleNavigationVisitorResult(const CefRefPtr<ICefNavigationEntry>& entry,
-                                             bool current, int index, int total) = 0;
+  virtual bool HandleNavigationVisitorResult(Ref<ICefNavigationEntry> entry, bool current,
+                                             int index, int total) = 0;
   virtual void HandleDownloadImageFinished(const ustring& imageUrl, int httpStatusCode,
-                                           const CefRefPtr<ICefImage>& image) = 0;
+                                           Ref<ICefImage> image) = 0;
   virtual void HandleCookiesFlushed() = 0;
   virtual void HandleCertificateExceptionsCleared() = 0;
   virtual void HandleHttpAuthCredentialsCleared() = 0;

@@ -6,59 +6,50 @@
 namespace {
 
 template <class Handler>
-CefRefPtr<Handler> CreateIf(bool wanted, IChromiumEvents* events) {
+CefRefPtr<Handler> CreateIf(bool wanted, const CefRefPtr<TChromiumEventsLink>& events) {
   return wanted ? MakeRefCounted<Handler>(events) : nullptr;
-}
-
-// RemoveReferences of every handler that exists, in argument order.
-template <class... Handlers>
-void DetachEach(const Handlers&... handlers) {
-  ((handlers ? handlers->RemoveReferences() : void()), ...);
 }
 
 }  // namespace
 
 // The predicates are asked in this order, each once: the control may count on it.
-TCustomClientHandler::TCustomClientHandler(IChromiumEvents* events, bool aDevToolsClient)
-    : FEvents(events) {
-  if (events == nullptr) return;
+TCustomClientHandler::TCustomClientHandler(IChromiumEvents* control, bool aDevToolsClient)
+    : FEvents(MakeRefCounted<TChromiumEventsLink>(control)) {
+  if (control == nullptr) return;
   if (aDevToolsClient) {
-    FKeyboardHandler = CreateIf<TCustomKeyboardHandler>(events->WantsKeyboardHandler(), events);
+    FKeyboardHandler = CreateIf<TCustomKeyboardHandler>(control->WantsKeyboardHandler(), FEvents);
     return;
   }
-  FLoadHandler = CreateIf<TCustomLoadHandler>(events->WantsLoadHandler(), events);
-  FFocusHandler = CreateIf<TCustomFocusHandler>(events->WantsFocusHandler(), events);
+  FLoadHandler = CreateIf<TCustomLoadHandler>(control->WantsLoadHandler(), FEvents);
+  FFocusHandler = CreateIf<TCustomFocusHandler>(control->WantsFocusHandler(), FEvents);
   FContextMenuHandler =
-      CreateIf<TCustomContextMenuHandler>(events->WantsContextMenuHandler(), events);
-  FDialogHandler = CreateIf<TCustomDialogHandler>(events->WantsDialogHandler(), events);
-  FKeyboardHandler = CreateIf<TCustomKeyboardHandler>(events->WantsKeyboardHandler(), events);
-  FDisplayHandler = CreateIf<TCustomDisplayHandler>(events->WantsDisplayHandler(), events);
-  FDownloadHandler = CreateIf<TCustomDownloadHandler>(events->WantsDownloadHandler(), events);
-  FJsDialogHandler = CreateIf<TCustomJsDialogHandler>(events->WantsJsDialogHandler(), events);
-  FLifeSpanHandler = CreateIf<TCustomLifeSpanHandler>(events->WantsLifeSpanHandler(), events);
-  FRenderHandler = CreateIf<TCustomRenderHandler>(events->WantsRenderHandler(), events);
-  FRequestHandler = CreateIf<TCustomRequestHandler>(events->WantsRequestHandler(), events);
-  FDragHandler = CreateIf<TCustomDragHandler>(events->WantsDragHandler(), events);
-  FFindHandler = CreateIf<TCustomFindHandler>(events->WantsFindHandler(), events);
+      CreateIf<TCustomContextMenuHandler>(control->WantsContextMenuHandler(), FEvents);
+  FDialogHandler = CreateIf<TCustomDialogHandler>(control->WantsDialogHandler(), FEvents);
+  FKeyboardHandler = CreateIf<TCustomKeyboardHandler>(control->WantsKeyboardHandler(), FEvents);
+  FDisplayHandler = CreateIf<TCustomDisplayHandler>(control->WantsDisplayHandler(), FEvents);
+  FDownloadHandler = CreateIf<TCustomDownloadHandler>(control->WantsDownloadHandler(), FEvents);
+  FJsDialogHandler = CreateIf<TCustomJsDialogHandler>(control->WantsJsDialogHandler(), FEvents);
+  FLifeSpanHandler = CreateIf<TCustomLifeSpanHandler>(control->WantsLifeSpanHandler(), FEvents);
+  FRenderHandler = CreateIf<TCustomRenderHandler>(control->WantsRenderHandler(), FEvents);
+  FRequestHandler = CreateIf<TCustomRequestHandler>(control->WantsRequestHandler(), FEvents);
+  FDragHandler = CreateIf<TCustomDragHandler>(control->WantsDragHandler(), FEvents);
+  FFindHandler = CreateIf<TCustomFindHandler>(control->WantsFindHandler(), FEvents);
 }
 
 // Handlers the engine still holds must not report to a control that may be gone by then.
 TCustomClientHandler::~TCustomClientHandler() { RemoveReferences(); }
 
-bool TCustomClientHandler::OnProcessMessageReceived(const CefRefPtr<ICefBrowser>& browser,
-                                                    const CefRefPtr<ICefFrame>& frame,
+bool TCustomClientHandler::OnProcessMessageReceived(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                                                     cef_process_id_t sourceProcess,
-                                                    const CefRefPtr<ICefProcessMessage>& message) {
-  IChromiumEvents* events = FEvents.load();
-  if (events == nullptr) {
-    return TCefClientOwn::OnProcessMessageReceived(browser, frame, sourceProcess, message);
-  }
-  return events->HandleProcessMessageReceived(browser, frame, sourceProcess, message);
+                                                    Ref<ICefProcessMessage> message) {
+  return FEvents->Forward(
+      [&](IChromiumEvents& events) {
+        return events.HandleProcessMessageReceived(browser, frame, sourceProcess, message);
+      },
+      [&] {
+        return TCefClientOwn::OnProcessMessageReceived(browser, frame, sourceProcess, message);
+      });
 }
 
-void TCustomClientHandler::RemoveReferences() {
-  FEvents.store(nullptr);
-  DetachEach(FLoadHandler, FFocusHandler, FContextMenuHandler, FDialogHandler, FKeyboardHandler,
-             FDisplayHandler, FDownloadHandler, FJsDialogHandler, FLifeSpanHandler, FRenderHandler,
-             FRequestHandler, FDragHandler, FFindHandler);
-}
+// Every handler of this client shares the link: one detach reaches them all.
+void TCustomClientHandler::RemoveReferences() { FEvents->Detach(); }

@@ -9,18 +9,17 @@
 // client, so nothing keeps itself alive. Before the control goes away it calls
 // RemoveReferences; from then on every callback the engine still makes answers neutrally.
 
-#include <atomic>
-
 #include "engine/capi/cef_capi.h"
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/handlers/cef_client_own.h"
 #include "engine/routing/chromium_events.h"
+#include "engine/routing/custom_handlers.h"
 
 class TCustomClientHandler final : public TCefClientOwn {
  public:
   // Asks `events` which handlers to create, once. A null `events` gives a client without
   // handlers; a developer-tools client gets at most the keyboard handler.
-  TCustomClientHandler(IChromiumEvents* events, bool aDevToolsClient);
+  TCustomClientHandler(IChromiumEvents* control, bool aDevToolsClient);
 
   CefRefPtr<ICefContextMenuHandler> GetContextMenuHandler() override { return FContextMenuHandler; }
   CefRefPtr<ICefDialogHandler> GetDialogHandler() override { return FDialogHandler; }
@@ -36,18 +35,20 @@ class TCustomClientHandler final : public TCefClientOwn {
   CefRefPtr<ICefRenderHandler> GetRenderHandler() override { return FRenderHandler; }
   CefRefPtr<ICefRequestHandler> GetRequestHandler() override { return FRequestHandler; }
 
-  bool OnProcessMessageReceived(const CefRefPtr<ICefBrowser>& browser,
-                                const CefRefPtr<ICefFrame>& frame, cef_process_id_t sourceProcess,
-                                const CefRefPtr<ICefProcessMessage>& message) override;
+  bool OnProcessMessageReceived(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                cef_process_id_t sourceProcess,
+                                Ref<ICefProcessMessage> message) override;
 
   // Detaches the client and every handler it created from the control.
   void RemoveReferences() override;
+  // The link the control waits on before it goes away.
+  const CefRefPtr<TChromiumEventsLink>& EventsLink() const noexcept { return FEvents; }
 
  private:
   ~TCustomClientHandler() override;
 
-  // The browser control; cleared by RemoveReferences, possibly during a callback.
-  std::atomic<IChromiumEvents*> FEvents;
+  // Shared with every handler below; detached by RemoveReferences, possibly during a callback.
+  const CefRefPtr<TChromiumEventsLink> FEvents;
   // Set in the constructor only, so engine threads may read them without a lock.
   CefRefPtr<ICefLoadHandler> FLoadHandler;
   CefRefPtr<ICefFocusHandler> FFocusHandler;

@@ -7,11 +7,12 @@
 // as their owned base does, because the engine may hold them longer than the control lives.
 // The request-side handlers are in custom_request_handlers.h.
 
-#include <atomic>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
+#include "engine/core/call_counter.h"
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/core/cef_string.h"
 #include "engine/handlers/cef_context_menu_handler_own.h"
@@ -28,43 +29,62 @@
 #include "engine/handlers/cef_render_handler_own.h"
 #include "engine/routing/chromium_events.h"
 
-// What every handler adds to its owned base: the browser control it reports to. The pointer is
-// not counted (the control is not governed by references) and is cleared by RemoveReferences,
-// possibly while an engine thread is inside a callback, hence atomic.
+// The link all handler objects of one client share with the browser control they report to. The
+// control is not governed by references, so the link holds it uncounted; RemoveReferences
+// detaches it, possibly while engine threads are inside callbacks, and the control waits for
+// those (TCallTarget::WaitForCalls) before it goes away.
+using TChromiumEventsLink = TCallTarget<IChromiumEvents>;
+
+// What every handler adds to its owned base: the link to the control.
 template <class OwnBase>
 class TCustomHandler : public OwnBase {
  public:
-  void RemoveReferences() override { FEvents.store(nullptr); }
+  // A handler with a link of its own, or one sharing its client's.
+  explicit TCustomHandler(IChromiumEvents* events)
+      : FEvents(MakeRefCounted<TChromiumEventsLink>(events)) {}
+  explicit TCustomHandler(CefRefPtr<TChromiumEventsLink> events) noexcept
+      : FEvents(std::move(events)) {}
+
+  void RemoveReferences() override { FEvents->Detach(); }
+  const CefRefPtr<TChromiumEventsLink>& EventsLink() const noexcept { return FEvents; }
 
  protected:
   using Own = OwnBase;
 
-  explicit TCustomHandler(IChromiumEvents* events) noexcept : FEvents(events) {}
   ~TCustomHandler() override = default;
 
-  std::atomic<IChromiumEvents*> FEvents;
+  const CefRefPtr<TChromiumEventsLink> FEvents;
 };
 
 // Body of a forwarding operation: the control's `Operation` while attached, otherwise the owned
-// base's `Callback` (its neutral answer). Exceptions of the control pass through: the owned
-// base's engine callback ends them.
-#define OSTREL_FORWARD_EVENT(Operation, Callback, ...)                                       \
-  if (IChromiumEvents* events = this->FEvents.load()) return events->Operation(__VA_ARGS__); \
-  return Own::Callback(__VA_ARGS__)
+// base's `Callback` (its neutral answer). Exceptions of the control pass through: the engine
+// callback stops them.
+#define OSTREL_FORWARD_EVENT(Operation, Callback, ...)                        \
+  return this->FEvents->Forward(                                              \
+      [&](IChromiumEvents& events) { return events.Operation(__VA_ARGS__); }, \
+      [&] { return Own::Callback(__VA_ARGS__); })
 
 class TCustomLoadHandler final : public TCustomHandler<TCefLoadHandlerOwn> {
  public:
-  explicit TCustomLoadHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  void OnLoadingStateChange(const CefRefPtr<ICefBrowser>& browser, bool isLoading, bool canGoBack,
-                            bool canGoForward) override;
-  void OnLoadStart(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                   cef_transition_type_t transitionType) override;
-  void OnLoadEnd(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                 int httpStatusCode) override;
-  void OnLoadError(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                   cef_errorcode_t errorCode, const ustring& errorText,
-                   const ustring& failedUrl) override;
+  void OnLoadingStateChange(Ref<ICefBrowser> browser, bool isLoading, bool canGoBack,
+                            bool canGoForward) override {
+    OSTREL_FORWARD_EVENT(HandleLoadingStateChange, OnLoadingStateChange, browser, isLoading,
+                         canGoBack, canGoForward);
+  }
+  void OnLoadStart(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                   cef_transition_type_t transitionType) override {
+    OSTREL_FORWARD_EVENT(HandleLoadStart, OnLoadStart, browser, frame, transitionType);
+  }
+  void OnLoadEnd(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, int httpStatusCode) override {
+    OSTREL_FORWARD_EVENT(HandleLoadEnd, OnLoadEnd, browser, frame, httpStatusCode);
+  }
+  void OnLoadError(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, cef_errorcode_t errorCode,
+                   const ustring& errorText, const ustring& failedUrl) override {
+    OSTREL_FORWARD_EVENT(HandleLoadError, OnLoadError, browser, frame, errorCode, errorText,
+                         failedUrl);
+  }
 
  private:
   ~TCustomLoadHandler() override = default;
@@ -72,11 +92,17 @@ class TCustomLoadHandler final : public TCustomHandler<TCefLoadHandlerOwn> {
 
 class TCustomFocusHandler final : public TCustomHandler<TCefFocusHandlerOwn> {
  public:
-  explicit TCustomFocusHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  void OnTakeFocus(const CefRefPtr<ICefBrowser>& browser, bool next) override;
-  bool OnSetFocus(const CefRefPtr<ICefBrowser>& browser, cef_focus_source_t source) override;
-  void OnGotFocus(const CefRefPtr<ICefBrowser>& browser) override;
+  void OnTakeFocus(Ref<ICefBrowser> browser, bool next) override {
+    OSTREL_FORWARD_EVENT(HandleTakeFocus, OnTakeFocus, browser, next);
+  }
+  bool OnSetFocus(Ref<ICefBrowser> browser, cef_focus_source_t source) override {
+    OSTREL_FORWARD_EVENT(HandleSetFocus, OnSetFocus, browser, source);
+  }
+  void OnGotFocus(Ref<ICefBrowser> browser) override {
+    OSTREL_FORWARD_EVENT(HandleGotFocus, OnGotFocus, browser);
+  }
 
  private:
   ~TCustomFocusHandler() override = default;
@@ -84,21 +110,28 @@ class TCustomFocusHandler final : public TCustomHandler<TCefFocusHandlerOwn> {
 
 class TCustomContextMenuHandler final : public TCustomHandler<TCefContextMenuHandlerOwn> {
  public:
-  explicit TCustomContextMenuHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  void OnBeforeContextMenu(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                           const CefRefPtr<ICefContextMenuParams>& params,
-                           const CefRefPtr<ICefMenuModel>& model) override;
-  bool RunContextMenu(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                      const CefRefPtr<ICefContextMenuParams>& params,
-                      const CefRefPtr<ICefMenuModel>& model,
-                      const CefRefPtr<ICefRunContextMenuCallback>& callback) override;
-  bool OnContextMenuCommand(const CefRefPtr<ICefBrowser>& browser,
-                            const CefRefPtr<ICefFrame>& frame,
-                            const CefRefPtr<ICefContextMenuParams>& params, int commandId,
-                            cef_event_flags_t eventFlags) override;
-  void OnContextMenuDismissed(const CefRefPtr<ICefBrowser>& browser,
-                              const CefRefPtr<ICefFrame>& frame) override;
+  void OnBeforeContextMenu(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                           Ref<ICefContextMenuParams> params, Ref<ICefMenuModel> model) override {
+    OSTREL_FORWARD_EVENT(HandleBeforeContextMenu, OnBeforeContextMenu, browser, frame, params,
+                         model);
+  }
+  bool RunContextMenu(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                      Ref<ICefContextMenuParams> params, Ref<ICefMenuModel> model,
+                      Ref<ICefRunContextMenuCallback> callback) override {
+    OSTREL_FORWARD_EVENT(HandleRunContextMenu, RunContextMenu, browser, frame, params, model,
+                         callback);
+  }
+  bool OnContextMenuCommand(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                            Ref<ICefContextMenuParams> params, int commandId,
+                            cef_event_flags_t eventFlags) override {
+    OSTREL_FORWARD_EVENT(HandleContextMenuCommand, OnContextMenuCommand, browser, frame, params,
+                         commandId, eventFlags);
+  }
+  void OnContextMenuDismissed(Ref<ICefBrowser> browser, Ref<ICefFrame> frame) override {
+    OSTREL_FORWARD_EVENT(HandleContextMenuDismissed, OnContextMenuDismissed, browser, frame);
+  }
 
  private:
   ~TCustomContextMenuHandler() override = default;
@@ -106,12 +139,14 @@ class TCustomContextMenuHandler final : public TCustomHandler<TCefContextMenuHan
 
 class TCustomDialogHandler final : public TCustomHandler<TCefDialogHandlerOwn> {
  public:
-  explicit TCustomDialogHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  bool OnFileDialog(const CefRefPtr<ICefBrowser>& browser, cef_file_dialog_mode_t mode,
-                    const ustring& title, const ustring& defaultFilePath,
-                    const std::vector<ustring>& acceptFilters, int selectedAcceptFilter,
-                    const CefRefPtr<ICefFileDialogCallback>& callback) override;
+  bool OnFileDialog(Ref<ICefBrowser> browser, cef_file_dialog_mode_t mode, const ustring& title,
+                    const ustring& defaultFilePath, const std::vector<ustring>& acceptFilters,
+                    int selectedAcceptFilter, Ref<ICefFileDialogCallback> callback) override {
+    OSTREL_FORWARD_EVENT(HandleFileDialog, OnFileDialog, browser, mode, title, defaultFilePath,
+                         acceptFilters, selectedAcceptFilter, callback);
+  }
 
  private:
   ~TCustomDialogHandler() override = default;
@@ -119,12 +154,16 @@ class TCustomDialogHandler final : public TCustomHandler<TCefDialogHandlerOwn> {
 
 class TCustomKeyboardHandler final : public TCustomHandler<TCefKeyboardHandlerOwn> {
  public:
-  explicit TCustomKeyboardHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  bool OnPreKeyEvent(const CefRefPtr<ICefBrowser>& browser, const cef_key_event_t* event,
-                     MSG* osEvent, bool& isKeyboardShortcut) override;
-  bool OnKeyEvent(const CefRefPtr<ICefBrowser>& browser, const cef_key_event_t* event,
-                  MSG* osEvent) override;
+  bool OnPreKeyEvent(Ref<ICefBrowser> browser, const cef_key_event_t* event, MSG* osEvent,
+                     bool& isKeyboardShortcut) override {
+    OSTREL_FORWARD_EVENT(HandlePreKeyEvent, OnPreKeyEvent, browser, event, osEvent,
+                         isKeyboardShortcut);
+  }
+  bool OnKeyEvent(Ref<ICefBrowser> browser, const cef_key_event_t* event, MSG* osEvent) override {
+    OSTREL_FORWARD_EVENT(HandleKeyEvent, OnKeyEvent, browser, event, osEvent);
+  }
 
  private:
   ~TCustomKeyboardHandler() override = default;
@@ -132,20 +171,38 @@ class TCustomKeyboardHandler final : public TCustomHandler<TCefKeyboardHandlerOw
 
 class TCustomDisplayHandler final : public TCustomHandler<TCefDisplayHandlerOwn> {
  public:
-  explicit TCustomDisplayHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  void OnAddressChange(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                       const ustring& url) override;
-  void OnTitleChange(const CefRefPtr<ICefBrowser>& browser, const ustring& title) override;
-  void OnFaviconUrlChange(const CefRefPtr<ICefBrowser>& browser,
-                          const std::vector<ustring>& iconUrls) override;
-  void OnFullscreenModeChange(const CefRefPtr<ICefBrowser>& browser, bool fullscreen) override;
-  bool OnTooltip(const CefRefPtr<ICefBrowser>& browser, ustring& text) override;
-  void OnStatusMessage(const CefRefPtr<ICefBrowser>& browser, const ustring& value) override;
-  bool OnConsoleMessage(const CefRefPtr<ICefBrowser>& browser, cef_log_severity_t level,
-                        const ustring& message, const ustring& source, int line) override;
-  bool OnAutoResize(const CefRefPtr<ICefBrowser>& browser, const cef_size_t* newSize) override;
-  void OnLoadingProgressChange(const CefRefPtr<ICefBrowser>& browser, double progress) override;
+  void OnAddressChange(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                       const ustring& url) override {
+    OSTREL_FORWARD_EVENT(HandleAddressChange, OnAddressChange, browser, frame, url);
+  }
+  void OnTitleChange(Ref<ICefBrowser> browser, const ustring& title) override {
+    OSTREL_FORWARD_EVENT(HandleTitleChange, OnTitleChange, browser, title);
+  }
+  void OnFaviconUrlChange(Ref<ICefBrowser> browser, const std::vector<ustring>& iconUrls) override {
+    OSTREL_FORWARD_EVENT(HandleFavIconUrlChange, OnFaviconUrlChange, browser, iconUrls);
+  }
+  void OnFullscreenModeChange(Ref<ICefBrowser> browser, bool fullscreen) override {
+    OSTREL_FORWARD_EVENT(HandleFullScreenModeChange, OnFullscreenModeChange, browser, fullscreen);
+  }
+  bool OnTooltip(Ref<ICefBrowser> browser, ustring& text) override {
+    OSTREL_FORWARD_EVENT(HandleTooltip, OnTooltip, browser, text);
+  }
+  void OnStatusMessage(Ref<ICefBrowser> browser, const ustring& value) override {
+    OSTREL_FORWARD_EVENT(HandleStatusMessage, OnStatusMessage, browser, value);
+  }
+  bool OnConsoleMessage(Ref<ICefBrowser> browser, cef_log_severity_t level, const ustring& message,
+                        const ustring& source, int line) override {
+    OSTREL_FORWARD_EVENT(HandleConsoleMessage, OnConsoleMessage, browser, level, message, source,
+                         line);
+  }
+  bool OnAutoResize(Ref<ICefBrowser> browser, const cef_size_t* newSize) override {
+    OSTREL_FORWARD_EVENT(HandleAutoResize, OnAutoResize, browser, newSize);
+  }
+  void OnLoadingProgressChange(Ref<ICefBrowser> browser, double progress) override {
+    OSTREL_FORWARD_EVENT(HandleLoadingProgressChange, OnLoadingProgressChange, browser, progress);
+  }
 
  private:
   ~TCustomDisplayHandler() override = default;
@@ -153,15 +210,18 @@ class TCustomDisplayHandler final : public TCustomHandler<TCefDisplayHandlerOwn>
 
 class TCustomDownloadHandler final : public TCustomHandler<TCefDownloadHandlerOwn> {
  public:
-  explicit TCustomDownloadHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  void OnBeforeDownload(const CefRefPtr<ICefBrowser>& browser,
-                        const CefRefPtr<ICefDownloadItem>& downloadItem,
+  void OnBeforeDownload(Ref<ICefBrowser> browser, Ref<ICefDownloadItem> downloadItem,
                         const ustring& suggestedName,
-                        const CefRefPtr<ICefBeforeDownloadCallback>& callback) override;
-  void OnDownloadUpdated(const CefRefPtr<ICefBrowser>& browser,
-                         const CefRefPtr<ICefDownloadItem>& downloadItem,
-                         const CefRefPtr<ICefDownloadItemCallback>& callback) override;
+                        Ref<ICefBeforeDownloadCallback> callback) override {
+    OSTREL_FORWARD_EVENT(HandleBeforeDownload, OnBeforeDownload, browser, downloadItem,
+                         suggestedName, callback);
+  }
+  void OnDownloadUpdated(Ref<ICefBrowser> browser, Ref<ICefDownloadItem> downloadItem,
+                         Ref<ICefDownloadItemCallback> callback) override {
+    OSTREL_FORWARD_EVENT(HandleDownloadUpdated, OnDownloadUpdated, browser, downloadItem, callback);
+  }
 
  private:
   ~TCustomDownloadHandler() override = default;
@@ -169,17 +229,26 @@ class TCustomDownloadHandler final : public TCustomHandler<TCefDownloadHandlerOw
 
 class TCustomJsDialogHandler final : public TCustomHandler<TCefJsDialogHandlerOwn> {
  public:
-  explicit TCustomJsDialogHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  bool OnJsdialog(const CefRefPtr<ICefBrowser>& browser, const ustring& originUrl,
+  bool OnJsdialog(Ref<ICefBrowser> browser, const ustring& originUrl,
                   cef_jsdialog_type_t dialogType, const ustring& messageText,
-                  const ustring& defaultPromptText, const CefRefPtr<ICefJsDialogCallback>& callback,
-                  bool& suppressMessage) override;
-  bool OnBeforeUnloadDialog(const CefRefPtr<ICefBrowser>& browser, const ustring& messageText,
-                            bool isReload,
-                            const CefRefPtr<ICefJsDialogCallback>& callback) override;
-  void OnResetDialogState(const CefRefPtr<ICefBrowser>& browser) override;
-  void OnDialogClosed(const CefRefPtr<ICefBrowser>& browser) override;
+                  const ustring& defaultPromptText, Ref<ICefJsDialogCallback> callback,
+                  bool& suppressMessage) override {
+    OSTREL_FORWARD_EVENT(HandleJsdialog, OnJsdialog, browser, originUrl, dialogType, messageText,
+                         defaultPromptText, callback, suppressMessage);
+  }
+  bool OnBeforeUnloadDialog(Ref<ICefBrowser> browser, const ustring& messageText, bool isReload,
+                            Ref<ICefJsDialogCallback> callback) override {
+    OSTREL_FORWARD_EVENT(HandleBeforeUnloadDialog, OnBeforeUnloadDialog, browser, messageText,
+                         isReload, callback);
+  }
+  void OnResetDialogState(Ref<ICefBrowser> browser) override {
+    OSTREL_FORWARD_EVENT(HandleResetDialogState, OnResetDialogState, browser);
+  }
+  void OnDialogClosed(Ref<ICefBrowser> browser) override {
+    OSTREL_FORWARD_EVENT(HandleDialogClosed, OnDialogClosed, browser);
+  }
 
  private:
   ~TCustomJsDialogHandler() override = default;
@@ -187,17 +256,27 @@ class TCustomJsDialogHandler final : public TCustomHandler<TCefJsDialogHandlerOw
 
 class TCustomLifeSpanHandler final : public TCustomHandler<TCefLifeSpanHandlerOwn> {
  public:
-  explicit TCustomLifeSpanHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  bool OnBeforePopup(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                     const ustring& targetUrl, const ustring& targetFrameName,
+  bool OnBeforePopup(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, const ustring& targetUrl,
+                     const ustring& targetFrameName,
                      cef_window_open_disposition_t targetDisposition, bool userGesture,
                      const cef_popup_features_t* popupFeatures, cef_window_info_t* windowInfo,
                      CefRefPtr<ICefBaseRefCounted>& client, cef_browser_settings_t* settings,
-                     CefRefPtr<ICefDictionaryValue>& extraInfo, bool& noJavascriptAccess) override;
-  void OnAfterCreated(const CefRefPtr<ICefBrowser>& browser) override;
-  bool DoClose(const CefRefPtr<ICefBrowser>& browser) override;
-  void OnBeforeClose(const CefRefPtr<ICefBrowser>& browser) override;
+                     CefRefPtr<ICefDictionaryValue>& extraInfo, bool& noJavascriptAccess) override {
+    OSTREL_FORWARD_EVENT(HandleBeforePopup, OnBeforePopup, browser, frame, targetUrl,
+                         targetFrameName, targetDisposition, userGesture, popupFeatures, windowInfo,
+                         client, settings, extraInfo, noJavascriptAccess);
+  }
+  void OnAfterCreated(Ref<ICefBrowser> browser) override {
+    OSTREL_FORWARD_EVENT(HandleAfterCreated, OnAfterCreated, browser);
+  }
+  bool DoClose(Ref<ICefBrowser> browser) override {
+    OSTREL_FORWARD_EVENT(HandleClose, DoClose, browser);
+  }
+  void OnBeforeClose(Ref<ICefBrowser> browser) override {
+    OSTREL_FORWARD_EVENT(HandleBeforeClose, OnBeforeClose, browser);
+  }
 
  private:
   ~TCustomLifeSpanHandler() override = default;
@@ -206,36 +285,73 @@ class TCustomLifeSpanHandler final : public TCustomHandler<TCefLifeSpanHandlerOw
 // Only windowless browsers get one.
 class TCustomRenderHandler final : public TCustomHandler<TCefRenderHandlerOwn> {
  public:
-  explicit TCustomRenderHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  CefRefPtr<ICefBaseRefCounted> GetAccessibilityHandler() override;
-  bool GetRootScreenRect(const CefRefPtr<ICefBrowser>& browser, cef_rect_t* rect) override;
-  void GetViewRect(const CefRefPtr<ICefBrowser>& browser, cef_rect_t* rect) override;
-  bool GetScreenPoint(const CefRefPtr<ICefBrowser>& browser, int viewX, int viewY, int& screenX,
-                      int& screenY) override;
-  bool GetScreenInfo(const CefRefPtr<ICefBrowser>& browser, cef_screen_info_t* screenInfo) override;
-  void OnPopupShow(const CefRefPtr<ICefBrowser>& browser, bool show) override;
-  void OnPopupSize(const CefRefPtr<ICefBrowser>& browser, const cef_rect_t* rect) override;
-  void OnPaint(const CefRefPtr<ICefBrowser>& browser, cef_paint_element_type_t type,
-               size_t dirtyRectsCount, const cef_rect_t* dirtyRects, const void* buffer, int width,
-               int height) override;
-  void OnAcceleratedPaint(const CefRefPtr<ICefBrowser>& browser, cef_paint_element_type_t type,
+  CefRefPtr<ICefBaseRefCounted> GetAccessibilityHandler() override {
+    OSTREL_FORWARD_EVENT(HandleGetAccessibilityHandler, GetAccessibilityHandler);
+  }
+  bool GetRootScreenRect(Ref<ICefBrowser> browser, cef_rect_t* rect) override {
+    OSTREL_FORWARD_EVENT(HandleGetRootScreenRect, GetRootScreenRect, browser, rect);
+  }
+  void GetViewRect(Ref<ICefBrowser> browser, cef_rect_t* rect) override {
+    OSTREL_FORWARD_EVENT(HandleGetViewRect, GetViewRect, browser, rect);
+  }
+  bool GetScreenPoint(Ref<ICefBrowser> browser, int viewX, int viewY, int& screenX,
+                      int& screenY) override {
+    OSTREL_FORWARD_EVENT(HandleGetScreenPoint, GetScreenPoint, browser, viewX, viewY, screenX,
+                         screenY);
+  }
+  bool GetScreenInfo(Ref<ICefBrowser> browser, cef_screen_info_t* screenInfo) override {
+    OSTREL_FORWARD_EVENT(HandleGetScreenInfo, GetScreenInfo, browser, screenInfo);
+  }
+  void OnPopupShow(Ref<ICefBrowser> browser, bool show) override {
+    OSTREL_FORWARD_EVENT(HandlePopupShow, OnPopupShow, browser, show);
+  }
+  void OnPopupSize(Ref<ICefBrowser> browser, const cef_rect_t* rect) override {
+    OSTREL_FORWARD_EVENT(HandlePopupSize, OnPopupSize, browser, rect);
+  }
+  void OnPaint(Ref<ICefBrowser> browser, cef_paint_element_type_t type, size_t dirtyRectsCount,
+               const cef_rect_t* dirtyRects, const void* buffer, int width, int height) override {
+    OSTREL_FORWARD_EVENT(HandlePaint, OnPaint, browser, type, dirtyRectsCount, dirtyRects, buffer,
+                         width, height);
+  }
+  void OnAcceleratedPaint(Ref<ICefBrowser> browser, cef_paint_element_type_t type,
                           size_t dirtyRectsCount, const cef_rect_t* dirtyRects,
-                          void* sharedHandle) override;
-  void OnCursorChange(const CefRefPtr<ICefBrowser>& browser, HCURSOR cursor, cef_cursor_type_t type,
-                      const cef_cursor_info_t* customCursorInfo) override;
-  bool StartDragging(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefDragData>& dragData,
-                     cef_drag_operations_mask_t allowedOps, int x, int y) override;
-  void UpdateDragCursor(const CefRefPtr<ICefBrowser>& browser,
-                        cef_drag_operations_mask_t operation) override;
-  void OnScrollOffsetChanged(const CefRefPtr<ICefBrowser>& browser, double x, double y) override;
-  void OnImeCompositionRangeChanged(const CefRefPtr<ICefBrowser>& browser,
-                                    const cef_range_t* selectedRange, size_t characterBoundsCount,
-                                    const cef_rect_t* characterBounds) override;
-  void OnTextSelectionChanged(const CefRefPtr<ICefBrowser>& browser, const ustring& selectedText,
-                              const cef_range_t* selectedRange) override;
-  void OnVirtualKeyboardRequested(const CefRefPtr<ICefBrowser>& browser,
-                                  cef_text_input_mode_t inputMode) override;
+                          void* sharedHandle) override {
+    OSTREL_FORWARD_EVENT(HandleAcceleratedPaint, OnAcceleratedPaint, browser, type, dirtyRectsCount,
+                         dirtyRects, sharedHandle);
+  }
+  void OnCursorChange(Ref<ICefBrowser> browser, HCURSOR cursor, cef_cursor_type_t type,
+                      const cef_cursor_info_t* customCursorInfo) override {
+    OSTREL_FORWARD_EVENT(HandleCursorChange, OnCursorChange, browser, cursor, type,
+                         customCursorInfo);
+  }
+  bool StartDragging(Ref<ICefBrowser> browser, Ref<ICefDragData> dragData,
+                     cef_drag_operations_mask_t allowedOps, int x, int y) override {
+    OSTREL_FORWARD_EVENT(HandleStartDragging, StartDragging, browser, dragData, allowedOps, x, y);
+  }
+  void UpdateDragCursor(Ref<ICefBrowser> browser, cef_drag_operations_mask_t operation) override {
+    OSTREL_FORWARD_EVENT(HandleUpdateDragCursor, UpdateDragCursor, browser, operation);
+  }
+  void OnScrollOffsetChanged(Ref<ICefBrowser> browser, double x, double y) override {
+    OSTREL_FORWARD_EVENT(HandleScrollOffsetChanged, OnScrollOffsetChanged, browser, x, y);
+  }
+  void OnImeCompositionRangeChanged(Ref<ICefBrowser> browser, const cef_range_t* selectedRange,
+                                    size_t characterBoundsCount,
+                                    const cef_rect_t* characterBounds) override {
+    OSTREL_FORWARD_EVENT(HandleIMECompositionRangeChanged, OnImeCompositionRangeChanged, browser,
+                         selectedRange, characterBoundsCount, characterBounds);
+  }
+  void OnTextSelectionChanged(Ref<ICefBrowser> browser, const ustring& selectedText,
+                              const cef_range_t* selectedRange) override {
+    OSTREL_FORWARD_EVENT(HandleTextSelectionChanged, OnTextSelectionChanged, browser, selectedText,
+                         selectedRange);
+  }
+  void OnVirtualKeyboardRequested(Ref<ICefBrowser> browser,
+                                  cef_text_input_mode_t inputMode) override {
+    OSTREL_FORWARD_EVENT(HandleVirtualKeyboardRequested, OnVirtualKeyboardRequested, browser,
+                         inputMode);
+  }
 
  private:
   ~TCustomRenderHandler() override = default;
@@ -243,13 +359,18 @@ class TCustomRenderHandler final : public TCustomHandler<TCefRenderHandlerOwn> {
 
 class TCustomDragHandler final : public TCustomHandler<TCefDragHandlerOwn> {
  public:
-  explicit TCustomDragHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  bool OnDragEnter(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefDragData>& dragData,
-                   cef_drag_operations_mask_t mask) override;
-  void OnDraggableRegionsChanged(const CefRefPtr<ICefBrowser>& browser,
-                                 const CefRefPtr<ICefFrame>& frame, size_t regionsCount,
-                                 const cef_draggable_region_t* regions) override;
+  bool OnDragEnter(Ref<ICefBrowser> browser, Ref<ICefDragData> dragData,
+                   cef_drag_operations_mask_t mask) override {
+    OSTREL_FORWARD_EVENT(HandleDragEnter, OnDragEnter, browser, dragData, mask);
+  }
+  void OnDraggableRegionsChanged(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                 size_t regionsCount,
+                                 const cef_draggable_region_t* regions) override {
+    OSTREL_FORWARD_EVENT(HandleDraggableRegionsChanged, OnDraggableRegionsChanged, browser, frame,
+                         regionsCount, regions);
+  }
 
  private:
   ~TCustomDragHandler() override = default;
@@ -257,11 +378,14 @@ class TCustomDragHandler final : public TCustomHandler<TCefDragHandlerOwn> {
 
 class TCustomFindHandler final : public TCustomHandler<TCefFindHandlerOwn> {
  public:
-  explicit TCustomFindHandler(IChromiumEvents* events) noexcept : TCustomHandler(events) {}
+  using TCustomHandler::TCustomHandler;
 
-  void OnFindResult(const CefRefPtr<ICefBrowser>& browser, int identifier, int count,
+  void OnFindResult(Ref<ICefBrowser> browser, int identifier, int count,
                     const cef_rect_t* selectionRect, int activeMatchOrdinal,
-                    bool finalUpdate) override;
+                    bool finalUpdate) override {
+    OSTREL_FORWARD_EVENT(HandleFindResult, OnFindResult, browser, identifier, count, selectionRect,
+                         activeMatchOrdinal, finalUpdate);
+  }
 
  private:
   ~TCustomFindHandler() override = default;
