@@ -6,8 +6,10 @@
 #include "app/engine_setup.h"
 #include "app/resources/resource.h"
 #include "engine/application/cef_application.h"
+#include "engine/core/exception_policy.h"
 #include "forms/mini_browser_form.h"
 #include "ui/application.h"
+#include "ui/ui_error.h"
 
 namespace {
 
@@ -30,6 +32,9 @@ void RunWindows(int showCommand) {
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int show_command) {
+  // Exceptions stopped in window procedures, timers and UI tasks go to the same log as the
+  // engine callbacks' ones.
+  SetUiExceptionHandler(&ReportStoppedException);
   CreateEngineApplication();
   // True only in the browser process with the engine initialised. A sub-process has run to its
   // end inside this call; a failed start has already shown its message.

@@ -1,6 +1,9 @@
 #include "ui/ui_error.h"
 
+#include <windows.h>
+
 #include <atomic>
+#include <string>
 
 namespace {
 std::atomic<TUiExceptionHandler> gHandler{nullptr};
@@ -9,10 +12,12 @@ std::atomic<TUiExceptionHandler> gHandler{nullptr};
 void SetUiExceptionHandler(TUiExceptionHandler handler) { gHandler.store(handler); }
 
 void ReportUiException(std::wstring_view label) noexcept {
-  const TUiExceptionHandler handler = gHandler.load();
-  if (handler == nullptr) return;
   try {
-    handler(label);
+    if (const TUiExceptionHandler handler = gHandler.load()) {
+      handler(label);
+    } else {
+      OutputDebugStringW((L"Exception stopped in " + std::wstring(label) + L"\n").c_str());
+    }
   } catch (...) {
     // The handler's own failure has nowhere else to go.
   }

@@ -10,7 +10,8 @@
 
 using TUiExceptionHandler = void (*)(std::wstring_view label);
 
-// Installs the handler (nullptr: caught exceptions are dropped). Set it before the first window.
+// Installs the handler; without one a caught exception is written to the debugger output. Set it
+// before the first window.
 void SetUiExceptionHandler(TUiExceptionHandler handler);
 
 // Call inside a catch block only.

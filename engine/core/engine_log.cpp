@@ -9,6 +9,7 @@
 namespace {
 
 std::atomic<TCefProcessType> gProcessType{ptBrowser};
+std::atomic<TProgramLogSink> gProgramLogSink{nullptr};
 
 std::string ToAnsi(const std::wstring& text) {
   if (text.empty()) return {};
@@ -70,5 +71,12 @@ void WriteLogLine(const std::wstring& message, int32_t severity) {
     EngineLog(message, severity);
     return;
   }
-  OutputDebugStringW((L"Ostrel-Mini: " + ThisThreadLine(message) + L"\n").c_str());
+  const std::wstring line = ThisThreadLine(message);
+  if (const TProgramLogSink sink = gProgramLogSink.load()) {
+    sink(line);
+  } else {
+    OutputDebugStringW((L"Ostrel-Mini: " + line + L"\n").c_str());
+  }
 }
+
+void SetProgramLogSink(TProgramLogSink sink) noexcept { gProgramLogSink = sink; }

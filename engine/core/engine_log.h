@@ -31,4 +31,8 @@ void EngineLogRaw(const std::wstring& file_name, int32_t line, int32_t severity,
 // The engine's log while the engine library is loaded, else the program's own log.
 void WriteLogLine(const std::wstring& message, int32_t severity);
 
+// Where the program's own log goes: the debugger output unless a sink is set (tests read it).
+using TProgramLogSink = void (*)(const std::wstring& line);
+void SetProgramLogSink(TProgramLogSink sink) noexcept;
+
 #endif  // OSTREL_ENGINE_CORE_ENGINE_LOG_H_

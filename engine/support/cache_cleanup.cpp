@@ -74,6 +74,6 @@ void TCEFDirectoryDeleterThread::Execute(const std::wstring& folder) noexcept {
     DeleteDirTree(folder);
   } catch (...) {
     // A thread function must not let an exception escape, whatever the re-raise setting says.
-    HandleRoutineException(L"TCEFDirectoryDeleterThread.Execute");
+    ReportStoppedException(L"TCEFDirectoryDeleterThread.Execute");
   }
 }
