@@ -1,0 +1,34 @@
+#ifndef OSTREL_UI_MESSAGES_H_
+#define OSTREL_UI_MESSAGES_H_
+
+// The program's own window messages, all in one place with what their parameters carry, and the
+// one way another thread reaches the main thread.
+//
+// Engine threads, workers and timers never touch a window. They either post one of these
+// messages to a window the main thread owns (PostToWindow), or queue a callable with
+// uitask::Post (ui_task.h), which wakes the main thread with a message of its own. Nothing is
+// sent across threads: a sent message waits for a main thread that may itself be waiting for
+// the sender.
+
+#include <windows.h>
+
+// TChromium's hidden window.
+inline constexpr UINT kChromiumPrefsAvailable = 0x8A00;  // wParam: 1 preferences written, 0 not
+inline constexpr UINT kChromiumDragStart = 0x8A02;       // windowless drag start (not used here)
+
+// TCEFSentinel's hidden window; no parameters.
+inline constexpr UINT MSG_SENTINEL_START = 0x8A0A;  // start the timer
+inline constexpr UINT MSG_SENTINEL_CLOSE = 0x8A0B;  // raise OnClose
+
+// The main window; no parameters.
+inline constexpr UINT MSG_BROWSER_CREATED = WM_APP + 0xA03;  // the main browser exists
+inline constexpr UINT MSG_DESTROY_HOST = WM_APP + 0xA06;     // destroy the browser's host window
+
+// Posts `message` to `window`, a window of the main thread. False when there is no window to
+// post to: PostMessage without a window would queue the message to the calling thread instead,
+// an engine thread that never reads it.
+inline bool PostToWindow(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) noexcept {
+  return window != nullptr && PostMessageW(window, message, wParam, lParam) != FALSE;
+}
+
+#endif  // OSTREL_UI_MESSAGES_H_
