@@ -1,6 +1,7 @@
 #include "engine/application/cef_render_process_handler_own.h"
 
 #include "engine/application/cef_application.h"
+#include "engine/core/engine_callback.h"
 #include "engine/core/exception_policy.h"
 #include "engine/refs/cef_browser_ref.h"
 #include "engine/refs/cef_dictionary_value_ref.h"
@@ -11,102 +12,6 @@
 namespace {
 
 static_assert(sizeof(cef_render_process_handler_t) == 120, "render-process handler structure");
-
-using Handler = TCefRenderProcessHandlerOwn;
-
-// Engine-object arguments carry a reference each; they are wrapped before the owner check so
-// that the reference is released even when the structure has no owner.
-
-CefRefPtr<ICefScriptObject> ScriptObject(void* data) { return TCefBaseRefCountedRef::UnWrap(data); }
-
-void CEF_CALLBACK OnRenderThreadCreatedCallback(cef_render_process_handler_t* self,
-                                                cef_list_value_t* extra_info) {
-  const CefRefPtr<ICefListValue> extraInfo = TCefListValueRef::UnWrap(extra_info);
-  WithOwner<Handler>(self, [&](Handler& handler) { handler.OnRenderThreadCreated(extraInfo); });
-}
-
-void CEF_CALLBACK OnWebKitInitializedCallback(cef_render_process_handler_t* self) {
-  WithOwner<Handler>(self, [](Handler& handler) { handler.OnWebKitInitialized(); });
-}
-
-void CEF_CALLBACK OnBrowserCreatedCallback(cef_render_process_handler_t* self,
-                                           cef_browser_t* browser,
-                                           cef_dictionary_value_t* extra_info) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefDictionaryValue> extraInfo = TCefDictionaryValueRef::UnWrap(extra_info);
-  WithOwner<Handler>(self,
-                     [&](Handler& handler) { handler.OnBrowserCreated(aBrowser, extraInfo); });
-}
-
-void CEF_CALLBACK OnBrowserDestroyedCallback(cef_render_process_handler_t* self,
-                                             cef_browser_t* browser) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  WithOwner<Handler>(self, [&](Handler& handler) { handler.OnBrowserDestroyed(aBrowser); });
-}
-
-cef_load_handler_t* CEF_CALLBACK GetLoadHandlerCallback(cef_render_process_handler_t* self) {
-  return WithOwner<Handler>(self, static_cast<cef_load_handler_t*>(nullptr), [](Handler& handler) {
-    // +1 for the engine, which releases what a getter returns.
-    return static_cast<cef_load_handler_t*>(EngineDataFromInterface(handler.GetLoadHandler()));
-  });
-}
-
-void CEF_CALLBACK OnContextCreatedCallback(cef_render_process_handler_t* self,
-                                           cef_browser_t* browser, cef_frame_t* frame,
-                                           cef_v8context_t* context) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
-  const CefRefPtr<ICefScriptObject> aContext = ScriptObject(context);
-  WithOwner<Handler>(
-      self, [&](Handler& handler) { handler.OnContextCreated(aBrowser, aFrame, aContext); });
-}
-
-void CEF_CALLBACK OnContextReleasedCallback(cef_render_process_handler_t* self,
-                                            cef_browser_t* browser, cef_frame_t* frame,
-                                            cef_v8context_t* context) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
-  const CefRefPtr<ICefScriptObject> aContext = ScriptObject(context);
-  WithOwner<Handler>(
-      self, [&](Handler& handler) { handler.OnContextReleased(aBrowser, aFrame, aContext); });
-}
-
-void CEF_CALLBACK OnUncaughtExceptionCallback(cef_render_process_handler_t* self,
-                                              cef_browser_t* browser, cef_frame_t* frame,
-                                              cef_v8context_t* context,
-                                              cef_v8exception_t* exception,
-                                              cef_v8stack_trace_t* stack_trace) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
-  const CefRefPtr<ICefScriptObject> aContext = ScriptObject(context);
-  const CefRefPtr<ICefScriptObject> aException = ScriptObject(exception);
-  const CefRefPtr<ICefScriptObject> aStackTrace = ScriptObject(stack_trace);
-  WithOwner<Handler>(self, [&](Handler& handler) {
-    handler.OnUncaughtException(aBrowser, aFrame, aContext, aException, aStackTrace);
-  });
-}
-
-void CEF_CALLBACK OnFocusedNodeChangedCallback(cef_render_process_handler_t* self,
-                                               cef_browser_t* browser, cef_frame_t* frame,
-                                               cef_domnode_t* node) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
-  const CefRefPtr<ICefScriptObject> aNode = ScriptObject(node);
-  WithOwner<Handler>(
-      self, [&](Handler& handler) { handler.OnFocusedNodeChanged(aBrowser, aFrame, aNode); });
-}
-
-int CEF_CALLBACK OnProcessMessageReceivedCallback(cef_render_process_handler_t* self,
-                                                  cef_browser_t* browser, cef_frame_t* frame,
-                                                  cef_process_id_t source_process,
-                                                  cef_process_message_t* message) {
-  const CefRefPtr<ICefBrowser> aBrowser = TCefBrowserRef::UnWrap(browser);
-  const CefRefPtr<ICefFrame> aFrame = TCefFrameRef::UnWrap(frame);
-  const CefRefPtr<ICefProcessMessage> aMessage = TCefProcessMessageRef::UnWrap(message);
-  return WithOwner<Handler>(self, 0, [&](Handler& handler) {
-    return EngineBool(handler.OnProcessMessageReceived(aBrowser, aFrame, source_process, aMessage));
-  });
-}
 
 // Runs `body` with the application object unless the handler has been detached, reporting an
 // exception under `label`.
@@ -124,16 +29,17 @@ void Forward(const std::atomic<TCefApplication*>& cefApp, const wchar_t* label, 
 TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
   CreateData(sizeof(cef_render_process_handler_t), false);
   auto* data = Data<cef_render_process_handler_t>();
-  data->on_render_thread_created = OnRenderThreadCreatedCallback;
-  data->on_web_kit_initialized = OnWebKitInitializedCallback;
-  data->on_browser_created = OnBrowserCreatedCallback;
-  data->on_browser_destroyed = OnBrowserDestroyedCallback;
-  data->get_load_handler = GetLoadHandlerCallback;
-  data->on_context_created = OnContextCreatedCallback;
-  data->on_context_released = OnContextReleasedCallback;
-  data->on_uncaught_exception = OnUncaughtExceptionCallback;
-  data->on_focused_node_changed = OnFocusedNodeChangedCallback;
-  data->on_process_message_received = OnProcessMessageReceivedCallback;
+  BindCallback<&TCefRenderProcessHandlerOwn::OnRenderThreadCreated>(data->on_render_thread_created);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnWebKitInitialized>(data->on_web_kit_initialized);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnBrowserCreated>(data->on_browser_created);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnBrowserDestroyed>(data->on_browser_destroyed);
+  BindCallback<&TCefRenderProcessHandlerOwn::GetLoadHandler>(data->get_load_handler);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnContextCreated>(data->on_context_created);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnContextReleased>(data->on_context_released);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnUncaughtException>(data->on_uncaught_exception);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnFocusedNodeChanged>(data->on_focused_node_changed);
+  BindCallback<&TCefRenderProcessHandlerOwn::OnProcessMessageReceived>(
+      data->on_process_message_received);
 }
 
 // ---- TCustomRenderLoadHandler ----

@@ -1,16 +1,22 @@
 #include "engine/application/cef_resource_bundle_handler_own.h"
 
 #include "engine/application/cef_application.h"
+#include "engine/core/engine_callback.h"
 #include "engine/core/exception_policy.h"
 
 namespace {
 
 static_assert(sizeof(cef_resource_bundle_handler_t) == 64, "resource-bundle handler structure");
 
+using Handler = TCefResourceBundleHandlerOwn;
+
+// The engine's output is written only when the program supplies the value ("not supplied"
+// leaves it as the engine passed it); without an output slot there is nothing to ask.
+
 int CEF_CALLBACK GetLocalizedStringCallback(cef_resource_bundle_handler_t* self, int string_id,
                                             cef_string_t* string) {
-  return WithOwner<TCefResourceBundleHandlerOwn>(
-      self, 0, [&](TCefResourceBundleHandlerOwn& handler) {
+  return WithOwner<Handler>(
+      L"TCefResourceBundleHandlerOwn.GetLocalizedString", self, 0, [&](Handler& handler) {
         ustring value;
         if (string == nullptr || !handler.GetLocalizedString(string_id, value)) return 0;
         SetEngineString(string, value);
@@ -18,9 +24,13 @@ int CEF_CALLBACK GetLocalizedStringCallback(cef_resource_bundle_handler_t* self,
       });
 }
 
-// The engine's output slots are written only when the program supplies the resource.
-int GiveResource(bool supplied, void* data, size_t size, void** data_slot, size_t* size_slot) {
-  if (!supplied) return 0;
+// `ask(data, size)` is the handler's operation for one resource.
+template <class Ask>
+int GiveResource(void** data_slot, size_t* size_slot, Ask&& ask) {
+  if (data_slot == nullptr || size_slot == nullptr) return 0;
+  void* data = nullptr;
+  size_t size = 0;
+  if (!ask(data, size)) return 0;
   *data_slot = data;
   *size_slot = size;
   return 1;
@@ -28,27 +38,22 @@ int GiveResource(bool supplied, void* data, size_t size, void** data_slot, size_
 
 int CEF_CALLBACK GetDataResourceCallback(cef_resource_bundle_handler_t* self, int resource_id,
                                          void** data, size_t* data_size) {
-  return WithOwner<TCefResourceBundleHandlerOwn>(
-      self, 0, [&](TCefResourceBundleHandlerOwn& handler) {
-        if (data == nullptr || data_size == nullptr) return 0;
-        void* resource = nullptr;
-        size_t size = 0;
-        const bool supplied = handler.GetDataResource(resource_id, resource, size);
-        return GiveResource(supplied, resource, size, data, data_size);
+  return WithOwner<Handler>(
+      L"TCefResourceBundleHandlerOwn.GetDataResource", self, 0, [&](Handler& handler) {
+        return GiveResource(data, data_size, [&](void*& resource, size_t& size) {
+          return handler.GetDataResource(resource_id, resource, size);
+        });
       });
 }
 
 int CEF_CALLBACK GetDataResourceForScaleCallback(cef_resource_bundle_handler_t* self,
                                                  int resource_id, cef_scale_factor_t scale_factor,
                                                  void** data, size_t* data_size) {
-  return WithOwner<TCefResourceBundleHandlerOwn>(
-      self, 0, [&](TCefResourceBundleHandlerOwn& handler) {
-        if (data == nullptr || data_size == nullptr) return 0;
-        void* resource = nullptr;
-        size_t size = 0;
-        const bool supplied =
-            handler.GetDataResourceForScale(resource_id, scale_factor, resource, size);
-        return GiveResource(supplied, resource, size, data, data_size);
+  return WithOwner<Handler>(
+      L"TCefResourceBundleHandlerOwn.GetDataResourceForScale", self, 0, [&](Handler& handler) {
+        return GiveResource(data, data_size, [&](void*& resource, size_t& size) {
+          return handler.GetDataResourceForScale(resource_id, scale_factor, resource, size);
+        });
       });
 }
 

@@ -1,19 +1,13 @@
 #include "engine/callbacks/cef_completion_callback_own.h"
 
-namespace {
+#include "engine/core/engine_callback.h"
 
 static_assert(sizeof(cef_completion_callback_t) == 48, "completion callback structure");
 
-void CEF_CALLBACK OnCompleteCallback(cef_completion_callback_t* self) {
-  WithOwner<TCefCompletionCallbackOwn>(
-      self, [](TCefCompletionCallbackOwn& callback) { callback.OnComplete(); });
-}
-
-}  // namespace
-
 TCefCompletionCallbackOwn::TCefCompletionCallbackOwn() {
   CreateData(sizeof(cef_completion_callback_t), false);
-  Data<cef_completion_callback_t>()->on_complete = OnCompleteCallback;
+  BindCallback<&TCefCompletionCallbackOwn::OnComplete>(
+      Data<cef_completion_callback_t>()->on_complete);
 }
 
 // One operation completes once: an engine that calls back twice reaches the closure once.

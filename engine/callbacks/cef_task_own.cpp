@@ -1,20 +1,13 @@
 #include "engine/callbacks/cef_task_own.h"
 
 #include "engine/core/cef_api.h"
-
-namespace {
+#include "engine/core/engine_callback.h"
 
 static_assert(sizeof(cef_task_t) == 48, "task structure of the engine");
 
-void CEF_CALLBACK ExecuteCallback(cef_task_t* self) {
-  WithOwner<TCefTaskOwn>(self, [](TCefTaskOwn& task) { task.Execute(); });
-}
-
-}  // namespace
-
 TCefTaskOwn::TCefTaskOwn() {
   CreateData(sizeof(cef_task_t), false);
-  Data<cef_task_t>()->execute = ExecuteCallback;
+  BindCallback<&TCefTaskOwn::Execute>(Data<cef_task_t>()->execute);
 }
 
 CefRefPtr<ICefTask> TCefFastTask::New(std::function<void()> method) {

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/core/engine_callback.h"
+
 namespace {
 
 // The block of an owned structure: the back-pointer sits in the 8 bytes right before the
@@ -20,23 +22,25 @@ unsigned char* BlockOf(void* data) noexcept {
 
 // The counting functions placed in every owned structure. They act only on a
 // TCefBaseRefCountedOwn; any other object behind the structure gets nothing and 0.
+using Own = TCefBaseRefCountedOwn;
+
 void CEF_CALLBACK OwnAddRef(cef_base_ref_counted_t* self) {
-  WithOwner<TCefBaseRefCountedOwn>(self, [](TCefBaseRefCountedOwn& owner) { owner.AddRef(); });
+  WithOwner<Own>(L"TCefBaseRefCountedOwn.AddRef", self, [](Own& owner) { owner.AddRef(); });
 }
 
 int CEF_CALLBACK OwnRelease(cef_base_ref_counted_t* self) {
-  return WithOwner<TCefBaseRefCountedOwn>(
-      self, 0, [](TCefBaseRefCountedOwn& owner) { return owner.Release(); });
+  return WithOwner<Own>(L"TCefBaseRefCountedOwn.Release", self, 0,
+                        [](Own& owner) { return owner.Release(); });
 }
 
 int CEF_CALLBACK OwnHasOneRef(cef_base_ref_counted_t* self) {
-  return WithOwner<TCefBaseRefCountedOwn>(
-      self, 0, [](TCefBaseRefCountedOwn& owner) { return EngineBool(owner.RefCount() == 1); });
+  return WithOwner<Own>(L"TCefBaseRefCountedOwn.HasOneRef", self, 0,
+                        [](Own& owner) { return EngineBool(owner.RefCount() == 1); });
 }
 
 int CEF_CALLBACK OwnHasAtLeastOneRef(cef_base_ref_counted_t* self) {
-  return WithOwner<TCefBaseRefCountedOwn>(
-      self, 0, [](TCefBaseRefCountedOwn& owner) { return EngineBool(owner.RefCount() >= 1); });
+  return WithOwner<Own>(L"TCefBaseRefCountedOwn.HasAtLeastOneRef", self, 0,
+                        [](Own& owner) { return EngineBool(owner.RefCount() >= 1); });
 }
 
 // Compares `data` with the structure of `other`, giving back the reference that Wrap added.

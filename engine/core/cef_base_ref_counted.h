@@ -215,32 +215,6 @@ class TCEFBaseScopedWrapperRef {
   void* FData;
 };
 
-// The one shape of every engine callback into an owned object: recover the object from the
-// structure the engine passed as `self` (which carries no reference), check that it is an
-// `Owner`, and call `action(owner)`; otherwise do nothing and return `neutral`. No exception may
-// unwind into the engine's C frames, so one that escapes `action` ends here with `neutral`
-// (handlers report their own exceptions before that, see HandleRoutineException).
-template <class Owner, class R, class F>
-R WithOwner(void* self, R neutral, F&& action) noexcept {
-  auto* owner = dynamic_cast<Owner*>(ObjectFromEngineData(self));
-  if (owner == nullptr) return neutral;
-  try {
-    return static_cast<R>(std::forward<F>(action)(*owner));
-  } catch (...) {
-    return neutral;
-  }
-}
-
-template <class Owner, class F>
-void WithOwner(void* self, F&& action) noexcept {
-  auto* owner = dynamic_cast<Owner*>(ObjectFromEngineData(self));
-  if (owner == nullptr) return;
-  try {
-    std::forward<F>(action)(*owner);
-  } catch (...) {
-  }
-}
-
 // Engine Boolean results.
 constexpr int EngineBool(bool value) noexcept { return value ? 1 : 0; }
 

@@ -11,7 +11,8 @@
 //  1. converts each argument by the member's parameter type (TEngineArg): engine objects are
 //     wrapped with their type's UnWrapEngine, taking over the reference they carry (released
 //     whatever happens next); strings and string lists are copied; ints that stand for Booleans
-//     become bool; in/out slots are read;
+//     become bool; in/out slots are read; a structure valid for the call only gets its scoped
+//     wrapper;
 //  2. recovers the object from `self` (which carries no reference) and checks that it is of the
 //     member's class; otherwise it returns the neutral result;
 //  3. calls the member, writes the in/out slots back, and converts the result: bool to 1/0, an
@@ -208,13 +209,27 @@ struct ArgFor<bool&, int*> {
   using type = TEngineBoolInOut;
 };
 template <class T>
-  requires std::is_arithmetic_v<T> || std::is_enum_v<T>
+requires std::is_arithmetic_v<T> || std::is_enum_v<T>
 struct ArgFor<T&, T*> {
   using type = TEngineValueInOut<T>;
 };
 template <>
 struct ArgFor<ustring&, cef_string_t*> {
   using type = TEngineStringCopyAndSet;
+};
+// A structure valid for this call only (never counted), wrapped for the call.
+template <class T, class C>
+requires std::is_base_of_v<TCEFBaseScopedWrapperRef, T>
+struct ArgFor<T&, C> {
+  class type {
+   public:
+    explicit type(C data) noexcept : FValue(data) {}
+    T& Get() noexcept { return FValue; }
+    void GiveBack() const noexcept {}
+
+   private:
+    T FValue;
+  };
 };
 template <class I, class S>
 struct ArgFor<CefRefPtr<I>&, S**> {
@@ -257,7 +272,10 @@ struct TThunk<Member, Neutral, Rc(CEF_CALLBACK*)(S*, C...)> {
   using Traits = MemberTraits<decltype(Member)>;
   using Owner = typename Traits::Owner;
   using Params = typename Traits::Params;
-  static_assert(std::tuple_size_v<Params> == sizeof...(C), "the member takes the engine's arguments");
+  static_assert(std::tuple_size_v<Params> == sizeof...(C),
+                "the member takes the engine's arguments");
+  static_assert(std::is_base_of_v<TCefBaseRefCountedOwn, Owner>,
+                "name the member through the owned class (&TCefLoadHandlerOwn::OnLoadEnd)");
 
   static Rc CEF_CALLBACK Call(S* self, C... arguments) noexcept {
     return Invoke(std::index_sequence_for<C...>{}, self, arguments...);

@@ -4,11 +4,17 @@
 // stand in for the engine's arguments (no engine library needed).
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <atomic>
 #include <cstring>
+#include <mutex>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/core/cef_api.h"
 #include "engine/handlers/cef_client_own.h"
 #include "engine/handlers/cef_request_context_handler_own.h"
 #include "engine/refs/cef_browser_ref.h"
@@ -154,6 +160,82 @@ TEST(HandlerCallbacks, AnExceptionEndsInTheNeutralResultAndStillReleasesTheArgum
   FakeBrowser browser;
   EXPECT_EQ(data->on_set_focus(data, browser.Get(), FOCUS_SOURCE_NAVIGATION), 0);
   EXPECT_EQ(browser.refs, 0);
+}
+
+// What the program writes to its own log (the system debugger output, while no engine library
+// is loaded) during the recorder's life. OutputDebugString raises a notice that a vectored
+// handler sees first; taking it here means no debugger is asked.
+class DebugOutputRecorder {
+ public:
+  DebugOutputRecorder() : FHandler(AddVectoredExceptionHandler(1, &Notice)) { gRecorder = this; }
+  ~DebugOutputRecorder() {
+    RemoveVectoredExceptionHandler(FHandler);
+    gRecorder = nullptr;
+  }
+  DebugOutputRecorder(const DebugOutputRecorder&) = delete;
+  DebugOutputRecorder& operator=(const DebugOutputRecorder&) = delete;
+
+  int LinesWith(std::wstring_view text) const {
+    const std::lock_guard<std::mutex> lock(FMutex);
+    int count = 0;
+    for (const std::wstring& line : FLines) count += line.find(text) != std::wstring::npos;
+    return count;
+  }
+
+ private:
+  static LONG CALLBACK Notice(EXCEPTION_POINTERS* info) {
+    const EXCEPTION_RECORD* record = info->ExceptionRecord;
+    std::wstring line;
+    if (record->ExceptionCode == DBG_PRINTEXCEPTION_WIDE_C && record->NumberParameters >= 2) {
+      line = reinterpret_cast<const wchar_t*>(record->ExceptionInformation[1]);
+    } else if (record->ExceptionCode == DBG_PRINTEXCEPTION_C && record->NumberParameters >= 2) {
+      for (const char* c = reinterpret_cast<const char*>(record->ExceptionInformation[1]);
+           *c != '\0'; ++c) {
+        line.push_back(static_cast<unsigned char>(*c));
+      }
+    } else {
+      return EXCEPTION_CONTINUE_SEARCH;
+    }
+    if (DebugOutputRecorder* recorder = gRecorder) {
+      const std::lock_guard<std::mutex> lock(recorder->FMutex);
+      recorder->FLines.push_back(std::move(line));
+    }
+    return EXCEPTION_CONTINUE_EXECUTION;
+  }
+
+  static inline std::atomic<DebugOutputRecorder*> gRecorder{nullptr};
+  mutable std::mutex FMutex;
+  std::vector<std::wstring> FLines;
+  void* FHandler;
+};
+
+class ThrowingLoadHandler final : public Plain<TCefLoadHandlerOwn> {
+ public:
+  void OnLoadEnd(const CefRefPtr<ICefBrowser>&, const CefRefPtr<ICefFrame>&, int) override {
+    throw std::runtime_error("load end failure");
+  }
+};
+
+TEST(HandlerCallbacks, AnExceptionStopsAtTheCallbackAndIsLoggedOnceUnderTheOperationsName) {
+  ASSERT_FALSE(EngineLibraryLoaded());  // so the log line goes to the debugger output
+  CefRefPtr<ThrowingLoadHandler> loadHandler = MakeRefCounted<ThrowingLoadHandler>();
+  auto* loadData = loadHandler->Structure<cef_load_handler_t>();
+  CefRefPtr<ThrowingFocusHandler> focusHandler = MakeRefCounted<ThrowingFocusHandler>();
+  auto* focusData = focusHandler->Structure<cef_focus_handler_t>();
+  FakeBrowser browser;
+  FakeFrame frame;
+  DebugOutputRecorder log;
+
+  // Reaching the next line at all means nothing unwound out of the callback.
+  loadData->on_load_end(loadData, browser.Get(), frame.Get(), 200);
+  EXPECT_EQ(focusData->on_set_focus(focusData, nullptr, FOCUS_SOURCE_SYSTEM), 0);
+
+  EXPECT_EQ(browser.refs, 0);
+  EXPECT_EQ(frame.refs, 0);
+  EXPECT_EQ(log.LinesWith(L"Exception stopped in TCefLoadHandlerOwn.OnLoadEnd: load end failure"),
+            1);
+  EXPECT_EQ(log.LinesWith(L"Exception stopped in TCefFocusHandlerOwn.OnSetFocus: handler failure"),
+            1);
 }
 
 // A structure of the right type whose back-pointer names an object of another class.
