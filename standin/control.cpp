@@ -193,6 +193,10 @@ bool Run(const std::string& name, const Args& args) {
   if (name == "close") {
     return ui([browser, force = Number(args, "force", 1)] { browser->CloseBrowser(force != 0); });
   }
+  if (name == "hold-close" || name == "release-close") {
+    browser->HoldClose(name == "hold-close");
+    return true;
+  }
   if (name == "popup") return ui([browser, args] { Popup(browser, args); });
   if (name == "jsdialog") return ui([browser, args] { JsDialog(browser, args); });
   if (name == "certificate-error") return ui([browser, args] { CertificateError(browser, args); });

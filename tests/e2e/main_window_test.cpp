@@ -21,6 +21,8 @@ namespace e2e {
 namespace {
 
 constexpr auto kStartTimeout = 30s;
+// The sentinel's longest wait (about 2.6 s) and the engine's shutdown, with room to spare.
+constexpr auto kSentinelTimeout = 10s;
 const std::wstring kProductCaption = L"Ostrel-Mini版";
 const std::wstring kCaption = kProductCaption + L"(x64) - " + OSTREL_VERSION;
 const std::wstring kStartingText = L"启动中，请等待...";
@@ -418,6 +420,28 @@ TEST_F(MainWindow, CloseWithAPopupOpenEndsEveryBrowser) {
   const auto trace = copy_.TraceLines();
   EXPECT_NE(FindLine(trace, "before-close id=2"), "")
       << "the pop-up's browser was still open when the engine shut down";
+  ExpectCleanEngineEnd(trace);
+  ExpectNoProcessLeft();
+}
+
+TEST_F(MainWindow, PopupClosingAfterTheMainBrowserStillEndsTheProgram) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  Command("popup url=" + Address("/popup"));
+  ASSERT_NE(WaitForTraceLine(copy_, "load-end id=2", kStartTimeout), "");
+  Command("hold-close browser=2");
+  ASSERT_NE(WaitForTraceLine(copy_, "close-hold id=2", kStartTimeout), "");
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  ASSERT_NE(WaitForTraceLine(copy_, "close-held id=2", kStartTimeout), "");
+  ASSERT_NE(WaitForTraceLine(copy_, "before-close id=1", kStartTimeout), "");
+  Command("release-close browser=2");
+  EXPECT_EQ(program->WaitForExit(kSentinelTimeout), std::optional<DWORD>(0))
+      << "the program did not end once the pop-up had closed after the main browser: "
+      << testing::PrintToString(copy_.TraceLines());
+  const auto trace = copy_.TraceLines();
+  EXPECT_GT(IndexOf(trace, "before-close id=2"), IndexOf(trace, "before-close id=1"));
   ExpectCleanEngineEnd(trace);
   ExpectNoProcessLeft();
 }
