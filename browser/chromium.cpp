@@ -282,6 +282,7 @@ void TChromium::FillBrowserSettings(cef_browser_settings_t* settings) {
 // ---- Life span ----
 
 void TChromium::HandleAfterCreated(Ref<ICefBrowser> browser) {
+  if (browser) ++FOpenBrowsers;
   if (MultithreadApp() && browser) {
     const int id = browser->GetIdentifier();
     const std::lock_guard<std::mutex> hold(FLock);
@@ -309,8 +310,10 @@ void TChromium::HandleBeforeClose(Ref<ICefBrowser> browser) {
   if (IsMainBrowser(browser)) {
     FInitialized = false;
     ForgetBrowser();
-    DestroyClientHandler();
   }
+  // The page's pop-ups share the client handler: detached sooner, their closes would go
+  // unreported.
+  if (browser && --FOpenBrowsers == 0) DestroyClientHandler();
   if (OnBeforeClose) OnBeforeClose(*this, browser);
 }
 

@@ -443,6 +443,8 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
   // The links of every client and handler this control created, waited on at destruction.
   std::vector<CefRefPtr<TChromiumEventsLink>> FEventsLinks;
   std::atomic<int> FBrowserId{0};
+  // Browsers created with the client handler (the main one and the page's pop-ups) still open.
+  std::atomic<int> FOpenBrowsers{0};
   std::atomic<bool> FInitialized{false};
   std::atomic<bool> FClosing{false};
   bool FIsOSR = false;

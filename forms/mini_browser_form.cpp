@@ -174,7 +174,9 @@ void TMiniBrowserFrm::FormShow() {
 
 void TMiniBrowserFrm::TryCreateBrowser() {
   if (FClosing) return;
-  if (!Chromium1->CreateBrowser(&CEFWindowParent1) && !Chromium1->Initialized()) {
+  if (Chromium1->CreateBrowser(&CEFWindowParent1)) {
+    FBrowserAsked = true;
+  } else if (!Chromium1->Initialized()) {
     Timer1.SetEnabled(true);
   }
 }
@@ -286,12 +288,13 @@ void TMiniBrowserFrm::FormCloseQuery(bool& canClose) {
   ClosePopups();
   if (Chromium1->Initialized()) {
     Chromium1->CloseBrowser(true);
-  } else if (!Chromium1->HasClientHandler()) {
+  } else if (!FBrowserAsked) {
     // No browser was ever asked for (the engine is not ready yet): nothing has to wait.
     FCanClose = true;
     canClose = true;
   }
-  // Otherwise the browser is on its way; MSG_BROWSER_CREATED closes it.
+  // Otherwise the browser is on its way (MSG_BROWSER_CREATED closes it), closing, or closed
+  // already (by the page): the last before-close starts the sentinel, whose report closes.
 }
 
 LRESULT TMiniBrowserFrm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {

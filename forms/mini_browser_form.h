@@ -103,6 +103,7 @@ class TMiniBrowserFrm final : public TForm {
   std::vector<CefRefPtr<ICefBrowser>> FPopups;
   std::atomic<bool> FCanClose{false};
   std::atomic<bool> FClosing{false};
+  bool FBrowserAsked = false;  // the engine took a request for the browser (main thread)
 };
 
 // The preferences dialog and the text viewer: created hidden with the main window, shown on

@@ -190,6 +190,14 @@ void Browser::CloseBrowser(bool force) {
   auto self = shared_from_this();
   PostClosure(TID_UI, [self, force] {
     if (self->IsClosed() || self->IsClosing()) return;
+    {
+      std::lock_guard<std::mutex> guard(self->lock_);
+      if (self->close_held_) {
+        self->held_close_ = force;
+        Trace("close-held" + Id(self->id) + " force=" + (force ? "1" : "0"));
+        return;
+      }
+    }
     auto handler = self->Get(&cef_client_t::get_life_span_handler);
     int keep = 0;
     if (handler && handler->do_close)
@@ -203,6 +211,17 @@ void Browser::CloseBrowser(bool force) {
     }
     if (HWND window = self->Window()) DestroyWindow(window);
   });
+}
+
+void Browser::HoldClose(bool hold) {
+  std::optional<bool> held;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    close_held_ = hold;
+    if (!hold) held = std::exchange(held_close_, std::nullopt);
+  }
+  Trace((hold ? "close-hold" : "close-release") + Id(id));
+  if (held) CloseBrowser(*held);
 }
 
 bool Browser::CanGoBack() {

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,9 @@ class Browser : public std::enable_shared_from_this<Browser> {
   void Reload();
   void StopLoad();
   void CloseBrowser(bool force);
+  // While held, a close request waits (as behind a page slow to let go);
+  // releasing runs the last one that waited.
+  void HoldClose(bool hold);
 
   // Any thread.
   bool CanGoBack();
@@ -138,6 +142,8 @@ class Browser : public std::enable_shared_from_this<Browser> {
   std::wstring pending_url_;
   bool closing_ = false;
   bool closed_ = false;
+  bool close_held_ = false;
+  std::optional<bool> held_close_;  // the force of the close request waiting
   int renderer_child_ = 0;
   std::vector<RECT> link_rects_;
   int hovered_link_ = -1;

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "standin/refcount.h"
@@ -30,6 +31,8 @@ struct Children {
   std::wstring program;  // from the settings; empty: this executable
   int next_number = 1;
   std::map<int, std::unique_ptr<Child>> running;
+  bool hold_ends = false;
+  std::vector<int> held;  // children whose end waits for the release
 };
 
 Children& State() {
@@ -159,10 +162,32 @@ int StartChild(const std::wstring& type, const std::wstring& extra,
 }
 
 void EndChild(int number) {
-  Children& children = State();
-  std::lock_guard<std::mutex> guard(children.lock);
-  auto found = children.running.find(number);
-  if (found != children.running.end()) SetEvent(found->second->end_event);
+  std::string held;
+  {
+    Children& children = State();
+    std::lock_guard<std::mutex> guard(children.lock);
+    auto found = children.running.find(number);
+    if (found == children.running.end()) return;
+    const Child& child = *found->second;
+    if (!children.hold_ends) {
+      SetEvent(child.end_event);
+      return;
+    }
+    children.held.push_back(number);
+    held = "child-end-held type=" + TraceValue(child.type) + " pid=" + std::to_string(child.pid);
+  }
+  Trace(held);
+}
+
+void HoldChildEnds(bool hold) {
+  std::vector<int> held;
+  {
+    Children& children = State();
+    std::lock_guard<std::mutex> guard(children.lock);
+    children.hold_ends = hold;
+    if (!hold) held = std::exchange(children.held, {});
+  }
+  for (int number : held) EndChild(number);
 }
 
 void EndAllChildren(unsigned wait_ms) {
@@ -171,6 +196,8 @@ void EndAllChildren(unsigned wait_ms) {
   {
     Children& children = State();
     std::lock_guard<std::mutex> guard(children.lock);
+    children.hold_ends = false;
+    children.held.clear();
     for (auto& [number, child] : children.running) {
       SetEvent(child->end_event);
       numbers.push_back(number);

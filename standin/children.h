@@ -25,6 +25,9 @@ int StartChild(const std::wstring& type, const std::wstring& extra,
                cef_browser_process_handler_t* handler);
 // Signals one child to end; "child-ended" is traced once it has exited.
 void EndChild(int number);
+// While held, EndChild leaves the child running (as a renderer slow to go) until the release;
+// EndAllChildren ends every child regardless.
+void HoldChildEnds(bool hold);
 // Signals every child and waits up to wait_ms for all; what still runs then is terminated.
 void EndAllChildren(unsigned wait_ms);
 int RunningChildCount();

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "standin/browser.h"
+#include "standin/children.h"
 #include "standin/downloads.h"
 #include "standin/hook_objects.h"
 #include "standin/navigation.h"
@@ -181,6 +182,10 @@ void ResourceLoad(std::shared_ptr<Browser> browser, const Args& args) {
 }
 
 bool Run(const std::string& name, const Args& args) {
+  if (name == "hold-renderer-end" || name == "release-renderer-end") {
+    HoldChildEnds(name == "hold-renderer-end");
+    return true;
+  }
   std::shared_ptr<Browser> browser;
   if (args.count("browser")) {
     browser = FindBrowser(Number(args, "browser", 0));
@@ -192,6 +197,10 @@ bool Run(const std::string& name, const Args& args) {
   if (name == "load") return ui([browser, url = Text(args, "url")] { browser->LoadUrl(url); });
   if (name == "close") {
     return ui([browser, force = Number(args, "force", 1)] { browser->CloseBrowser(force != 0); });
+  }
+  if (name == "hold-close" || name == "release-close") {
+    browser->HoldClose(name == "hold-close");
+    return true;
   }
   if (name == "popup") return ui([browser, args] { Popup(browser, args); });
   if (name == "jsdialog") return ui([browser, args] { JsDialog(browser, args); });

@@ -21,6 +21,8 @@ namespace e2e {
 namespace {
 
 constexpr auto kStartTimeout = 30s;
+// The sentinel's longest wait (about 2.6 s) and the engine's shutdown, with room to spare.
+constexpr auto kSentinelTimeout = 10s;
 const std::wstring kProductCaption = L"Ostrel-Mini版";
 const std::wstring kCaption = kProductCaption + L"(x64) - " + OSTREL_VERSION;
 const std::wstring kStartingText = L"启动中，请等待...";
@@ -150,29 +152,40 @@ class MainWindow : public testing::Test {
     std::optional<DWORD> exit_code;
   };
 
-  // Posts WM_CLOSE (plus `repeats` more while the handshake runs) and watches the program end.
-  CloseOutcome CloseAndWatch(Process& program, HWND window, int repeats = 0) {
-    CloseOutcome outcome;
+  // The main browser's renderer process, to see when it ends; the caller closes the handle.
+  HANDLE OpenRenderer() {
     const std::string renderer =
         WaitForTraceLine(copy_, "child-started type=renderer pid=", kStartTimeout);
     const DWORD renderer_pid =
         renderer.empty() ? 0 : std::stoul(renderer.substr(renderer.rfind('=') + 1));
     HANDLE renderer_process = OpenProcess(SYNCHRONIZE, FALSE, renderer_pid);
     EXPECT_NE(renderer_process, nullptr) << "the page's renderer process is not running";
+    return renderer_process;
+  }
 
+  // Waits for the window to go and tells whether the renderer had ended by then.
+  static bool RendererGoneBeforeWindow(HANDLE renderer_process, HWND window) {
+    return WaitUntil([&] { return !IsWindow(window); }, kStartTimeout) &&
+           renderer_process != nullptr && WaitForSingleObject(renderer_process, 0) == WAIT_OBJECT_0;
+  }
+
+  // Posts WM_CLOSE (plus `repeats` more while the handshake runs) and watches the program end;
+  // `while_hidden` runs once the window has hidden.
+  CloseOutcome CloseAndWatch(Process& program, HWND window, int repeats = 0,
+                             const std::function<void()>& while_hidden = {}) {
+    CloseOutcome outcome;
+    HANDLE renderer_process = OpenRenderer();
     PostMessageW(window, WM_CLOSE, 0, 0);
     outcome.hidden_while_running =
         WaitUntil([&] { return !IsWindowVisible(window); }, 1s) && program.Running();
+    if (while_hidden) while_hidden();
     if (repeats > 0) PostMessageW(window, WM_CLOSE, 0, 0);
     if (repeats > 1) {
       EXPECT_NE(WaitForTraceLine(copy_, "before-close id=1", kStartTimeout), "");
       PostMessageW(window, WM_CLOSE, 0, 0);
     }
     // The window goes for real only once the engine has let the browser's processes end.
-    if (WaitUntil([&] { return !IsWindow(window); }, kStartTimeout)) {
-      outcome.renderer_gone_before_window =
-          renderer_process != nullptr && WaitForSingleObject(renderer_process, 0) == WAIT_OBJECT_0;
-    }
+    outcome.renderer_gone_before_window = RendererGoneBeforeWindow(renderer_process, window);
     if (renderer_process != nullptr) CloseHandle(renderer_process);
     outcome.exit_code = program.WaitForExit(kStartTimeout);
     return outcome;
@@ -418,6 +431,68 @@ TEST_F(MainWindow, CloseWithAPopupOpenEndsEveryBrowser) {
   const auto trace = copy_.TraceLines();
   EXPECT_NE(FindLine(trace, "before-close id=2"), "")
       << "the pop-up's browser was still open when the engine shut down";
+  ExpectCleanEngineEnd(trace);
+  ExpectNoProcessLeft();
+}
+
+TEST_F(MainWindow, PopupClosingAfterTheMainBrowserStillEndsTheProgram) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  Command("popup url=" + Address("/popup"));
+  ASSERT_NE(WaitForTraceLine(copy_, "load-end id=2", kStartTimeout), "");
+  Command("hold-close browser=2");
+  ASSERT_NE(WaitForTraceLine(copy_, "close-hold id=2", kStartTimeout), "");
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  ASSERT_NE(WaitForTraceLine(copy_, "close-held id=2", kStartTimeout), "");
+  ASSERT_NE(WaitForTraceLine(copy_, "before-close id=1", kStartTimeout), "");
+  Command("release-close browser=2");
+  EXPECT_EQ(program->WaitForExit(kSentinelTimeout), std::optional<DWORD>(0))
+      << "the program did not end once the pop-up had closed after the main browser: "
+      << testing::PrintToString(copy_.TraceLines());
+  const auto trace = copy_.TraceLines();
+  EXPECT_GT(IndexOf(trace, "before-close id=2"), IndexOf(trace, "before-close id=1"));
+  ExpectCleanEngineEnd(trace);
+  ExpectNoProcessLeft();
+}
+
+// The page's window.close() on the main browser: the program ends by itself, after the
+// engine's processes.
+TEST_F(MainWindow, PageClosingTheBrowserEndsTheProgramAfterTheEngineProcesses) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  HANDLE renderer_process = OpenRenderer();
+
+  Command("close force=0");
+  EXPECT_TRUE(RendererGoneBeforeWindow(renderer_process, window))
+      << "the window closed before the page's renderer process had ended";
+  if (renderer_process != nullptr) CloseHandle(renderer_process);
+  EXPECT_EQ(program->WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+  const auto trace = copy_.TraceLines();
+  EXPECT_EQ(FindLine(trace, "do-close id=1"), "do-close id=1 force=0 result=1");
+  ExpectCleanEngineEnd(trace);
+  ExpectNoProcessLeft();
+}
+
+TEST_F(MainWindow, CloseAfterThePageClosedTheBrowserStillWaitsForTheEngineProcesses) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  // The page's window.close(), with a renderer slow to go: the sentinel is waiting for it.
+  Command("hold-renderer-end");
+  Command("close force=0");
+  ASSERT_NE(WaitForTraceLine(copy_, "child-end-held type=renderer", kStartTimeout), "");
+  ASSERT_TRUE(IsWindowVisible(window));
+
+  const CloseOutcome outcome =
+      CloseAndWatch(*program, window, 0, [&] { Command("release-renderer-end"); });
+  EXPECT_TRUE(outcome.renderer_gone_before_window)
+      << "the window closed before the page's renderer process had ended";
+  EXPECT_EQ(outcome.exit_code, std::optional<DWORD>(0));
+  const auto trace = copy_.TraceLines();
+  EXPECT_GT(IndexOf(trace, "child-ended type=renderer"), IndexOf(trace, "before-close id=1"));
   ExpectCleanEngineEnd(trace);
   ExpectNoProcessLeft();
 }

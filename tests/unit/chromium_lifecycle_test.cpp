@@ -102,6 +102,28 @@ TEST_F(ChromiumWithEngine, PopUpIsReportedButNeverBecomesTheMainBrowser) {
   EXPECT_TRUE(chromium->IsSameBrowser(main));
 }
 
+TEST_F(ChromiumWithEngine, PopUpClosingAfterTheMainBrowserStillReachesTheControl) {
+  StartEngine();
+  ASSERT_TRUE(WaitForContext());
+  MakeChromium();
+  ASSERT_TRUE(CreateAndWait());
+  const CefRefPtr<ICefBrowser> main = chromium->Browser();
+  ASSERT_TRUE(Command("popup url=about:blank"));
+  ASSERT_TRUE(log.WaitFor("after-created 2"));
+
+  chromium->CloseBrowser(true);
+  ASSERT_TRUE(log.WaitFor("before-close 1"));
+  EXPECT_FALSE(chromium->Initialized());
+  EXPECT_EQ(0, chromium->BrowserId());
+  EXPECT_FALSE(chromium->IsSameBrowser(main));
+  EXPECT_TRUE(chromium->HasClientHandler()) << "the pop-up still shares the client";
+
+  ASSERT_TRUE(Command("close browser=2"));
+  ASSERT_TRUE(log.WaitFor("before-close 2"));
+  EXPECT_EQ((std::vector<std::string>{"close 1", "close 2"}), log.Of("close"));
+  EXPECT_FALSE(chromium->HasClientHandler());
+}
+
 TEST_F(ChromiumWithEngine, CloseAnsweredWithCloseReleasesEverything) {
   StartEngine();
   ASSERT_TRUE(WaitForContext());
