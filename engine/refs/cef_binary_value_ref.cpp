@@ -3,11 +3,6 @@
 #include "engine/core/cef_api.h"
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefBinaryValue> TCefBinaryValueRef::UnWrap(cef_binary_value_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefBinaryValueRef>(data);
-}
-
 CefRefPtr<ICefBinaryValue> TCefBinaryValueRef::New(const void* data, size_t size) {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_binary_value_create(data, size));

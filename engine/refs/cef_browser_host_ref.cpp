@@ -14,11 +14,6 @@
 
 using Host = cef_browser_host_t;
 
-CefRefPtr<ICefBrowserHost> TCefBrowserHostRef::UnWrap(cef_browser_host_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefBrowserHostRef>(data);
-}
-
 CefRefPtr<ICefBrowser> TCefBrowserHostRef::GetBrowser() {
   return TCefBrowserRef::UnWrap(CallEngine(Engine(), &Host::get_browser));
 }

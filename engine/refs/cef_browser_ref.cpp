@@ -8,11 +8,6 @@
 #include "engine/refs/cef_browser_host_ref.h"
 #include "engine/refs/cef_frame_ref.h"
 
-CefRefPtr<ICefBrowser> TCefBrowserRef::UnWrap(cef_browser_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefBrowserRef>(data);
-}
-
 CefRefPtr<ICefBrowserHost> TCefBrowserRef::GetHost() {
   return TCefBrowserHostRef::UnWrap(CallEngine(Engine(), &cef_browser_t::get_host));
 }

@@ -6,11 +6,6 @@
 // The engine structure is never null here (UnWrap builds no wrapper on null); a function the
 // engine leaves absent makes its operation do nothing.
 
-CefRefPtr<ICefCommandLine> TCefCommandLineRef::UnWrap(cef_command_line_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefCommandLineRef>(data);
-}
-
 CefRefPtr<ICefCommandLine> TCefCommandLineRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_command_line_create());

@@ -5,11 +5,6 @@
 
 using Params = cef_context_menu_params_t;
 
-CefRefPtr<ICefContextMenuParams> TCefContextMenuParamsRef::UnWrap(cef_context_menu_params_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefContextMenuParamsRef>(data);
-}
-
 int TCefContextMenuParamsRef::GetXcoord() { return CallEngine(Engine(), &Params::get_xcoord); }
 
 int TCefContextMenuParamsRef::GetYcoord() { return CallEngine(Engine(), &Params::get_ycoord); }

@@ -4,11 +4,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/core/cef_string_collections.h"
 
-CefRefPtr<ICefCookieManager> TCefCookieManagerRef::UnWrap(cef_cookie_manager_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefCookieManagerRef>(data);
-}
-
 CefRefPtr<ICefCookieManager> TCefCookieManagerRef::Global(
     const CefRefPtr<ICefCompletionCallback>& callback) {
   if (!EngineLibraryLoaded()) return nullptr;

@@ -7,11 +7,6 @@
 #include "engine/refs/cef_list_value_ref.h"
 #include "engine/refs/cef_value_ref.h"
 
-CefRefPtr<ICefDictionaryValue> TCefDictionaryValueRef::UnWrap(cef_dictionary_value_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefDictionaryValueRef>(data);
-}
-
 CefRefPtr<ICefDictionaryValue> TCefDictionaryValueRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_dictionary_value_create());

@@ -2,11 +2,6 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefDownloadItem> TCefDownLoadItemRef::UnWrap(cef_download_item_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefDownLoadItemRef>(data);
-}
-
 bool TCefDownLoadItemRef::IsValid() {
   return CallEngine(Engine(), &cef_download_item_t::is_valid) != 0;
 }

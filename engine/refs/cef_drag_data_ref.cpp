@@ -17,11 +17,6 @@ void SetText(Drag* engine, void (CEF_CALLBACK* Drag::*setter)(Drag*, const cef_s
 
 }  // namespace
 
-CefRefPtr<ICefDragData> TCefDragDataRef::UnWrap(cef_drag_data_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefDragDataRef>(data);
-}
-
 CefRefPtr<ICefDragData> TCefDragDataRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_drag_data_create());

@@ -6,11 +6,6 @@
 #include "engine/refs/cef_process_message_ref.h"
 #include "engine/refs/cef_request_ref.h"
 
-CefRefPtr<ICefFrame> TCefFrameRef::UnWrap(cef_frame_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefFrameRef>(data);
-}
-
 bool TCefFrameRef::IsValid() { return CallEngine(Engine(), &cef_frame_t::is_valid) != 0; }
 
 void TCefFrameRef::Undo() { CallEngine(Engine(), &cef_frame_t::undo); }

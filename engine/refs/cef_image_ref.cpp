@@ -4,11 +4,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_binary_value_ref.h"
 
-CefRefPtr<ICefImage> TCefImageRef::UnWrap(cef_image_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefImageRef>(data);
-}
-
 CefRefPtr<ICefImage> TCefImageRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_image_create());

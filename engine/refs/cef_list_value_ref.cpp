@@ -6,11 +6,6 @@
 #include "engine/refs/cef_dictionary_value_ref.h"
 #include "engine/refs/cef_value_ref.h"
 
-CefRefPtr<ICefListValue> TCefListValueRef::UnWrap(cef_list_value_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefListValueRef>(data);
-}
-
 CefRefPtr<ICefListValue> TCefListValueRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_list_value_create());

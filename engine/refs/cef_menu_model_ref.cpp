@@ -18,11 +18,6 @@ bool ReadAccelerator(int result, const int (&modifiers)[3], bool& shiftPressed, 
 
 }  // namespace
 
-CefRefPtr<ICefMenuModel> TCefMenuModelRef::UnWrap(cef_menu_model_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefMenuModelRef>(data);
-}
-
 CefRefPtr<ICefMenuModel> TCefMenuModelRef::New(const CefRefPtr<ICefBaseRefCounted>& delegate) {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_menu_model_create(HandToEngine<cef_menu_model_delegate_t>(delegate)));

@@ -5,11 +5,6 @@
 
 using Entry = cef_navigation_entry_t;
 
-CefRefPtr<ICefNavigationEntry> TCefNavigationEntryRef::UnWrap(cef_navigation_entry_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefNavigationEntryRef>(data);
-}
-
 bool TCefNavigationEntryRef::IsValid() { return CallEngine(Engine(), &Entry::is_valid) != 0; }
 
 ustring TCefNavigationEntryRef::GetUrl() {

@@ -3,11 +3,6 @@
 #include "engine/core/cef_api.h"
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefPostDataElement> TCefPostDataElementRef::UnWrap(cef_post_data_element_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefPostDataElementRef>(data);
-}
-
 CefRefPtr<ICefPostDataElement> TCefPostDataElementRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_post_data_element_create());

@@ -6,11 +6,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_post_data_element_ref.h"
 
-CefRefPtr<ICefPostData> TCefPostDataRef::UnWrap(cef_post_data_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefPostDataRef>(data);
-}
-
 CefRefPtr<ICefPostData> TCefPostDataRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_post_data_create());

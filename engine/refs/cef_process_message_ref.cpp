@@ -4,11 +4,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_list_value_ref.h"
 
-CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::UnWrap(cef_process_message_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefProcessMessageRef>(data);
-}
-
 CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::New(const ustring& name) {
   if (!EngineLibraryLoaded()) return nullptr;
   const cef_string_t borrowed_name = BorrowEngineString(name);

@@ -7,11 +7,6 @@
 #include "engine/refs/cef_dictionary_value_ref.h"
 #include "engine/refs/cef_value_ref.h"
 
-CefRefPtr<ICefRequestContext> TCefRequestContextRef::UnWrap(cef_request_context_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefRequestContextRef>(data);
-}
-
 CefRefPtr<ICefRequestContext> TCefRequestContextRef::Global() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_request_context_get_global_context());

@@ -13,11 +13,6 @@ cef_string_multimap_t HandleOf(const CefRefPtr<ICefStringMultimap>& map) {
 
 }  // namespace
 
-CefRefPtr<ICefRequest> TCefRequestRef::UnWrap(cef_request_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefRequestRef>(data);
-}
-
 CefRefPtr<ICefRequest> TCefRequestRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_request_create());

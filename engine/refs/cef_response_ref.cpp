@@ -11,11 +11,6 @@ cef_string_multimap_t HandleOf(const CefRefPtr<ICefStringMultimap>& map) {
 
 }  // namespace
 
-CefRefPtr<ICefResponse> TCefResponseRef::UnWrap(cef_response_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefResponseRef>(data);
-}
-
 CefRefPtr<ICefResponse> TCefResponseRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_response_create());

@@ -3,11 +3,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_x509certificate_ref.h"
 
-CefRefPtr<ICefSSLStatus> TCefSSLStatusRef::UnWrap(cef_sslstatus_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefSSLStatusRef>(data);
-}
-
 bool TCefSSLStatusRef::IsSecureConnection() {
   return CallEngine(Engine(), &cef_sslstatus_t::is_secure_connection) != 0;
 }

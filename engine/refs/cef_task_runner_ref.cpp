@@ -4,11 +4,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/interfaces/cef_task.h"
 
-CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::UnWrap(cef_task_runner_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefTaskRunnerRef>(data);
-}
-
 CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::GetForThread(cef_thread_id_t threadId) {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_task_runner_get_for_thread(threadId));

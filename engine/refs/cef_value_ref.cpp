@@ -6,11 +6,6 @@
 #include "engine/refs/cef_dictionary_value_ref.h"
 #include "engine/refs/cef_list_value_ref.h"
 
-CefRefPtr<ICefValue> TCefValueRef::UnWrap(cef_value_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefValueRef>(data);
-}
-
 CefRefPtr<ICefValue> TCefValueRef::New() {
   if (!EngineLibraryLoaded()) return nullptr;
   return UnWrap(cef_value_create());

@@ -2,11 +2,6 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefWebPluginInfo> TCefWebPluginInfoRef::UnWrap(cef_web_plugin_info_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefWebPluginInfoRef>(data);
-}
-
 ustring TCefWebPluginInfoRef::GetName() {
   return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_web_plugin_info_t::get_name));
 }

@@ -17,11 +17,6 @@ void AppendList(cef_x509cert_principal_t* engine, ListGetter getter, std::vector
 
 }  // namespace
 
-CefRefPtr<ICefX509CertPrincipal> TCefX509CertPrincipalRef::UnWrap(cef_x509cert_principal_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefX509CertPrincipalRef>(data);
-}
-
 ustring TCefX509CertPrincipalRef::GetDisplayName() {
   return CopyAndFreeUserFreeString(
       CallEngine(Engine(), &cef_x509cert_principal_t::get_display_name));

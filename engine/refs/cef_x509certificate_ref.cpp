@@ -26,11 +26,6 @@ void AppendChain(cef_x509certificate_t* engine, size_t size, ChainGetter getter,
 
 }  // namespace
 
-CefRefPtr<ICefX509Certificate> TCEFX509CertificateRef::UnWrap(cef_x509certificate_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCEFX509CertificateRef>(data);
-}
-
 CefRefPtr<ICefX509CertPrincipal> TCEFX509CertificateRef::GetSubject() {
   return TCefX509CertPrincipalRef::UnWrap(
       CallEngine(Engine(), &cef_x509certificate_t::get_subject));
