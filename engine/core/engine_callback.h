@@ -36,12 +36,6 @@
 #include "engine/core/cef_string.h"
 #include "engine/core/exception_policy.h"
 
-// An engine object without a typed wrapper: held through the generic counted wrapper.
-template <CountedEngineStructPointer S>
-CefRefPtr<ICefBaseRefCounted> UnWrapEngine(S data) {
-  return TCefBaseRefCountedRef::UnWrap(data);
-}
-
 // The strings of an engine list argument (the engine owns the list), in index order.
 std::vector<ustring> CopyEngineStringList(cef_string_list_t list);
 
@@ -208,7 +202,7 @@ struct ArgFor<bool&, int*> {
   using type = TEngineBoolInOut;
 };
 template <class T>
-  requires std::is_arithmetic_v<T> || std::is_enum_v<T>
+requires std::is_arithmetic_v<T> || std::is_enum_v<T>
 struct ArgFor<T&, T*> {
   using type = TEngineValueInOut<T>;
 };
@@ -257,7 +251,8 @@ struct TThunk<Member, Neutral, Rc(CEF_CALLBACK*)(S*, C...)> {
   using Traits = MemberTraits<decltype(Member)>;
   using Owner = typename Traits::Owner;
   using Params = typename Traits::Params;
-  static_assert(std::tuple_size_v<Params> == sizeof...(C), "the member takes the engine's arguments");
+  static_assert(std::tuple_size_v<Params> == sizeof...(C),
+                "the member takes the engine's arguments");
 
   static Rc CEF_CALLBACK Call(S* self, C... arguments) noexcept {
     return Invoke(std::index_sequence_for<C...>{}, self, arguments...);

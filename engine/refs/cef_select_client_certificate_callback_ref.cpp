@@ -3,6 +3,5 @@
 #include "engine/core/cef_ref_call.h"
 
 void TCefSelectClientCertificateCallbackRef::Select(const CefRefPtr<ICefX509Certificate>& cert) {
-  CallEngine(Engine(), &cef_select_client_certificate_callback_t::select,
-             HandToEngine<cef_x509certificate_t>(cert));
+  CallEngine(Engine(), &cef_select_client_certificate_callback_t::select, cert);
 }

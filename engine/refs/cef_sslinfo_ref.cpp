@@ -8,5 +8,5 @@ cef_cert_status_t TCefSslInfoRef::GetCertStatus() {
 }
 
 CefRefPtr<ICefX509Certificate> TCefSslInfoRef::GetX509certificate() {
-  return TCEFX509CertificateRef::UnWrap(CallEngine(Engine(), &cef_sslinfo_t::get_x509certificate));
+  return CallEngine(Engine(), &cef_sslinfo_t::get_x509certificate);
 }

@@ -20,6 +20,5 @@ cef_ssl_content_status_t TCefSSLStatusRef::GetContentStatus() {
 }
 
 CefRefPtr<ICefX509Certificate> TCefSSLStatusRef::GetX509certificate() {
-  return TCEFX509CertificateRef::UnWrap(
-      CallEngine(Engine(), &cef_sslstatus_t::get_x509certificate));
+  return CallEngine(Engine(), &cef_sslstatus_t::get_x509certificate);
 }
