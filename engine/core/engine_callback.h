@@ -37,12 +37,6 @@
 #include "engine/core/cef_string.h"
 #include "engine/core/exception_policy.h"
 
-// An engine object without a typed wrapper: held through the generic counted wrapper.
-template <CountedEngineStructPointer S>
-CefRefPtr<ICefBaseRefCounted> UnWrapEngine(S data) {
-  return TCefBaseRefCountedRef::UnWrap(data);
-}
-
 // The strings of an engine list argument (the engine owns the list), in index order.
 std::vector<ustring> CopyEngineStringList(cef_string_list_t list);
 

@@ -2,15 +2,8 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefAuthCallback> TCefAuthCallbackRef::UnWrap(cef_auth_callback_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefAuthCallbackRef>(data);
-}
-
 void TCefAuthCallbackRef::Cont(const ustring& username, const ustring& password) {
-  const cef_string_t borrowed_username = BorrowEngineString(username);
-  const cef_string_t borrowed_password = BorrowEngineString(password);
-  CallEngine(Engine(), &cef_auth_callback_t::cont, &borrowed_username, &borrowed_password);
+  CallEngine(Engine(), &cef_auth_callback_t::cont, username, password);
 }
 
 void TCefAuthCallbackRef::Cancel() { CallEngine(Engine(), &cef_auth_callback_t::cancel); }

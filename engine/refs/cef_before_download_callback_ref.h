@@ -4,7 +4,7 @@
 // The engine's answer slot before a download starts: where to save it, and whether to ask.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefBeforeDownloadCallback : public virtual ICefBaseRefCounted {
@@ -13,23 +13,16 @@ class ICefBeforeDownloadCallback : public virtual ICefBaseRefCounted {
   virtual void Cont(const ustring& downloadPath, bool showDialog) = 0;
 };
 
-class TCefBeforeDownloadCallbackRef final : public TCefBaseRefCountedRef,
-                                            public ICefBeforeDownloadCallback {
+class TCefBeforeDownloadCallbackRef final
+    : public TCefRefBase<TCefBeforeDownloadCallbackRef, ICefBeforeDownloadCallback,
+                         cef_before_download_callback_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefBeforeDownloadCallbackRef(cef_before_download_callback_t* data)
-      : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefBeforeDownloadCallback> UnWrap(cef_before_download_callback_t* data);
+  using TCefRefBase::TCefRefBase;
 
   void Cont(const ustring& downloadPath, bool showDialog) override;
 
  private:
   ~TCefBeforeDownloadCallbackRef() override = default;
-  cef_before_download_callback_t* Engine() const noexcept {
-    return Data<cef_before_download_callback_t>();
-  }
 };
 
 // How engine callbacks receive a cef_before_download_callback_t: wrapped, taking over its

@@ -3,14 +3,8 @@
 #include "engine/core/cef_api.h"
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefBinaryValue> TCefBinaryValueRef::UnWrap(cef_binary_value_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefBinaryValueRef>(data);
-}
-
 CefRefPtr<ICefBinaryValue> TCefBinaryValueRef::New(const void* data, size_t size) {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_binary_value_create(data, size));
+  return CallEntryPoint(cef_binary_value_create, data, size);
 }
 
 bool TCefBinaryValueRef::IsValid() {
@@ -22,17 +16,15 @@ bool TCefBinaryValueRef::IsOwned() {
 }
 
 bool TCefBinaryValueRef::IsSame(const CefRefPtr<ICefBinaryValue>& that) {
-  return CallEngine(Engine(), &cef_binary_value_t::is_same,
-                    HandToEngine<cef_binary_value_t>(that)) != 0;
+  return CallEngine(Engine(), &cef_binary_value_t::is_same, that) != 0;
 }
 
 bool TCefBinaryValueRef::IsEqual(const CefRefPtr<ICefBinaryValue>& that) {
-  return CallEngine(Engine(), &cef_binary_value_t::is_equal,
-                    HandToEngine<cef_binary_value_t>(that)) != 0;
+  return CallEngine(Engine(), &cef_binary_value_t::is_equal, that) != 0;
 }
 
 CefRefPtr<ICefBinaryValue> TCefBinaryValueRef::Copy() {
-  return UnWrap(CallEngine(Engine(), &cef_binary_value_t::copy));
+  return CallEngine(Engine(), &cef_binary_value_t::copy);
 }
 
 size_t TCefBinaryValueRef::GetSize() { return CallEngine(Engine(), &cef_binary_value_t::get_size); }

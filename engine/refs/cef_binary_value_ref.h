@@ -4,7 +4,7 @@
 // A block of bytes held by the engine.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefBinaryValue : public virtual ICefBaseRefCounted {
@@ -19,13 +19,11 @@ class ICefBinaryValue : public virtual ICefBaseRefCounted {
   virtual size_t GetData(void* buffer, size_t bufferSize, size_t dataOffset) = 0;
 };
 
-class TCefBinaryValueRef final : public TCefBaseRefCountedRef, public ICefBinaryValue {
+class TCefBinaryValueRef final
+    : public TCefRefBase<TCefBinaryValueRef, ICefBinaryValue, cef_binary_value_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefBinaryValueRef(cef_binary_value_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefBinaryValue> UnWrap(cef_binary_value_t* data);
   // A copy of `size` bytes at `data`. Null before the library is loaded.
   static CefRefPtr<ICefBinaryValue> New(const void* data, size_t size);
 
@@ -39,7 +37,6 @@ class TCefBinaryValueRef final : public TCefBaseRefCountedRef, public ICefBinary
 
  private:
   ~TCefBinaryValueRef() override = default;
-  cef_binary_value_t* Engine() const noexcept { return Data<cef_binary_value_t>(); }
 };
 
 inline CefRefPtr<ICefBinaryValue> UnWrapEngine(cef_binary_value_t* data) {

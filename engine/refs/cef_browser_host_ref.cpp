@@ -14,26 +14,19 @@
 
 using Host = cef_browser_host_t;
 
-CefRefPtr<ICefBrowserHost> TCefBrowserHostRef::UnWrap(cef_browser_host_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefBrowserHostRef>(data);
-}
-
 CefRefPtr<ICefBrowser> TCefBrowserHostRef::GetBrowser() {
-  return TCefBrowserRef::UnWrap(CallEngine(Engine(), &Host::get_browser));
+  return CallEngine(Engine(), &Host::get_browser);
 }
 
 void TCefBrowserHostRef::CloseBrowser(bool forceClose) {
-  CallEngine(Engine(), &Host::close_browser, EngineBool(forceClose));
+  CallEngine(Engine(), &Host::close_browser, forceClose);
 }
 
 bool TCefBrowserHostRef::TryCloseBrowser() {
   return CallEngine(Engine(), &Host::try_close_browser) != 0;
 }
 
-void TCefBrowserHostRef::SetFocus(bool focus) {
-  CallEngine(Engine(), &Host::set_focus, EngineBool(focus));
-}
+void TCefBrowserHostRef::SetFocus(bool focus) { CallEngine(Engine(), &Host::set_focus, focus); }
 
 HWND TCefBrowserHostRef::GetWindowHandle() {
   return CallEngine(Engine(), &Host::get_window_handle);
@@ -46,11 +39,11 @@ HWND TCefBrowserHostRef::GetOpenerWindowHandle() {
 bool TCefBrowserHostRef::HasView() { return CallEngine(Engine(), &Host::has_view) != 0; }
 
 CefRefPtr<ICefBaseRefCounted> TCefBrowserHostRef::GetClient() {
-  return TCefBaseRefCountedRef::UnWrap(CallEngine(Engine(), &Host::get_client));
+  return CallEngine(Engine(), &Host::get_client);
 }
 
 CefRefPtr<ICefRequestContext> TCefBrowserHostRef::GetRequestContext() {
-  return TCefRequestContextRef::UnWrap(CallEngine(Engine(), &Host::get_request_context));
+  return CallEngine(Engine(), &Host::get_request_context);
 }
 
 double TCefBrowserHostRef::GetZoomLevel() { return CallEngine(Engine(), &Host::get_zoom_level); }
@@ -66,53 +59,42 @@ void TCefBrowserHostRef::RunFileDialog(cef_file_dialog_mode_t mode, const ustrin
                                        const CefRefPtr<ICefRunFileDialogCallback>& callback) {
   CefRefPtr<TCefStringListOwn> filters = MakeRefCounted<TCefStringListOwn>();
   filters->AddStringsFrom(acceptFilters);
-  const cef_string_t borrowed_title = BorrowEngineString(title);
-  const cef_string_t borrowed_path = BorrowEngineString(defaultFilePath);
-  CallEngine(Engine(), &Host::run_file_dialog, mode, &borrowed_title, &borrowed_path,
-             filters->GetHandle(), selectedAcceptFilter,
-             HandToEngine<cef_run_file_dialog_callback_t>(callback));
+  CallEngine(Engine(), &Host::run_file_dialog, mode, title, defaultFilePath, filters->GetHandle(),
+             selectedAcceptFilter, callback);
 }
 
 void TCefBrowserHostRef::StartDownload(const ustring& url) {
-  const cef_string_t borrowed_url = BorrowEngineString(url);
-  CallEngine(Engine(), &Host::start_download, &borrowed_url);
+  CallEngine(Engine(), &Host::start_download, url);
 }
 
 void TCefBrowserHostRef::DownloadImage(const ustring& imageUrl, bool isFavicon,
                                        uint32_t maxImageSize, bool bypassCache,
                                        const CefRefPtr<ICefDownloadImageCallback>& callback) {
-  const cef_string_t borrowed_url = BorrowEngineString(imageUrl);
-  CallEngine(Engine(), &Host::download_image, &borrowed_url, EngineBool(isFavicon),
-             uint32{maxImageSize}, EngineBool(bypassCache),
-             HandToEngine<cef_download_image_callback_t>(callback));
+  CallEngine(Engine(), &Host::download_image, imageUrl, isFavicon, uint32{maxImageSize},
+             bypassCache, callback);
 }
 
 void TCefBrowserHostRef::Print() { CallEngine(Engine(), &Host::print); }
 
 void TCefBrowserHostRef::PrintToPdf(const ustring& path, const cef_pdf_print_settings_t& settings,
                                     const CefRefPtr<ICefPdfPrintCallback>& callback) {
-  const cef_string_t borrowed_path = BorrowEngineString(path);
-  CallEngine(Engine(), &Host::print_to_pdf, &borrowed_path, &settings,
-             HandToEngine<cef_pdf_print_callback_t>(callback));
+  CallEngine(Engine(), &Host::print_to_pdf, path, &settings, callback);
 }
 
 void TCefBrowserHostRef::Find(int identifier, const ustring& searchText, bool forward,
                               bool matchCase, bool findNext) {
-  const cef_string_t borrowed_text = BorrowEngineString(searchText);
-  CallEngine(Engine(), &Host::find, identifier, &borrowed_text, EngineBool(forward),
-             EngineBool(matchCase), EngineBool(findNext));
+  CallEngine(Engine(), &Host::find, identifier, searchText, forward, matchCase, findNext);
 }
 
 void TCefBrowserHostRef::StopFinding(bool clearSelection) {
-  CallEngine(Engine(), &Host::stop_finding, EngineBool(clearSelection));
+  CallEngine(Engine(), &Host::stop_finding, clearSelection);
 }
 
 void TCefBrowserHostRef::ShowDevTools(const cef_window_info_t& windowInfo,
                                       const CefRefPtr<ICefClient>& client,
                                       const cef_browser_settings_t& settings,
                                       const cef_point_t* inspectElementAt) {
-  CallEngine(Engine(), &Host::show_dev_tools, &windowInfo, HandToEngine<cef_client_t>(client),
-             &settings, inspectElementAt);
+  CallEngine(Engine(), &Host::show_dev_tools, &windowInfo, client, &settings, inspectElementAt);
 }
 
 void TCefBrowserHostRef::CloseDevTools() { CallEngine(Engine(), &Host::close_dev_tools); }
@@ -121,12 +103,11 @@ bool TCefBrowserHostRef::HasDevTools() { return CallEngine(Engine(), &Host::has_
 
 void TCefBrowserHostRef::GetNavigationEntries(const CefRefPtr<ICefNavigationEntryVisitor>& visitor,
                                               bool currentOnly) {
-  CallEngine(Engine(), &Host::get_navigation_entries,
-             HandToEngine<cef_navigation_entry_visitor_t>(visitor), EngineBool(currentOnly));
+  CallEngine(Engine(), &Host::get_navigation_entries, visitor, currentOnly);
 }
 
 void TCefBrowserHostRef::SetMouseCursorChangeDisabled(bool disabled) {
-  CallEngine(Engine(), &Host::set_mouse_cursor_change_disabled, EngineBool(disabled));
+  CallEngine(Engine(), &Host::set_mouse_cursor_change_disabled, disabled);
 }
 
 bool TCefBrowserHostRef::IsMouseCursorChangeDisabled() {
@@ -134,13 +115,11 @@ bool TCefBrowserHostRef::IsMouseCursorChangeDisabled() {
 }
 
 void TCefBrowserHostRef::ReplaceMisspelling(const ustring& word) {
-  const cef_string_t borrowed_word = BorrowEngineString(word);
-  CallEngine(Engine(), &Host::replace_misspelling, &borrowed_word);
+  CallEngine(Engine(), &Host::replace_misspelling, word);
 }
 
 void TCefBrowserHostRef::AddWordToDictionary(const ustring& word) {
-  const cef_string_t borrowed_word = BorrowEngineString(word);
-  CallEngine(Engine(), &Host::add_word_to_dictionary, &borrowed_word);
+  CallEngine(Engine(), &Host::add_word_to_dictionary, word);
 }
 
 bool TCefBrowserHostRef::IsWindowRenderingDisabled() {
@@ -149,9 +128,7 @@ bool TCefBrowserHostRef::IsWindowRenderingDisabled() {
 
 void TCefBrowserHostRef::WasResized() { CallEngine(Engine(), &Host::was_resized); }
 
-void TCefBrowserHostRef::WasHidden(bool hidden) {
-  CallEngine(Engine(), &Host::was_hidden, EngineBool(hidden));
-}
+void TCefBrowserHostRef::WasHidden(bool hidden) { CallEngine(Engine(), &Host::was_hidden, hidden); }
 
 void TCefBrowserHostRef::NotifyScreenInfoChanged() {
   CallEngine(Engine(), &Host::notify_screen_info_changed);
@@ -172,12 +149,11 @@ void TCefBrowserHostRef::SendKeyEvent(const cef_key_event_t& event) {
 void TCefBrowserHostRef::SendMouseClickEvent(const cef_mouse_event_t& event,
                                              cef_mouse_button_type_t type, bool mouseUp,
                                              int clickCount) {
-  CallEngine(Engine(), &Host::send_mouse_click_event, &event, type, EngineBool(mouseUp),
-             clickCount);
+  CallEngine(Engine(), &Host::send_mouse_click_event, &event, type, mouseUp, clickCount);
 }
 
 void TCefBrowserHostRef::SendMouseMoveEvent(const cef_mouse_event_t& event, bool mouseLeave) {
-  CallEngine(Engine(), &Host::send_mouse_move_event, &event, EngineBool(mouseLeave));
+  CallEngine(Engine(), &Host::send_mouse_move_event, &event, mouseLeave);
 }
 
 void TCefBrowserHostRef::SendMouseWheelEvent(const cef_mouse_event_t& event, int deltaX,
@@ -190,7 +166,7 @@ void TCefBrowserHostRef::SendTouchEvent(const cef_touch_event_t& event) {
 }
 
 void TCefBrowserHostRef::SendFocusEvent(bool setFocus) {
-  CallEngine(Engine(), &Host::send_focus_event, EngineBool(setFocus));
+  CallEngine(Engine(), &Host::send_focus_event, setFocus);
 }
 
 void TCefBrowserHostRef::SendCaptureLostEvent() {
@@ -212,20 +188,17 @@ void TCefBrowserHostRef::SetWindowlessFrameRate(int frameRate) {
 void TCefBrowserHostRef::ImeSetComposition(
     const ustring& text, const std::vector<cef_composition_underline_t>& underlines,
     const cef_range_t& replacementRange, const cef_range_t& selectionRange) {
-  const cef_string_t borrowed_text = BorrowEngineString(text);
-  CallEngine(Engine(), &Host::ime_set_composition, &borrowed_text, underlines.size(),
-             underlines.data(), &replacementRange, &selectionRange);
+  CallEngine(Engine(), &Host::ime_set_composition, text, underlines.size(), underlines.data(),
+             &replacementRange, &selectionRange);
 }
 
 void TCefBrowserHostRef::ImeCommitText(const ustring& text, const cef_range_t& replacementRange,
                                        int relativeCursorPos) {
-  const cef_string_t borrowed_text = BorrowEngineString(text);
-  CallEngine(Engine(), &Host::ime_commit_text, &borrowed_text, &replacementRange,
-             relativeCursorPos);
+  CallEngine(Engine(), &Host::ime_commit_text, text, &replacementRange, relativeCursorPos);
 }
 
 void TCefBrowserHostRef::ImeFinishComposingText(bool keepSelection) {
-  CallEngine(Engine(), &Host::ime_finish_composing_text, EngineBool(keepSelection));
+  CallEngine(Engine(), &Host::ime_finish_composing_text, keepSelection);
 }
 
 void TCefBrowserHostRef::ImeCancelComposition() {
@@ -235,8 +208,7 @@ void TCefBrowserHostRef::ImeCancelComposition() {
 void TCefBrowserHostRef::DragTargetDragEnter(const CefRefPtr<ICefDragData>& dragData,
                                              const cef_mouse_event_t& event,
                                              cef_drag_operations_mask_t allowedOps) {
-  CallEngine(Engine(), &Host::drag_target_drag_enter, HandToEngine<cef_drag_data_t>(dragData),
-             &event, allowedOps);
+  CallEngine(Engine(), &Host::drag_target_drag_enter, dragData, &event, allowedOps);
 }
 
 void TCefBrowserHostRef::DragTargetDragOver(const cef_mouse_event_t& event,
@@ -261,7 +233,7 @@ void TCefBrowserHostRef::DragSourceSystemDragEnded() {
 }
 
 CefRefPtr<ICefNavigationEntry> TCefBrowserHostRef::GetVisibleNavigationEntry() {
-  return TCefNavigationEntryRef::UnWrap(CallEngine(Engine(), &Host::get_visible_navigation_entry));
+  return CallEngine(Engine(), &Host::get_visible_navigation_entry);
 }
 
 void TCefBrowserHostRef::SetAccessibilityState(cef_state_t accessibilityState) {
@@ -270,11 +242,11 @@ void TCefBrowserHostRef::SetAccessibilityState(cef_state_t accessibilityState) {
 
 void TCefBrowserHostRef::SetAutoResizeEnabled(bool enabled, const cef_size_t& minSize,
                                               const cef_size_t& maxSize) {
-  CallEngine(Engine(), &Host::set_auto_resize_enabled, EngineBool(enabled), &minSize, &maxSize);
+  CallEngine(Engine(), &Host::set_auto_resize_enabled, enabled, &minSize, &maxSize);
 }
 
 CefRefPtr<ICefBaseRefCounted> TCefBrowserHostRef::GetExtension() {
-  return TCefBaseRefCountedRef::UnWrap(CallEngine(Engine(), &Host::get_extension));
+  return CallEngine(Engine(), &Host::get_extension);
 }
 
 bool TCefBrowserHostRef::IsBackgroundHost() {
@@ -282,7 +254,7 @@ bool TCefBrowserHostRef::IsBackgroundHost() {
 }
 
 void TCefBrowserHostRef::SetAudioMuted(bool mute) {
-  CallEngine(Engine(), &Host::set_audio_muted, EngineBool(mute));
+  CallEngine(Engine(), &Host::set_audio_muted, mute);
 }
 
 bool TCefBrowserHostRef::IsAudioMuted() { return CallEngine(Engine(), &Host::is_audio_muted) != 0; }

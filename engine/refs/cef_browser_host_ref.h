@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefBrowser;
@@ -108,13 +108,10 @@ class ICefBrowserHost : public virtual ICefBaseRefCounted {
   virtual bool IsAudioMuted() = 0;
 };
 
-class TCefBrowserHostRef final : public TCefBaseRefCountedRef, public ICefBrowserHost {
+class TCefBrowserHostRef final
+    : public TCefRefBase<TCefBrowserHostRef, ICefBrowserHost, cef_browser_host_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefBrowserHostRef(cef_browser_host_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefBrowserHost> UnWrap(cef_browser_host_t* data);
+  using TCefRefBase::TCefRefBase;
 
   CefRefPtr<ICefBrowser> GetBrowser() override;
   void CloseBrowser(bool forceClose) override;
@@ -196,7 +193,6 @@ class TCefBrowserHostRef final : public TCefBaseRefCountedRef, public ICefBrowse
 
  private:
   ~TCefBrowserHostRef() override = default;
-  cef_browser_host_t* Engine() const noexcept { return Data<cef_browser_host_t>(); }
 };
 
 inline CefRefPtr<ICefBrowserHost> UnWrapEngine(cef_browser_host_t* data) {

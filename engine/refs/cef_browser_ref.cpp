@@ -3,18 +3,12 @@
 #include <algorithm>
 
 #include "engine/core/cef_ref_call.h"
-#include "engine/core/cef_string_collections.h"
 #include "engine/core/exception_policy.h"
 #include "engine/refs/cef_browser_host_ref.h"
 #include "engine/refs/cef_frame_ref.h"
 
-CefRefPtr<ICefBrowser> TCefBrowserRef::UnWrap(cef_browser_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefBrowserRef>(data);
-}
-
 CefRefPtr<ICefBrowserHost> TCefBrowserRef::GetHost() {
-  return TCefBrowserHostRef::UnWrap(CallEngine(Engine(), &cef_browser_t::get_host));
+  return CallEngine(Engine(), &cef_browser_t::get_host);
 }
 
 bool TCefBrowserRef::CanGoBack() { return CallEngine(Engine(), &cef_browser_t::can_go_back) != 0; }
@@ -40,7 +34,7 @@ void TCefBrowserRef::StopLoad() { CallEngine(Engine(), &cef_browser_t::stop_load
 int TCefBrowserRef::GetIdentifier() { return CallEngine(Engine(), &cef_browser_t::get_identifier); }
 
 bool TCefBrowserRef::IsSame(const CefRefPtr<ICefBrowser>& that) {
-  return CallEngine(Engine(), &cef_browser_t::is_same, HandToEngine<cef_browser_t>(that)) != 0;
+  return CallEngine(Engine(), &cef_browser_t::is_same, that) != 0;
 }
 
 bool TCefBrowserRef::IsPopup() { return CallEngine(Engine(), &cef_browser_t::is_popup) != 0; }
@@ -50,21 +44,19 @@ bool TCefBrowserRef::HasDocument() {
 }
 
 CefRefPtr<ICefFrame> TCefBrowserRef::GetMainFrame() {
-  return TCefFrameRef::UnWrap(CallEngine(Engine(), &cef_browser_t::get_main_frame));
+  return CallEngine(Engine(), &cef_browser_t::get_main_frame);
 }
 
 CefRefPtr<ICefFrame> TCefBrowserRef::GetFocusedFrame() {
-  return TCefFrameRef::UnWrap(CallEngine(Engine(), &cef_browser_t::get_focused_frame));
+  return CallEngine(Engine(), &cef_browser_t::get_focused_frame);
 }
 
 CefRefPtr<ICefFrame> TCefBrowserRef::GetFrameByident(int64_t identifier) {
-  return TCefFrameRef::UnWrap(
-      CallEngine(Engine(), &cef_browser_t::get_frame_byident, int64{identifier}));
+  return CallEngine(Engine(), &cef_browser_t::get_frame_byident, int64{identifier});
 }
 
 CefRefPtr<ICefFrame> TCefBrowserRef::GetFrame(const ustring& name) {
-  const cef_string_t borrowed_name = BorrowEngineString(name);
-  return TCefFrameRef::UnWrap(CallEngine(Engine(), &cef_browser_t::get_frame, &borrowed_name));
+  return CallEngine(Engine(), &cef_browser_t::get_frame, name);
 }
 
 size_t TCefBrowserRef::GetFrameCount() {
@@ -85,9 +77,5 @@ bool TCefBrowserRef::GetFrameIdentifiers(size_t& count, std::vector<int64_t>& id
 }
 
 bool TCefBrowserRef::GetFrameNames(std::vector<ustring>& names) {
-  CefRefPtr<TCefStringListOwn> list = MakeRefCounted<TCefStringListOwn>();
-  if (list->GetHandle() == nullptr) return false;
-  CallEngine(Engine(), &cef_browser_t::get_frame_names, list->GetHandle());
-  list->CopyToStrings(names);
-  return true;
+  return CallEngineForStrings(Engine(), &cef_browser_t::get_frame_names, names);
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefBrowserHost;
@@ -43,13 +43,9 @@ class ICefBrowser : public virtual ICefBaseRefCounted {
   virtual bool GetFrameNames(std::vector<ustring>& names) = 0;
 };
 
-class TCefBrowserRef final : public TCefBaseRefCountedRef, public ICefBrowser {
+class TCefBrowserRef final : public TCefRefBase<TCefBrowserRef, ICefBrowser, cef_browser_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefBrowserRef(cef_browser_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefBrowser> UnWrap(cef_browser_t* data);
+  using TCefRefBase::TCefRefBase;
 
   CefRefPtr<ICefBrowserHost> GetHost() override;
   bool CanGoBack() override;
@@ -74,7 +70,6 @@ class TCefBrowserRef final : public TCefBaseRefCountedRef, public ICefBrowser {
 
  private:
   ~TCefBrowserRef() override = default;
-  cef_browser_t* Engine() const noexcept { return Data<cef_browser_t>(); }
 };
 
 inline CefRefPtr<ICefBrowser> UnWrapEngine(cef_browser_t* data) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefCommandLine : public virtual ICefBaseRefCounted {
@@ -23,13 +23,11 @@ class ICefCommandLine : public virtual ICefBaseRefCounted {
   virtual void AppendSwitchWithValue(const ustring& name, const ustring& value) = 0;
 };
 
-class TCefCommandLineRef final : public TCefBaseRefCountedRef, public ICefCommandLine {
+class TCefCommandLineRef final
+    : public TCefRefBase<TCefCommandLineRef, ICefCommandLine, cef_command_line_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefCommandLineRef(cef_command_line_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefCommandLine> UnWrap(cef_command_line_t* data);
   // A new empty command line; the process's global one. Null before the library is loaded.
   static CefRefPtr<ICefCommandLine> New();
   static CefRefPtr<ICefCommandLine> Global();
@@ -44,7 +42,6 @@ class TCefCommandLineRef final : public TCefBaseRefCountedRef, public ICefComman
 
  private:
   ~TCefCommandLineRef() override = default;
-  cef_command_line_t* Engine() const noexcept { return Data<cef_command_line_t>(); }
 };
 
 inline CefRefPtr<ICefCommandLine> UnWrapEngine(cef_command_line_t* data) {

@@ -1,14 +1,8 @@
 #include "engine/refs/cef_context_menu_params_ref.h"
 
 #include "engine/core/cef_ref_call.h"
-#include "engine/core/cef_string_collections.h"
 
 using Params = cef_context_menu_params_t;
-
-CefRefPtr<ICefContextMenuParams> TCefContextMenuParamsRef::UnWrap(cef_context_menu_params_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefContextMenuParamsRef>(data);
-}
 
 int TCefContextMenuParamsRef::GetXcoord() { return CallEngine(Engine(), &Params::get_xcoord); }
 
@@ -19,15 +13,15 @@ cef_context_menu_type_flags_t TCefContextMenuParamsRef::GetTypeFlags() {
 }
 
 ustring TCefContextMenuParamsRef::GetLinkUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_link_url));
+  return CallEngine(Engine(), &Params::get_link_url);
 }
 
 ustring TCefContextMenuParamsRef::GetUnfilteredLinkUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_unfiltered_link_url));
+  return CallEngine(Engine(), &Params::get_unfiltered_link_url);
 }
 
 ustring TCefContextMenuParamsRef::GetSourceUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_source_url));
+  return CallEngine(Engine(), &Params::get_source_url);
 }
 
 bool TCefContextMenuParamsRef::HasImageContents() {
@@ -35,19 +29,19 @@ bool TCefContextMenuParamsRef::HasImageContents() {
 }
 
 ustring TCefContextMenuParamsRef::GetTitleText() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_title_text));
+  return CallEngine(Engine(), &Params::get_title_text);
 }
 
 ustring TCefContextMenuParamsRef::GetPageUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_page_url));
+  return CallEngine(Engine(), &Params::get_page_url);
 }
 
 ustring TCefContextMenuParamsRef::GetFrameUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_frame_url));
+  return CallEngine(Engine(), &Params::get_frame_url);
 }
 
 ustring TCefContextMenuParamsRef::GetFrameCharset() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_frame_charset));
+  return CallEngine(Engine(), &Params::get_frame_charset);
 }
 
 cef_context_menu_media_type_t TCefContextMenuParamsRef::GetMediaType() {
@@ -59,20 +53,15 @@ cef_context_menu_media_state_flags_t TCefContextMenuParamsRef::GetMediaStateFlag
 }
 
 ustring TCefContextMenuParamsRef::GetSelectionText() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_selection_text));
+  return CallEngine(Engine(), &Params::get_selection_text);
 }
 
 ustring TCefContextMenuParamsRef::GetMisspelledWord() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Params::get_misspelled_word));
+  return CallEngine(Engine(), &Params::get_misspelled_word);
 }
 
 bool TCefContextMenuParamsRef::GetDictionarySuggestions(std::vector<ustring>& suggestions) {
-  CefRefPtr<TCefStringListOwn> list = MakeRefCounted<TCefStringListOwn>();
-  if (list->GetHandle() == nullptr) return false;
-  const bool result =
-      CallEngine(Engine(), &Params::get_dictionary_suggestions, list->GetHandle()) != 0;
-  list->CopyToStrings(suggestions);
-  return result;
+  return CallEngineForStrings(Engine(), &Params::get_dictionary_suggestions, suggestions);
 }
 
 bool TCefContextMenuParamsRef::IsEditable() {

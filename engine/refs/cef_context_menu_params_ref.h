@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefContextMenuParams : public virtual ICefBaseRefCounted {
@@ -35,14 +35,11 @@ class ICefContextMenuParams : public virtual ICefBaseRefCounted {
   virtual bool IsPepperMenu() = 0;
 };
 
-class TCefContextMenuParamsRef final : public TCefBaseRefCountedRef, public ICefContextMenuParams {
+class TCefContextMenuParamsRef final
+    : public TCefRefBase<TCefContextMenuParamsRef, ICefContextMenuParams,
+                         cef_context_menu_params_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefContextMenuParamsRef(cef_context_menu_params_t* data)
-      : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefContextMenuParams> UnWrap(cef_context_menu_params_t* data);
+  using TCefRefBase::TCefRefBase;
 
   int GetXcoord() override;
   int GetYcoord() override;
@@ -68,7 +65,6 @@ class TCefContextMenuParamsRef final : public TCefBaseRefCountedRef, public ICef
 
  private:
   ~TCefContextMenuParamsRef() override = default;
-  cef_context_menu_params_t* Engine() const noexcept { return Data<cef_context_menu_params_t>(); }
 };
 
 inline CefRefPtr<ICefContextMenuParams> UnWrapEngine(cef_context_menu_params_t* data) {

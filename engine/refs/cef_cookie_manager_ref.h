@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/interfaces/cef_completion_callback.h"
 #include "engine/interfaces/cef_cookie_visitor.h"
@@ -28,13 +28,11 @@ class ICefCookieManager : public virtual ICefBaseRefCounted {
   virtual bool FlushStore(const CefRefPtr<ICefCompletionCallback>& callback) = 0;
 };
 
-class TCefCookieManagerRef final : public TCefBaseRefCountedRef, public ICefCookieManager {
+class TCefCookieManagerRef final
+    : public TCefRefBase<TCefCookieManagerRef, ICefCookieManager, cef_cookie_manager_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefCookieManagerRef(cef_cookie_manager_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefCookieManager> UnWrap(cef_cookie_manager_t* data);
   // The global cookie manager; `callback`, when given, runs once its store is ready. Null
   // before the library is loaded.
   static CefRefPtr<ICefCookieManager> Global(const CefRefPtr<ICefCompletionCallback>& callback);
@@ -52,7 +50,6 @@ class TCefCookieManagerRef final : public TCefBaseRefCountedRef, public ICefCook
 
  private:
   ~TCefCookieManagerRef() override = default;
-  cef_cookie_manager_t* Engine() const noexcept { return Data<cef_cookie_manager_t>(); }
 };
 
 inline CefRefPtr<ICefCookieManager> UnWrapEngine(cef_cookie_manager_t* data) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_binary_value_ref.h"
 #include "engine/refs/cef_value_ref.h"
@@ -48,13 +48,11 @@ class ICefDictionaryValue : public virtual ICefBaseRefCounted {
   virtual bool SetList(const ustring& key, const CefRefPtr<ICefListValue>& value) = 0;
 };
 
-class TCefDictionaryValueRef final : public TCefBaseRefCountedRef, public ICefDictionaryValue {
+class TCefDictionaryValueRef final
+    : public TCefRefBase<TCefDictionaryValueRef, ICefDictionaryValue, cef_dictionary_value_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefDictionaryValueRef(cef_dictionary_value_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefDictionaryValue> UnWrap(cef_dictionary_value_t* data);
   // A new empty dictionary. Null before the library is loaded.
   static CefRefPtr<ICefDictionaryValue> New();
 
@@ -90,7 +88,6 @@ class TCefDictionaryValueRef final : public TCefBaseRefCountedRef, public ICefDi
 
  private:
   ~TCefDictionaryValueRef() override = default;
-  cef_dictionary_value_t* Engine() const noexcept { return Data<cef_dictionary_value_t>(); }
 };
 
 inline CefRefPtr<ICefDictionaryValue> UnWrapEngine(cef_dictionary_value_t* data) {

@@ -2,12 +2,6 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefDownloadItemCallback> TCefDownloadItemCallbackRef::UnWrap(
-    cef_download_item_callback_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefDownloadItemCallbackRef>(data);
-}
-
 void TCefDownloadItemCallbackRef::Cancel() {
   CallEngine(Engine(), &cef_download_item_callback_t::cancel);
 }

@@ -4,7 +4,7 @@
 // Control of a running download.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefDownloadItemCallback : public virtual ICefBaseRefCounted {
@@ -14,15 +14,11 @@ class ICefDownloadItemCallback : public virtual ICefBaseRefCounted {
   virtual void Resume() = 0;
 };
 
-class TCefDownloadItemCallbackRef final : public TCefBaseRefCountedRef,
-                                          public ICefDownloadItemCallback {
+class TCefDownloadItemCallbackRef final
+    : public TCefRefBase<TCefDownloadItemCallbackRef, ICefDownloadItemCallback,
+                         cef_download_item_callback_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefDownloadItemCallbackRef(cef_download_item_callback_t* data)
-      : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefDownloadItemCallback> UnWrap(cef_download_item_callback_t* data);
+  using TCefRefBase::TCefRefBase;
 
   void Cancel() override;
   void Pause() override;
@@ -30,9 +26,6 @@ class TCefDownloadItemCallbackRef final : public TCefBaseRefCountedRef,
 
  private:
   ~TCefDownloadItemCallbackRef() override = default;
-  cef_download_item_callback_t* Engine() const noexcept {
-    return Data<cef_download_item_callback_t>();
-  }
 };
 
 inline CefRefPtr<ICefDownloadItemCallback> UnWrapEngine(cef_download_item_callback_t* data) {

@@ -2,11 +2,6 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefDownloadItem> TCefDownLoadItemRef::UnWrap(cef_download_item_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefDownLoadItemRef>(data);
-}
-
 bool TCefDownLoadItemRef::IsValid() {
   return CallEngine(Engine(), &cef_download_item_t::is_valid) != 0;
 }
@@ -48,29 +43,27 @@ cef_time_t TCefDownLoadItemRef::GetEndTime() {
 }
 
 ustring TCefDownLoadItemRef::GetFullPath() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_download_item_t::get_full_path));
+  return CallEngine(Engine(), &cef_download_item_t::get_full_path);
 }
 
 uint32 TCefDownLoadItemRef::GetId() { return CallEngine(Engine(), &cef_download_item_t::get_id); }
 
 ustring TCefDownLoadItemRef::GetUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_download_item_t::get_url));
+  return CallEngine(Engine(), &cef_download_item_t::get_url);
 }
 
 ustring TCefDownLoadItemRef::GetOriginalUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_download_item_t::get_original_url));
+  return CallEngine(Engine(), &cef_download_item_t::get_original_url);
 }
 
 ustring TCefDownLoadItemRef::GetSuggestedFileName() {
-  return CopyAndFreeUserFreeString(
-      CallEngine(Engine(), &cef_download_item_t::get_suggested_file_name));
+  return CallEngine(Engine(), &cef_download_item_t::get_suggested_file_name);
 }
 
 ustring TCefDownLoadItemRef::GetContentDisposition() {
-  return CopyAndFreeUserFreeString(
-      CallEngine(Engine(), &cef_download_item_t::get_content_disposition));
+  return CallEngine(Engine(), &cef_download_item_t::get_content_disposition);
 }
 
 ustring TCefDownLoadItemRef::GetMimeType() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_download_item_t::get_mime_type));
+  return CallEngine(Engine(), &cef_download_item_t::get_mime_type);
 }

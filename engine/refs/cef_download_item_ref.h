@@ -4,7 +4,7 @@
 // A download as the engine reports it. Values are a snapshot taken when the engine called.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefDownloadItem : public virtual ICefBaseRefCounted {
@@ -30,13 +30,10 @@ class ICefDownloadItem : public virtual ICefBaseRefCounted {
   virtual ustring GetMimeType() = 0;
 };
 
-class TCefDownLoadItemRef final : public TCefBaseRefCountedRef, public ICefDownloadItem {
+class TCefDownLoadItemRef final
+    : public TCefRefBase<TCefDownLoadItemRef, ICefDownloadItem, cef_download_item_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefDownLoadItemRef(cef_download_item_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefDownloadItem> UnWrap(cef_download_item_t* data);
+  using TCefRefBase::TCefRefBase;
 
   bool IsValid() override;
   bool IsInProgress() override;
@@ -58,7 +55,6 @@ class TCefDownLoadItemRef final : public TCefBaseRefCountedRef, public ICefDownl
 
  private:
   ~TCefDownLoadItemRef() override = default;
-  cef_download_item_t* Engine() const noexcept { return Data<cef_download_item_t>(); }
 };
 
 inline CefRefPtr<ICefDownloadItem> UnWrapEngine(cef_download_item_t* data) {

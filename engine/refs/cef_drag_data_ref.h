@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefImage;
@@ -43,13 +43,10 @@ class ICefDragData : public virtual ICefBaseRefCounted {
   virtual bool HasImage() = 0;
 };
 
-class TCefDragDataRef final : public TCefBaseRefCountedRef, public ICefDragData {
+class TCefDragDataRef final : public TCefRefBase<TCefDragDataRef, ICefDragData, cef_drag_data_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefDragDataRef(cef_drag_data_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefDragData> UnWrap(cef_drag_data_t* data);
   // New empty drag data. Null before the library is loaded.
   static CefRefPtr<ICefDragData> New();
 
@@ -81,7 +78,6 @@ class TCefDragDataRef final : public TCefBaseRefCountedRef, public ICefDragData 
 
  private:
   ~TCefDragDataRef() override = default;
-  cef_drag_data_t* Engine() const noexcept { return Data<cef_drag_data_t>(); }
 };
 
 inline CefRefPtr<ICefDragData> UnWrapEngine(cef_drag_data_t* data) {

@@ -3,12 +3,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/core/cef_string_collections.h"
 
-CefRefPtr<ICefFileDialogCallback> TCefFileDialogCallbackRef::UnWrap(
-    cef_file_dialog_callback_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefFileDialogCallbackRef>(data);
-}
-
 void TCefFileDialogCallbackRef::Cont(int selectedAcceptFilter,
                                      const std::vector<ustring>& filePaths) {
   // The engine copies the list during the call.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefFileDialogCallback : public virtual ICefBaseRefCounted {
@@ -16,22 +16,17 @@ class ICefFileDialogCallback : public virtual ICefBaseRefCounted {
   virtual void Cancel() = 0;
 };
 
-class TCefFileDialogCallbackRef final : public TCefBaseRefCountedRef,
-                                        public ICefFileDialogCallback {
+class TCefFileDialogCallbackRef final
+    : public TCefRefBase<TCefFileDialogCallbackRef, ICefFileDialogCallback,
+                         cef_file_dialog_callback_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefFileDialogCallbackRef(cef_file_dialog_callback_t* data)
-      : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefFileDialogCallback> UnWrap(cef_file_dialog_callback_t* data);
+  using TCefRefBase::TCefRefBase;
 
   void Cont(int selectedAcceptFilter, const std::vector<ustring>& filePaths) override;
   void Cancel() override;
 
  private:
   ~TCefFileDialogCallbackRef() override = default;
-  cef_file_dialog_callback_t* Engine() const noexcept { return Data<cef_file_dialog_callback_t>(); }
 };
 
 inline CefRefPtr<ICefFileDialogCallback> UnWrapEngine(cef_file_dialog_callback_t* data) {

@@ -6,11 +6,6 @@
 #include "engine/refs/cef_process_message_ref.h"
 #include "engine/refs/cef_request_ref.h"
 
-CefRefPtr<ICefFrame> TCefFrameRef::UnWrap(cef_frame_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefFrameRef>(data);
-}
-
 bool TCefFrameRef::IsValid() { return CallEngine(Engine(), &cef_frame_t::is_valid) != 0; }
 
 void TCefFrameRef::Undo() { CallEngine(Engine(), &cef_frame_t::undo); }
@@ -30,73 +25,61 @@ void TCefFrameRef::SelectAll() { CallEngine(Engine(), &cef_frame_t::select_all);
 void TCefFrameRef::ViewSource() { CallEngine(Engine(), &cef_frame_t::view_source); }
 
 void TCefFrameRef::GetSource(const CefRefPtr<ICefStringVisitor>& visitor) {
-  CallEngine(Engine(), &cef_frame_t::get_source, HandToEngine<cef_string_visitor_t>(visitor));
+  CallEngine(Engine(), &cef_frame_t::get_source, visitor);
 }
 
 void TCefFrameRef::GetText(const CefRefPtr<ICefStringVisitor>& visitor) {
-  CallEngine(Engine(), &cef_frame_t::get_text, HandToEngine<cef_string_visitor_t>(visitor));
+  CallEngine(Engine(), &cef_frame_t::get_text, visitor);
 }
 
 void TCefFrameRef::LoadRequest(const CefRefPtr<ICefRequest>& request) {
-  CallEngine(Engine(), &cef_frame_t::load_request, HandToEngine<cef_request_t>(request));
+  CallEngine(Engine(), &cef_frame_t::load_request, request);
 }
 
 void TCefFrameRef::LoadUrl(const ustring& url) {
-  const cef_string_t borrowed_url = BorrowEngineString(url);
-  CallEngine(Engine(), &cef_frame_t::load_url, &borrowed_url);
+  CallEngine(Engine(), &cef_frame_t::load_url, url);
 }
 
 void TCefFrameRef::LoadString(const ustring& stringVal, const ustring& url) {
-  const cef_string_t borrowed_string = BorrowEngineString(stringVal);
-  const cef_string_t borrowed_url = BorrowEngineString(url);
-  CallEngine(Engine(), &cef_frame_t::load_string, &borrowed_string, &borrowed_url);
+  CallEngine(Engine(), &cef_frame_t::load_string, stringVal, url);
 }
 
 void TCefFrameRef::ExecuteJavaScript(const ustring& code, const ustring& scriptUrl, int startLine) {
-  const cef_string_t borrowed_code = BorrowEngineString(code);
-  const cef_string_t borrowed_url = BorrowEngineString(scriptUrl);
-  CallEngine(Engine(), &cef_frame_t::execute_java_script, &borrowed_code, &borrowed_url, startLine);
+  CallEngine(Engine(), &cef_frame_t::execute_java_script, code, scriptUrl, startLine);
 }
 
 bool TCefFrameRef::IsMain() { return CallEngine(Engine(), &cef_frame_t::is_main) != 0; }
 
 bool TCefFrameRef::IsFocused() { return CallEngine(Engine(), &cef_frame_t::is_focused) != 0; }
 
-ustring TCefFrameRef::GetName() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_frame_t::get_name));
-}
+ustring TCefFrameRef::GetName() { return CallEngine(Engine(), &cef_frame_t::get_name); }
 
 int64_t TCefFrameRef::GetIdentifier() { return CallEngine(Engine(), &cef_frame_t::get_identifier); }
 
 CefRefPtr<ICefFrame> TCefFrameRef::GetParent() {
-  return UnWrap(CallEngine(Engine(), &cef_frame_t::get_parent));
+  return CallEngine(Engine(), &cef_frame_t::get_parent);
 }
 
-ustring TCefFrameRef::GetUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_frame_t::get_url));
-}
+ustring TCefFrameRef::GetUrl() { return CallEngine(Engine(), &cef_frame_t::get_url); }
 
 CefRefPtr<ICefBrowser> TCefFrameRef::GetBrowser() {
-  return TCefBrowserRef::UnWrap(CallEngine(Engine(), &cef_frame_t::get_browser));
+  return CallEngine(Engine(), &cef_frame_t::get_browser);
 }
 
 CefRefPtr<ICefBaseRefCounted> TCefFrameRef::GetV8context() {
-  return TCefBaseRefCountedRef::UnWrap(CallEngine(Engine(), &cef_frame_t::get_v8context));
+  return CallEngine(Engine(), &cef_frame_t::get_v8context);
 }
 
 void TCefFrameRef::VisitDom(const CefRefPtr<ICefBaseRefCounted>& visitor) {
-  CallEngine(Engine(), &cef_frame_t::visit_dom, HandToEngine<cef_domvisitor_t>(visitor));
+  CallEngine(Engine(), &cef_frame_t::visit_dom, visitor);
 }
 
 CefRefPtr<ICefBaseRefCounted> TCefFrameRef::CreateUrlrequest(
     const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefBaseRefCounted>& client) {
-  return TCefBaseRefCountedRef::UnWrap(CallEngine(Engine(), &cef_frame_t::create_urlrequest,
-                                                  HandToEngine<cef_request_t>(request),
-                                                  HandToEngine<cef_urlrequest_client_t>(client)));
+  return CallEngine(Engine(), &cef_frame_t::create_urlrequest, request, client);
 }
 
 void TCefFrameRef::SendProcessMessage(cef_process_id_t targetProcess,
                                       const CefRefPtr<ICefProcessMessage>& message) {
-  CallEngine(Engine(), &cef_frame_t::send_process_message, targetProcess,
-             HandToEngine<cef_process_message_t>(message));
+  CallEngine(Engine(), &cef_frame_t::send_process_message, targetProcess, message);
 }

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefBrowser;
@@ -51,13 +51,9 @@ class ICefFrame : public virtual ICefBaseRefCounted {
                                   const CefRefPtr<ICefProcessMessage>& message) = 0;
 };
 
-class TCefFrameRef final : public TCefBaseRefCountedRef, public ICefFrame {
+class TCefFrameRef final : public TCefRefBase<TCefFrameRef, ICefFrame, cef_frame_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefFrameRef(cef_frame_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefFrame> UnWrap(cef_frame_t* data);
+  using TCefRefBase::TCefRefBase;
 
   bool IsValid() override;
   void Undo() override;
@@ -90,7 +86,6 @@ class TCefFrameRef final : public TCefBaseRefCountedRef, public ICefFrame {
 
  private:
   ~TCefFrameRef() override = default;
-  cef_frame_t* Engine() const noexcept { return Data<cef_frame_t>(); }
 };
 
 inline CefRefPtr<ICefFrame> UnWrapEngine(cef_frame_t* data) { return TCefFrameRef::UnWrap(data); }

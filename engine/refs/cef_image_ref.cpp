@@ -4,20 +4,12 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_binary_value_ref.h"
 
-CefRefPtr<ICefImage> TCefImageRef::UnWrap(cef_image_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefImageRef>(data);
-}
-
-CefRefPtr<ICefImage> TCefImageRef::New() {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_image_create());
-}
+CefRefPtr<ICefImage> TCefImageRef::New() { return CallEntryPoint(cef_image_create); }
 
 bool TCefImageRef::IsEmpty() { return CallEngine(Engine(), &cef_image_t::is_empty) != 0; }
 
 bool TCefImageRef::IsSame(const CefRefPtr<ICefImage>& that) {
-  return CallEngine(Engine(), &cef_image_t::is_same, HandToEngine<cef_image_t>(that)) != 0;
+  return CallEngine(Engine(), &cef_image_t::is_same, that) != 0;
 }
 
 bool TCefImageRef::AddBitmap(float scaleFactor, int pixelWidth, int pixelHeight,
@@ -56,19 +48,18 @@ bool TCefImageRef::GetRepresentationInfo(float scaleFactor, float& actualScaleFa
 CefRefPtr<ICefBinaryValue> TCefImageRef::GetAsBitmap(float scaleFactor, cef_color_type_t colorType,
                                                      cef_alpha_type_t alphaType, int& pixelWidth,
                                                      int& pixelHeight) {
-  return TCefBinaryValueRef::UnWrap(CallEngine(Engine(), &cef_image_t::get_as_bitmap, scaleFactor,
-                                               colorType, alphaType, &pixelWidth, &pixelHeight));
+  return CallEngine(Engine(), &cef_image_t::get_as_bitmap, scaleFactor, colorType, alphaType,
+                    &pixelWidth, &pixelHeight);
 }
 
 CefRefPtr<ICefBinaryValue> TCefImageRef::GetAsPng(float scaleFactor, bool withTransparency,
                                                   int& pixelWidth, int& pixelHeight) {
-  return TCefBinaryValueRef::UnWrap(CallEngine(Engine(), &cef_image_t::get_as_png, scaleFactor,
-                                               EngineBool(withTransparency), &pixelWidth,
-                                               &pixelHeight));
+  return CallEngine(Engine(), &cef_image_t::get_as_png, scaleFactor, withTransparency, &pixelWidth,
+                    &pixelHeight);
 }
 
 CefRefPtr<ICefBinaryValue> TCefImageRef::GetAsJpeg(float scaleFactor, int quality, int& pixelWidth,
                                                    int& pixelHeight) {
-  return TCefBinaryValueRef::UnWrap(CallEngine(Engine(), &cef_image_t::get_as_jpeg, scaleFactor,
-                                               quality, &pixelWidth, &pixelHeight));
+  return CallEngine(Engine(), &cef_image_t::get_as_jpeg, scaleFactor, quality, &pixelWidth,
+                    &pixelHeight);
 }

@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 
 class ICefBinaryValue;
 
@@ -34,13 +34,10 @@ class ICefImage : public virtual ICefBaseRefCounted {
                                                int& pixelHeight) = 0;
 };
 
-class TCefImageRef final : public TCefBaseRefCountedRef, public ICefImage {
+class TCefImageRef final : public TCefRefBase<TCefImageRef, ICefImage, cef_image_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefImageRef(cef_image_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefImage> UnWrap(cef_image_t* data);
   // A new empty image. Null before the library is loaded.
   static CefRefPtr<ICefImage> New();
 
@@ -66,7 +63,6 @@ class TCefImageRef final : public TCefBaseRefCountedRef, public ICefImage {
 
  private:
   ~TCefImageRef() override = default;
-  cef_image_t* Engine() const noexcept { return Data<cef_image_t>(); }
 };
 
 inline CefRefPtr<ICefImage> UnWrapEngine(cef_image_t* data) { return TCefImageRef::UnWrap(data); }

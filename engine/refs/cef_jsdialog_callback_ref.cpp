@@ -2,12 +2,6 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefJsDialogCallback> TCefJsDialogCallbackRef::UnWrap(cef_jsdialog_callback_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefJsDialogCallbackRef>(data);
-}
-
 void TCefJsDialogCallbackRef::Cont(bool success, const ustring& userInput) {
-  const cef_string_t borrowed_input = BorrowEngineString(userInput);
-  CallEngine(Engine(), &cef_jsdialog_callback_t::cont, EngineBool(success), &borrowed_input);
+  CallEngine(Engine(), &cef_jsdialog_callback_t::cont, success, userInput);
 }

@@ -4,7 +4,7 @@
 // The engine's answer channel for a JavaScript dialog the program shows itself.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefJsDialogCallback : public virtual ICefBaseRefCounted {
@@ -13,19 +13,15 @@ class ICefJsDialogCallback : public virtual ICefBaseRefCounted {
   virtual void Cont(bool success, const ustring& userInput) = 0;
 };
 
-class TCefJsDialogCallbackRef final : public TCefBaseRefCountedRef, public ICefJsDialogCallback {
+class TCefJsDialogCallbackRef final
+    : public TCefRefBase<TCefJsDialogCallbackRef, ICefJsDialogCallback, cef_jsdialog_callback_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefJsDialogCallbackRef(cef_jsdialog_callback_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefJsDialogCallback> UnWrap(cef_jsdialog_callback_t* data);
+  using TCefRefBase::TCefRefBase;
 
   void Cont(bool success, const ustring& userInput) override;
 
  private:
   ~TCefJsDialogCallbackRef() override = default;
-  cef_jsdialog_callback_t* Engine() const noexcept { return Data<cef_jsdialog_callback_t>(); }
 };
 
 inline CefRefPtr<ICefJsDialogCallback> UnWrapEngine(cef_jsdialog_callback_t* data) {

@@ -6,15 +6,7 @@
 #include "engine/refs/cef_dictionary_value_ref.h"
 #include "engine/refs/cef_value_ref.h"
 
-CefRefPtr<ICefListValue> TCefListValueRef::UnWrap(cef_list_value_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefListValueRef>(data);
-}
-
-CefRefPtr<ICefListValue> TCefListValueRef::New() {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_list_value_create());
-}
+CefRefPtr<ICefListValue> TCefListValueRef::New() { return CallEntryPoint(cef_list_value_create); }
 
 bool TCefListValueRef::IsValid() { return CallEngine(Engine(), &cef_list_value_t::is_valid) != 0; }
 
@@ -25,17 +17,15 @@ bool TCefListValueRef::IsReadOnly() {
 }
 
 bool TCefListValueRef::IsSame(const CefRefPtr<ICefListValue>& that) {
-  return CallEngine(Engine(), &cef_list_value_t::is_same, HandToEngine<cef_list_value_t>(that)) !=
-         0;
+  return CallEngine(Engine(), &cef_list_value_t::is_same, that) != 0;
 }
 
 bool TCefListValueRef::IsEqual(const CefRefPtr<ICefListValue>& that) {
-  return CallEngine(Engine(), &cef_list_value_t::is_equal, HandToEngine<cef_list_value_t>(that)) !=
-         0;
+  return CallEngine(Engine(), &cef_list_value_t::is_equal, that) != 0;
 }
 
 CefRefPtr<ICefListValue> TCefListValueRef::Copy() {
-  return UnWrap(CallEngine(Engine(), &cef_list_value_t::copy));
+  return CallEngine(Engine(), &cef_list_value_t::copy);
 }
 
 bool TCefListValueRef::SetSize(size_t size) {
@@ -55,7 +45,7 @@ cef_value_type_t TCefListValueRef::GetType(size_t index) {
 }
 
 CefRefPtr<ICefValue> TCefListValueRef::GetValue(size_t index) {
-  return TCefValueRef::UnWrap(CallEngine(Engine(), &cef_list_value_t::get_value, index));
+  return CallEngine(Engine(), &cef_list_value_t::get_value, index);
 }
 
 bool TCefListValueRef::GetBool(size_t index) {
@@ -71,25 +61,23 @@ double TCefListValueRef::GetDouble(size_t index) {
 }
 
 ustring TCefListValueRef::GetString(size_t index) {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_list_value_t::get_string, index));
+  return CallEngine(Engine(), &cef_list_value_t::get_string, index);
 }
 
 CefRefPtr<ICefBinaryValue> TCefListValueRef::GetBinary(size_t index) {
-  return TCefBinaryValueRef::UnWrap(CallEngine(Engine(), &cef_list_value_t::get_binary, index));
+  return CallEngine(Engine(), &cef_list_value_t::get_binary, index);
 }
 
 CefRefPtr<ICefDictionaryValue> TCefListValueRef::GetDictionary(size_t index) {
-  return TCefDictionaryValueRef::UnWrap(
-      CallEngine(Engine(), &cef_list_value_t::get_dictionary, index));
+  return CallEngine(Engine(), &cef_list_value_t::get_dictionary, index);
 }
 
 CefRefPtr<ICefListValue> TCefListValueRef::GetList(size_t index) {
-  return UnWrap(CallEngine(Engine(), &cef_list_value_t::get_list, index));
+  return CallEngine(Engine(), &cef_list_value_t::get_list, index);
 }
 
 bool TCefListValueRef::SetValue(size_t index, const CefRefPtr<ICefValue>& value) {
-  return CallEngine(Engine(), &cef_list_value_t::set_value, index,
-                    HandToEngine<cef_value_t>(value)) != 0;
+  return CallEngine(Engine(), &cef_list_value_t::set_value, index, value) != 0;
 }
 
 bool TCefListValueRef::SetNull(size_t index) {
@@ -97,7 +85,7 @@ bool TCefListValueRef::SetNull(size_t index) {
 }
 
 bool TCefListValueRef::SetBool(size_t index, bool value) {
-  return CallEngine(Engine(), &cef_list_value_t::set_bool, index, EngineBool(value)) != 0;
+  return CallEngine(Engine(), &cef_list_value_t::set_bool, index, value) != 0;
 }
 
 bool TCefListValueRef::SetInt(size_t index, int value) {
@@ -109,21 +97,17 @@ bool TCefListValueRef::SetDouble(size_t index, double value) {
 }
 
 bool TCefListValueRef::SetString(size_t index, const ustring& value) {
-  const cef_string_t borrowed_value = BorrowEngineString(value);
-  return CallEngine(Engine(), &cef_list_value_t::set_string, index, &borrowed_value) != 0;
+  return CallEngine(Engine(), &cef_list_value_t::set_string, index, value) != 0;
 }
 
 bool TCefListValueRef::SetBinary(size_t index, const CefRefPtr<ICefBinaryValue>& value) {
-  return CallEngine(Engine(), &cef_list_value_t::set_binary, index,
-                    HandToEngine<cef_binary_value_t>(value)) != 0;
+  return CallEngine(Engine(), &cef_list_value_t::set_binary, index, value) != 0;
 }
 
 bool TCefListValueRef::SetDictionary(size_t index, const CefRefPtr<ICefDictionaryValue>& value) {
-  return CallEngine(Engine(), &cef_list_value_t::set_dictionary, index,
-                    HandToEngine<cef_dictionary_value_t>(value)) != 0;
+  return CallEngine(Engine(), &cef_list_value_t::set_dictionary, index, value) != 0;
 }
 
 bool TCefListValueRef::SetList(size_t index, const CefRefPtr<ICefListValue>& value) {
-  return CallEngine(Engine(), &cef_list_value_t::set_list, index,
-                    HandToEngine<cef_list_value_t>(value)) != 0;
+  return CallEngine(Engine(), &cef_list_value_t::set_list, index, value) != 0;
 }

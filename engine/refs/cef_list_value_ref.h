@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_binary_value_ref.h"
 #include "engine/refs/cef_dictionary_value_ref.h"
@@ -44,13 +44,11 @@ class ICefListValue : public virtual ICefBaseRefCounted {
   virtual bool SetList(size_t index, const CefRefPtr<ICefListValue>& value) = 0;
 };
 
-class TCefListValueRef final : public TCefBaseRefCountedRef, public ICefListValue {
+class TCefListValueRef final
+    : public TCefRefBase<TCefListValueRef, ICefListValue, cef_list_value_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefListValueRef(cef_list_value_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefListValue> UnWrap(cef_list_value_t* data);
   // A new empty list. Null before the library is loaded.
   static CefRefPtr<ICefListValue> New();
 
@@ -85,7 +83,6 @@ class TCefListValueRef final : public TCefBaseRefCountedRef, public ICefListValu
 
  private:
   ~TCefListValueRef() override = default;
-  cef_list_value_t* Engine() const noexcept { return Data<cef_list_value_t>(); }
 };
 
 inline CefRefPtr<ICefListValue> UnWrapEngine(cef_list_value_t* data) {

@@ -18,14 +18,8 @@ bool ReadAccelerator(int result, const int (&modifiers)[3], bool& shiftPressed, 
 
 }  // namespace
 
-CefRefPtr<ICefMenuModel> TCefMenuModelRef::UnWrap(cef_menu_model_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefMenuModelRef>(data);
-}
-
 CefRefPtr<ICefMenuModel> TCefMenuModelRef::New(const CefRefPtr<ICefBaseRefCounted>& delegate) {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_menu_model_create(HandToEngine<cef_menu_model_delegate_t>(delegate)));
+  return CallEntryPoint(cef_menu_model_create, delegate);
 }
 
 bool TCefMenuModelRef::IsSubMenu() { return CallEngine(Engine(), &Menu::is_sub_menu) != 0; }
@@ -37,23 +31,19 @@ int TCefMenuModelRef::GetCount() { return CallEngine(Engine(), &Menu::get_count)
 bool TCefMenuModelRef::AddSeparator() { return CallEngine(Engine(), &Menu::add_separator) != 0; }
 
 bool TCefMenuModelRef::AddItem(int commandId, const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::add_item, commandId, &borrowed_label) != 0;
+  return CallEngine(Engine(), &Menu::add_item, commandId, label) != 0;
 }
 
 bool TCefMenuModelRef::AddCheckItem(int commandId, const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::add_check_item, commandId, &borrowed_label) != 0;
+  return CallEngine(Engine(), &Menu::add_check_item, commandId, label) != 0;
 }
 
 bool TCefMenuModelRef::AddRadioItem(int commandId, const ustring& label, int groupId) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::add_radio_item, commandId, &borrowed_label, groupId) != 0;
+  return CallEngine(Engine(), &Menu::add_radio_item, commandId, label, groupId) != 0;
 }
 
 CefRefPtr<ICefMenuModel> TCefMenuModelRef::AddSubMenu(int commandId, const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return UnWrap(CallEngine(Engine(), &Menu::add_sub_menu, commandId, &borrowed_label));
+  return CallEngine(Engine(), &Menu::add_sub_menu, commandId, label);
 }
 
 bool TCefMenuModelRef::InsertSeparatorAt(int index) {
@@ -61,26 +51,21 @@ bool TCefMenuModelRef::InsertSeparatorAt(int index) {
 }
 
 bool TCefMenuModelRef::InsertItemAt(int index, int commandId, const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::insert_item_at, index, commandId, &borrowed_label) != 0;
+  return CallEngine(Engine(), &Menu::insert_item_at, index, commandId, label) != 0;
 }
 
 bool TCefMenuModelRef::InsertCheckItemAt(int index, int commandId, const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::insert_check_item_at, index, commandId, &borrowed_label) != 0;
+  return CallEngine(Engine(), &Menu::insert_check_item_at, index, commandId, label) != 0;
 }
 
 bool TCefMenuModelRef::InsertRadioItemAt(int index, int commandId, const ustring& label,
                                          int groupId) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::insert_radio_item_at, index, commandId, &borrowed_label,
-                    groupId) != 0;
+  return CallEngine(Engine(), &Menu::insert_radio_item_at, index, commandId, label, groupId) != 0;
 }
 
 CefRefPtr<ICefMenuModel> TCefMenuModelRef::InsertSubMenuAt(int index, int commandId,
                                                            const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return UnWrap(CallEngine(Engine(), &Menu::insert_sub_menu_at, index, commandId, &borrowed_label));
+  return CallEngine(Engine(), &Menu::insert_sub_menu_at, index, commandId, label);
 }
 
 bool TCefMenuModelRef::Remove(int commandId) {
@@ -104,21 +89,19 @@ bool TCefMenuModelRef::SetCommandIdAt(int index, int commandId) {
 }
 
 ustring TCefMenuModelRef::GetLabel(int commandId) {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Menu::get_label, commandId));
+  return CallEngine(Engine(), &Menu::get_label, commandId);
 }
 
 ustring TCefMenuModelRef::GetLabelAt(int index) {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Menu::get_label_at, index));
+  return CallEngine(Engine(), &Menu::get_label_at, index);
 }
 
 bool TCefMenuModelRef::SetLabel(int commandId, const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::set_label, commandId, &borrowed_label) != 0;
+  return CallEngine(Engine(), &Menu::set_label, commandId, label) != 0;
 }
 
 bool TCefMenuModelRef::SetLabelAt(int index, const ustring& label) {
-  const cef_string_t borrowed_label = BorrowEngineString(label);
-  return CallEngine(Engine(), &Menu::set_label_at, index, &borrowed_label) != 0;
+  return CallEngine(Engine(), &Menu::set_label_at, index, label) != 0;
 }
 
 cef_menu_item_type_t TCefMenuModelRef::GetType(int commandId) {
@@ -146,11 +129,11 @@ bool TCefMenuModelRef::SetGroupIdAt(int index, int groupId) {
 }
 
 CefRefPtr<ICefMenuModel> TCefMenuModelRef::GetSubMenu(int commandId) {
-  return UnWrap(CallEngine(Engine(), &Menu::get_sub_menu, commandId));
+  return CallEngine(Engine(), &Menu::get_sub_menu, commandId);
 }
 
 CefRefPtr<ICefMenuModel> TCefMenuModelRef::GetSubMenuAt(int index) {
-  return UnWrap(CallEngine(Engine(), &Menu::get_sub_menu_at, index));
+  return CallEngine(Engine(), &Menu::get_sub_menu_at, index);
 }
 
 bool TCefMenuModelRef::IsVisible(int commandId) {
@@ -162,11 +145,11 @@ bool TCefMenuModelRef::IsVisibleAt(int index) {
 }
 
 bool TCefMenuModelRef::SetVisible(int commandId, bool visible) {
-  return CallEngine(Engine(), &Menu::set_visible, commandId, EngineBool(visible)) != 0;
+  return CallEngine(Engine(), &Menu::set_visible, commandId, visible) != 0;
 }
 
 bool TCefMenuModelRef::SetVisibleAt(int index, bool visible) {
-  return CallEngine(Engine(), &Menu::set_visible_at, index, EngineBool(visible)) != 0;
+  return CallEngine(Engine(), &Menu::set_visible_at, index, visible) != 0;
 }
 
 bool TCefMenuModelRef::IsEnabled(int commandId) {
@@ -178,11 +161,11 @@ bool TCefMenuModelRef::IsEnabledAt(int index) {
 }
 
 bool TCefMenuModelRef::SetEnabled(int commandId, bool enabled) {
-  return CallEngine(Engine(), &Menu::set_enabled, commandId, EngineBool(enabled)) != 0;
+  return CallEngine(Engine(), &Menu::set_enabled, commandId, enabled) != 0;
 }
 
 bool TCefMenuModelRef::SetEnabledAt(int index, bool enabled) {
-  return CallEngine(Engine(), &Menu::set_enabled_at, index, EngineBool(enabled)) != 0;
+  return CallEngine(Engine(), &Menu::set_enabled_at, index, enabled) != 0;
 }
 
 bool TCefMenuModelRef::IsChecked(int commandId) {
@@ -194,11 +177,11 @@ bool TCefMenuModelRef::IsCheckedAt(int index) {
 }
 
 bool TCefMenuModelRef::SetChecked(int commandId, bool checked) {
-  return CallEngine(Engine(), &Menu::set_checked, commandId, EngineBool(checked)) != 0;
+  return CallEngine(Engine(), &Menu::set_checked, commandId, checked) != 0;
 }
 
 bool TCefMenuModelRef::SetCheckedAt(int index, bool checked) {
-  return CallEngine(Engine(), &Menu::set_checked_at, index, EngineBool(checked)) != 0;
+  return CallEngine(Engine(), &Menu::set_checked_at, index, checked) != 0;
 }
 
 bool TCefMenuModelRef::HasAccelerator(int commandId) {
@@ -211,14 +194,14 @@ bool TCefMenuModelRef::HasAcceleratorAt(int index) {
 
 bool TCefMenuModelRef::SetAccelerator(int commandId, int keyCode, bool shiftPressed,
                                       bool ctrlPressed, bool altPressed) {
-  return CallEngine(Engine(), &Menu::set_accelerator, commandId, keyCode, EngineBool(shiftPressed),
-                    EngineBool(ctrlPressed), EngineBool(altPressed)) != 0;
+  return CallEngine(Engine(), &Menu::set_accelerator, commandId, keyCode, shiftPressed, ctrlPressed,
+                    altPressed) != 0;
 }
 
 bool TCefMenuModelRef::SetAcceleratorAt(int index, int keyCode, bool shiftPressed, bool ctrlPressed,
                                         bool altPressed) {
-  return CallEngine(Engine(), &Menu::set_accelerator_at, index, keyCode, EngineBool(shiftPressed),
-                    EngineBool(ctrlPressed), EngineBool(altPressed)) != 0;
+  return CallEngine(Engine(), &Menu::set_accelerator_at, index, keyCode, shiftPressed, ctrlPressed,
+                    altPressed) != 0;
 }
 
 bool TCefMenuModelRef::RemoveAccelerator(int commandId) {
@@ -263,11 +246,9 @@ bool TCefMenuModelRef::GetColorAt(int index, cef_menu_color_type_t colorType, ce
 }
 
 bool TCefMenuModelRef::SetFontList(int commandId, const ustring& fontList) {
-  const cef_string_t borrowed_font_list = BorrowEngineString(fontList);
-  return CallEngine(Engine(), &Menu::set_font_list, commandId, &borrowed_font_list) != 0;
+  return CallEngine(Engine(), &Menu::set_font_list, commandId, fontList) != 0;
 }
 
 bool TCefMenuModelRef::SetFontListAt(int index, const ustring& fontList) {
-  const cef_string_t borrowed_font_list = BorrowEngineString(fontList);
-  return CallEngine(Engine(), &Menu::set_font_list_at, index, &borrowed_font_list) != 0;
+  return CallEngine(Engine(), &Menu::set_font_list_at, index, fontList) != 0;
 }

@@ -5,7 +5,7 @@
 // or, in the operations ending in "At", by position.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefMenuModel : public virtual ICefBaseRefCounted {
@@ -73,13 +73,11 @@ class ICefMenuModel : public virtual ICefBaseRefCounted {
   virtual bool SetFontListAt(int index, const ustring& fontList) = 0;
 };
 
-class TCefMenuModelRef final : public TCefBaseRefCountedRef, public ICefMenuModel {
+class TCefMenuModelRef final
+    : public TCefRefBase<TCefMenuModelRef, ICefMenuModel, cef_menu_model_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefMenuModelRef(cef_menu_model_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefMenuModel> UnWrap(cef_menu_model_t* data);
   // A new menu reporting to `delegate` (a program menu-model delegate, handed to the engine with
   // one added reference). Null before the library is loaded.
   static CefRefPtr<ICefMenuModel> New(const CefRefPtr<ICefBaseRefCounted>& delegate);
@@ -147,7 +145,6 @@ class TCefMenuModelRef final : public TCefBaseRefCountedRef, public ICefMenuMode
 
  private:
   ~TCefMenuModelRef() override = default;
-  cef_menu_model_t* Engine() const noexcept { return Data<cef_menu_model_t>(); }
 };
 
 inline CefRefPtr<ICefMenuModel> UnWrapEngine(cef_menu_model_t* data) {

@@ -5,28 +5,19 @@
 
 using Entry = cef_navigation_entry_t;
 
-CefRefPtr<ICefNavigationEntry> TCefNavigationEntryRef::UnWrap(cef_navigation_entry_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefNavigationEntryRef>(data);
-}
-
 bool TCefNavigationEntryRef::IsValid() { return CallEngine(Engine(), &Entry::is_valid) != 0; }
 
-ustring TCefNavigationEntryRef::GetUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Entry::get_url));
-}
+ustring TCefNavigationEntryRef::GetUrl() { return CallEngine(Engine(), &Entry::get_url); }
 
 ustring TCefNavigationEntryRef::GetDisplayUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Entry::get_display_url));
+  return CallEngine(Engine(), &Entry::get_display_url);
 }
 
 ustring TCefNavigationEntryRef::GetOriginalUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Entry::get_original_url));
+  return CallEngine(Engine(), &Entry::get_original_url);
 }
 
-ustring TCefNavigationEntryRef::GetTitle() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &Entry::get_title));
-}
+ustring TCefNavigationEntryRef::GetTitle() { return CallEngine(Engine(), &Entry::get_title); }
 
 cef_transition_type_t TCefNavigationEntryRef::GetTransitionType() {
   return CallEngine(Engine(), &Entry::get_transition_type);
@@ -45,5 +36,5 @@ int TCefNavigationEntryRef::GetHttpStatusCode() {
 }
 
 CefRefPtr<ICefSSLStatus> TCefNavigationEntryRef::GetSslstatus() {
-  return TCefSSLStatusRef::UnWrap(CallEngine(Engine(), &Entry::get_sslstatus));
+  return CallEngine(Engine(), &Entry::get_sslstatus);
 }

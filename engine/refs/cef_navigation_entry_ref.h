@@ -4,7 +4,7 @@
 // One entry of a browser's navigation history.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefSSLStatus;
@@ -23,13 +23,10 @@ class ICefNavigationEntry : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefSSLStatus> GetSslstatus() = 0;
 };
 
-class TCefNavigationEntryRef final : public TCefBaseRefCountedRef, public ICefNavigationEntry {
+class TCefNavigationEntryRef final
+    : public TCefRefBase<TCefNavigationEntryRef, ICefNavigationEntry, cef_navigation_entry_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefNavigationEntryRef(cef_navigation_entry_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefNavigationEntry> UnWrap(cef_navigation_entry_t* data);
+  using TCefRefBase::TCefRefBase;
 
   bool IsValid() override;
   ustring GetUrl() override;
@@ -44,7 +41,6 @@ class TCefNavigationEntryRef final : public TCefBaseRefCountedRef, public ICefNa
 
  private:
   ~TCefNavigationEntryRef() override = default;
-  cef_navigation_entry_t* Engine() const noexcept { return Data<cef_navigation_entry_t>(); }
 };
 
 inline CefRefPtr<ICefNavigationEntry> UnWrapEngine(cef_navigation_entry_t* data) {

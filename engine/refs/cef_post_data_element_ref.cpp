@@ -3,14 +3,8 @@
 #include "engine/core/cef_api.h"
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefPostDataElement> TCefPostDataElementRef::UnWrap(cef_post_data_element_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefPostDataElementRef>(data);
-}
-
 CefRefPtr<ICefPostDataElement> TCefPostDataElementRef::New() {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_post_data_element_create());
+  return CallEntryPoint(cef_post_data_element_create);
 }
 
 bool TCefPostDataElementRef::IsReadOnly() {
@@ -22,8 +16,7 @@ void TCefPostDataElementRef::SetToEmpty() {
 }
 
 void TCefPostDataElementRef::SetToFile(const ustring& fileName) {
-  const cef_string_t borrowed_file_name = BorrowEngineString(fileName);
-  CallEngine(Engine(), &cef_post_data_element_t::set_to_file, &borrowed_file_name);
+  CallEngine(Engine(), &cef_post_data_element_t::set_to_file, fileName);
 }
 
 void TCefPostDataElementRef::SetToBytes(size_t size, const void* bytes) {
@@ -35,7 +28,7 @@ cef_postdataelement_type_t TCefPostDataElementRef::GetType() {
 }
 
 ustring TCefPostDataElementRef::GetFile() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_post_data_element_t::get_file));
+  return CallEngine(Engine(), &cef_post_data_element_t::get_file);
 }
 
 size_t TCefPostDataElementRef::GetBytesCount() {

@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefPostDataElement : public virtual ICefBaseRefCounted {
@@ -22,13 +22,11 @@ class ICefPostDataElement : public virtual ICefBaseRefCounted {
   virtual size_t GetBytes(size_t size, void* bytes) = 0;
 };
 
-class TCefPostDataElementRef final : public TCefBaseRefCountedRef, public ICefPostDataElement {
+class TCefPostDataElementRef final
+    : public TCefRefBase<TCefPostDataElementRef, ICefPostDataElement, cef_post_data_element_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefPostDataElementRef(cef_post_data_element_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefPostDataElement> UnWrap(cef_post_data_element_t* data);
   // A new empty element. Null before the library is loaded.
   static CefRefPtr<ICefPostDataElement> New();
 
@@ -43,7 +41,6 @@ class TCefPostDataElementRef final : public TCefBaseRefCountedRef, public ICefPo
 
  private:
   ~TCefPostDataElementRef() override = default;
-  cef_post_data_element_t* Engine() const noexcept { return Data<cef_post_data_element_t>(); }
 };
 
 inline CefRefPtr<ICefPostDataElement> UnWrapEngine(cef_post_data_element_t* data) {

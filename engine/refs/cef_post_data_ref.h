@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_post_data_element_ref.h"
 
@@ -23,13 +23,10 @@ class ICefPostData : public virtual ICefBaseRefCounted {
   virtual void RemoveElements() = 0;
 };
 
-class TCefPostDataRef final : public TCefBaseRefCountedRef, public ICefPostData {
+class TCefPostDataRef final : public TCefRefBase<TCefPostDataRef, ICefPostData, cef_post_data_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefPostDataRef(cef_post_data_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefPostData> UnWrap(cef_post_data_t* data);
   // New empty upload data. Null before the library is loaded.
   static CefRefPtr<ICefPostData> New();
 
@@ -43,7 +40,6 @@ class TCefPostDataRef final : public TCefBaseRefCountedRef, public ICefPostData 
 
  private:
   ~TCefPostDataRef() override = default;
-  cef_post_data_t* Engine() const noexcept { return Data<cef_post_data_t>(); }
 };
 
 inline CefRefPtr<ICefPostData> UnWrapEngine(cef_post_data_t* data) {

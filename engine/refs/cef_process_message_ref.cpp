@@ -4,15 +4,8 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_list_value_ref.h"
 
-CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::UnWrap(cef_process_message_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefProcessMessageRef>(data);
-}
-
 CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::New(const ustring& name) {
-  if (!EngineLibraryLoaded()) return nullptr;
-  const cef_string_t borrowed_name = BorrowEngineString(name);
-  return UnWrap(cef_process_message_create(&borrowed_name));
+  return CallEntryPoint(cef_process_message_create, name);
 }
 
 bool TCefProcessMessageRef::IsValid() {
@@ -24,13 +17,13 @@ bool TCefProcessMessageRef::IsReadOnly() {
 }
 
 CefRefPtr<ICefProcessMessage> TCefProcessMessageRef::Copy() {
-  return UnWrap(CallEngine(Engine(), &cef_process_message_t::copy));
+  return CallEngine(Engine(), &cef_process_message_t::copy);
 }
 
 ustring TCefProcessMessageRef::GetName() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_process_message_t::get_name));
+  return CallEngine(Engine(), &cef_process_message_t::get_name);
 }
 
 CefRefPtr<ICefListValue> TCefProcessMessageRef::GetArgumentList() {
-  return TCefListValueRef::UnWrap(CallEngine(Engine(), &cef_process_message_t::get_argument_list));
+  return CallEngine(Engine(), &cef_process_message_t::get_argument_list);
 }

@@ -4,7 +4,7 @@
 // A named message with a list of arguments, sent between the browser and renderer processes.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefListValue;
@@ -18,13 +18,11 @@ class ICefProcessMessage : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefListValue> GetArgumentList() = 0;
 };
 
-class TCefProcessMessageRef final : public TCefBaseRefCountedRef, public ICefProcessMessage {
+class TCefProcessMessageRef final
+    : public TCefRefBase<TCefProcessMessageRef, ICefProcessMessage, cef_process_message_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefProcessMessageRef(cef_process_message_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefProcessMessage> UnWrap(cef_process_message_t* data);
   // A new message called `name` with an empty argument list. Null before the library is loaded.
   static CefRefPtr<ICefProcessMessage> New(const ustring& name);
 
@@ -36,7 +34,6 @@ class TCefProcessMessageRef final : public TCefBaseRefCountedRef, public ICefPro
 
  private:
   ~TCefProcessMessageRef() override = default;
-  cef_process_message_t* Engine() const noexcept { return Data<cef_process_message_t>(); }
 };
 
 inline CefRefPtr<ICefProcessMessage> UnWrapEngine(cef_process_message_t* data) {

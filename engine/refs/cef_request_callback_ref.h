@@ -4,7 +4,7 @@
 // The engine's answer slot for a request it has put on hold (certificate errors, quotas).
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefRequestCallback : public virtual ICefBaseRefCounted {
@@ -13,20 +13,16 @@ class ICefRequestCallback : public virtual ICefBaseRefCounted {
   virtual void Cancel() = 0;
 };
 
-class TCefRequestCallbackRef final : public TCefBaseRefCountedRef, public ICefRequestCallback {
+class TCefRequestCallbackRef final
+    : public TCefRefBase<TCefRequestCallbackRef, ICefRequestCallback, cef_request_callback_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefRequestCallbackRef(cef_request_callback_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefRequestCallback> UnWrap(cef_request_callback_t* data);
+  using TCefRefBase::TCefRefBase;
 
   void Cont(bool allow) override;
   void Cancel() override;
 
  private:
   ~TCefRequestCallbackRef() override = default;
-  cef_request_callback_t* Engine() const noexcept { return Data<cef_request_callback_t>(); }
 };
 
 inline CefRefPtr<ICefRequestCallback> UnWrapEngine(cef_request_callback_t* data) {

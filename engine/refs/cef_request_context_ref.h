@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/interfaces/cef_completion_callback.h"
 #include "engine/interfaces/cef_request_context_handler.h"
@@ -53,13 +53,11 @@ class ICefRequestContext : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefBaseRefCounted> GetExtension(const ustring& extensionId) = 0;
 };
 
-class TCefRequestContextRef final : public TCefBaseRefCountedRef, public ICefRequestContext {
+class TCefRequestContextRef final
+    : public TCefRefBase<TCefRequestContextRef, ICefRequestContext, cef_request_context_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefRequestContextRef(cef_request_context_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefRequestContext> UnWrap(cef_request_context_t* data);
   // The global context; a new context with `settings`; a new context sharing storage with
   // `other`. Null before the library is loaded.
   static CefRefPtr<ICefRequestContext> Global();
@@ -98,7 +96,6 @@ class TCefRequestContextRef final : public TCefBaseRefCountedRef, public ICefReq
 
  private:
   ~TCefRequestContextRef() override = default;
-  cef_request_context_t* Engine() const noexcept { return Data<cef_request_context_t>(); }
 };
 
 inline CefRefPtr<ICefRequestContext> UnWrapEngine(cef_request_context_t* data) {

@@ -13,45 +13,30 @@ cef_string_multimap_t HandleOf(const CefRefPtr<ICefStringMultimap>& map) {
 
 }  // namespace
 
-CefRefPtr<ICefRequest> TCefRequestRef::UnWrap(cef_request_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefRequestRef>(data);
-}
-
-CefRefPtr<ICefRequest> TCefRequestRef::New() {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_request_create());
-}
+CefRefPtr<ICefRequest> TCefRequestRef::New() { return CallEntryPoint(cef_request_create); }
 
 bool TCefRequestRef::IsReadOnly() {
   return CallEngine(Engine(), &cef_request_t::is_read_only) != 0;
 }
 
-ustring TCefRequestRef::GetUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_request_t::get_url));
-}
+ustring TCefRequestRef::GetUrl() { return CallEngine(Engine(), &cef_request_t::get_url); }
 
 void TCefRequestRef::SetUrl(const ustring& url) {
-  const cef_string_t borrowed_url = BorrowEngineString(url);
-  CallEngine(Engine(), &cef_request_t::set_url, &borrowed_url);
+  CallEngine(Engine(), &cef_request_t::set_url, url);
 }
 
-ustring TCefRequestRef::GetMethod() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_request_t::get_method));
-}
+ustring TCefRequestRef::GetMethod() { return CallEngine(Engine(), &cef_request_t::get_method); }
 
 void TCefRequestRef::SetMethod(const ustring& method) {
-  const cef_string_t borrowed_method = BorrowEngineString(method);
-  CallEngine(Engine(), &cef_request_t::set_method, &borrowed_method);
+  CallEngine(Engine(), &cef_request_t::set_method, method);
 }
 
 void TCefRequestRef::SetReferrer(const ustring& referrerUrl, cef_referrer_policy_t policy) {
-  const cef_string_t borrowed_referrer_url = BorrowEngineString(referrerUrl);
-  CallEngine(Engine(), &cef_request_t::set_referrer, &borrowed_referrer_url, policy);
+  CallEngine(Engine(), &cef_request_t::set_referrer, referrerUrl, policy);
 }
 
 ustring TCefRequestRef::GetReferrerUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_request_t::get_referrer_url));
+  return CallEngine(Engine(), &cef_request_t::get_referrer_url);
 }
 
 cef_referrer_policy_t TCefRequestRef::GetReferrerPolicy() {
@@ -59,11 +44,11 @@ cef_referrer_policy_t TCefRequestRef::GetReferrerPolicy() {
 }
 
 CefRefPtr<ICefPostData> TCefRequestRef::GetPostData() {
-  return TCefPostDataRef::UnWrap(CallEngine(Engine(), &cef_request_t::get_post_data));
+  return CallEngine(Engine(), &cef_request_t::get_post_data);
 }
 
 void TCefRequestRef::SetPostData(const CefRefPtr<ICefPostData>& postData) {
-  CallEngine(Engine(), &cef_request_t::set_post_data, HandToEngine<cef_post_data_t>(postData));
+  CallEngine(Engine(), &cef_request_t::set_post_data, postData);
 }
 
 void TCefRequestRef::GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) {
@@ -77,16 +62,11 @@ void TCefRequestRef::SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap
 }
 
 ustring TCefRequestRef::GetHeaderByName(const ustring& name) {
-  const cef_string_t borrowed_name = BorrowEngineString(name);
-  return CopyAndFreeUserFreeString(
-      CallEngine(Engine(), &cef_request_t::get_header_by_name, &borrowed_name));
+  return CallEngine(Engine(), &cef_request_t::get_header_by_name, name);
 }
 
 void TCefRequestRef::SetHeaderByName(const ustring& name, const ustring& value, bool overwrite) {
-  const cef_string_t borrowed_name = BorrowEngineString(name);
-  const cef_string_t borrowed_value = BorrowEngineString(value);
-  CallEngine(Engine(), &cef_request_t::set_header_by_name, &borrowed_name, &borrowed_value,
-             EngineBool(overwrite));
+  CallEngine(Engine(), &cef_request_t::set_header_by_name, name, value, overwrite);
 }
 
 void TCefRequestRef::Set(const ustring& url, const ustring& method,
@@ -96,10 +76,7 @@ void TCefRequestRef::Set(const ustring& url, const ustring& method,
   CefRefPtr<ICefStringMultimap> headers = headerMap;
   if (!headers) headers = MakeRefCounted<TCefStringMultimapOwn>();
   if (HandleOf(headers) == nullptr) return;
-  const cef_string_t borrowed_url = BorrowEngineString(url);
-  const cef_string_t borrowed_method = BorrowEngineString(method);
-  CallEngine(Engine(), &cef_request_t::set, &borrowed_url, &borrowed_method,
-             HandToEngine<cef_post_data_t>(postData), HandleOf(headers));
+  CallEngine(Engine(), &cef_request_t::set, url, method, postData, HandleOf(headers));
 }
 
 int TCefRequestRef::GetFlags() { return CallEngine(Engine(), &cef_request_t::get_flags); }
@@ -107,13 +84,11 @@ int TCefRequestRef::GetFlags() { return CallEngine(Engine(), &cef_request_t::get
 void TCefRequestRef::SetFlags(int flags) { CallEngine(Engine(), &cef_request_t::set_flags, flags); }
 
 ustring TCefRequestRef::GetFirstPartyForCookies() {
-  return CopyAndFreeUserFreeString(
-      CallEngine(Engine(), &cef_request_t::get_first_party_for_cookies));
+  return CallEngine(Engine(), &cef_request_t::get_first_party_for_cookies);
 }
 
 void TCefRequestRef::SetFirstPartyForCookies(const ustring& url) {
-  const cef_string_t borrowed_url = BorrowEngineString(url);
-  CallEngine(Engine(), &cef_request_t::set_first_party_for_cookies, &borrowed_url);
+  CallEngine(Engine(), &cef_request_t::set_first_party_for_cookies, url);
 }
 
 cef_resource_type_t TCefRequestRef::GetResourceType() {

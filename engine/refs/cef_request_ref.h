@@ -5,7 +5,7 @@
 // (TCefStringMultimapOwn) that the request fills or reads; a null map is ignored.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/core/cef_string_collections.h"
 #include "engine/refs/cef_post_data_ref.h"
@@ -38,13 +38,10 @@ class ICefRequest : public virtual ICefBaseRefCounted {
   virtual uint64 GetIdentifier() = 0;
 };
 
-class TCefRequestRef final : public TCefBaseRefCountedRef, public ICefRequest {
+class TCefRequestRef final : public TCefRefBase<TCefRequestRef, ICefRequest, cef_request_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefRequestRef(cef_request_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefRequest> UnWrap(cef_request_t* data);
   // A new empty request. Null before the library is loaded.
   static CefRefPtr<ICefRequest> New();
 
@@ -74,7 +71,6 @@ class TCefRequestRef final : public TCefBaseRefCountedRef, public ICefRequest {
 
  private:
   ~TCefRequestRef() override = default;
-  cef_request_t* Engine() const noexcept { return Data<cef_request_t>(); }
 };
 
 inline CefRefPtr<ICefRequest> UnWrapEngine(cef_request_t* data) {

@@ -11,15 +11,7 @@ cef_string_multimap_t HandleOf(const CefRefPtr<ICefStringMultimap>& map) {
 
 }  // namespace
 
-CefRefPtr<ICefResponse> TCefResponseRef::UnWrap(cef_response_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefResponseRef>(data);
-}
-
-CefRefPtr<ICefResponse> TCefResponseRef::New() {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_response_create());
-}
+CefRefPtr<ICefResponse> TCefResponseRef::New() { return CallEntryPoint(cef_response_create); }
 
 bool TCefResponseRef::IsReadOnly() {
   return CallEngine(Engine(), &cef_response_t::is_read_only) != 0;
@@ -40,36 +32,29 @@ void TCefResponseRef::SetStatus(int status) {
 }
 
 ustring TCefResponseRef::GetStatusText() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_response_t::get_status_text));
+  return CallEngine(Engine(), &cef_response_t::get_status_text);
 }
 
 void TCefResponseRef::SetStatusText(const ustring& statusText) {
-  const cef_string_t borrowed_status_text = BorrowEngineString(statusText);
-  CallEngine(Engine(), &cef_response_t::set_status_text, &borrowed_status_text);
+  CallEngine(Engine(), &cef_response_t::set_status_text, statusText);
 }
 
 ustring TCefResponseRef::GetMimeType() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_response_t::get_mime_type));
+  return CallEngine(Engine(), &cef_response_t::get_mime_type);
 }
 
 void TCefResponseRef::SetMimeType(const ustring& mimeType) {
-  const cef_string_t borrowed_mime_type = BorrowEngineString(mimeType);
-  CallEngine(Engine(), &cef_response_t::set_mime_type, &borrowed_mime_type);
+  CallEngine(Engine(), &cef_response_t::set_mime_type, mimeType);
 }
 
-ustring TCefResponseRef::GetCharset() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_response_t::get_charset));
-}
+ustring TCefResponseRef::GetCharset() { return CallEngine(Engine(), &cef_response_t::get_charset); }
 
 void TCefResponseRef::SetCharset(const ustring& charset) {
-  const cef_string_t borrowed_charset = BorrowEngineString(charset);
-  CallEngine(Engine(), &cef_response_t::set_charset, &borrowed_charset);
+  CallEngine(Engine(), &cef_response_t::set_charset, charset);
 }
 
 ustring TCefResponseRef::GetHeader(const ustring& name) {
-  const cef_string_t borrowed_name = BorrowEngineString(name);
-  return CopyAndFreeUserFreeString(
-      CallEngine(Engine(), &cef_response_t::get_header, &borrowed_name));
+  return CallEngine(Engine(), &cef_response_t::get_header, name);
 }
 
 void TCefResponseRef::GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) {
@@ -82,11 +67,8 @@ void TCefResponseRef::SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMa
   CallEngine(Engine(), &cef_response_t::set_header_map, HandleOf(headerMap));
 }
 
-ustring TCefResponseRef::GetUrl() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_response_t::get_url));
-}
+ustring TCefResponseRef::GetUrl() { return CallEngine(Engine(), &cef_response_t::get_url); }
 
 void TCefResponseRef::SetUrl(const ustring& url) {
-  const cef_string_t borrowed_url = BorrowEngineString(url);
-  CallEngine(Engine(), &cef_response_t::set_url, &borrowed_url);
+  CallEngine(Engine(), &cef_response_t::set_url, url);
 }

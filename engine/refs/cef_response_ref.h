@@ -4,7 +4,7 @@
 // A network response. Header maps as for requests (engine/cef_request_ref.h).
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/core/cef_string_collections.h"
 
@@ -28,13 +28,10 @@ class ICefResponse : public virtual ICefBaseRefCounted {
   virtual void SetUrl(const ustring& url) = 0;
 };
 
-class TCefResponseRef final : public TCefBaseRefCountedRef, public ICefResponse {
+class TCefResponseRef final : public TCefRefBase<TCefResponseRef, ICefResponse, cef_response_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefResponseRef(cef_response_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefResponse> UnWrap(cef_response_t* data);
   // A new empty response. Null before the library is loaded.
   static CefRefPtr<ICefResponse> New();
 
@@ -57,7 +54,6 @@ class TCefResponseRef final : public TCefBaseRefCountedRef, public ICefResponse 
 
  private:
   ~TCefResponseRef() override = default;
-  cef_response_t* Engine() const noexcept { return Data<cef_response_t>(); }
 };
 
 inline CefRefPtr<ICefResponse> UnWrapEngine(cef_response_t* data) {

@@ -2,12 +2,6 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefRunContextMenuCallback> TCefRunContextMenuCallbackRef::UnWrap(
-    cef_run_context_menu_callback_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefRunContextMenuCallbackRef>(data);
-}
-
 void TCefRunContextMenuCallbackRef::Cont(int commandId, cef_event_flags_t eventFlags) {
   CallEngine(Engine(), &cef_run_context_menu_callback_t::cont, commandId, eventFlags);
 }

@@ -5,7 +5,7 @@
 // command, or Cancel.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 
 class ICefRunContextMenuCallback : public virtual ICefBaseRefCounted {
  public:
@@ -13,24 +13,17 @@ class ICefRunContextMenuCallback : public virtual ICefBaseRefCounted {
   virtual void Cancel() = 0;
 };
 
-class TCefRunContextMenuCallbackRef final : public TCefBaseRefCountedRef,
-                                            public ICefRunContextMenuCallback {
+class TCefRunContextMenuCallbackRef final
+    : public TCefRefBase<TCefRunContextMenuCallbackRef, ICefRunContextMenuCallback,
+                         cef_run_context_menu_callback_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefRunContextMenuCallbackRef(cef_run_context_menu_callback_t* data)
-      : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefRunContextMenuCallback> UnWrap(cef_run_context_menu_callback_t* data);
+  using TCefRefBase::TCefRefBase;
 
   void Cont(int commandId, cef_event_flags_t eventFlags) override;
   void Cancel() override;
 
  private:
   ~TCefRunContextMenuCallbackRef() override = default;
-  cef_run_context_menu_callback_t* Engine() const noexcept {
-    return Data<cef_run_context_menu_callback_t>();
-  }
 };
 
 // How engine callbacks receive a cef_run_context_menu_callback_t: wrapped, taking over its

@@ -4,7 +4,7 @@
 // The engine's answer slot for choosing a client certificate; null selects none.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_x509certificate_ref.h"
 
@@ -13,24 +13,17 @@ class ICefSelectClientCertificateCallback : public virtual ICefBaseRefCounted {
   virtual void Select(const CefRefPtr<ICefX509Certificate>& cert) = 0;
 };
 
-class TCefSelectClientCertificateCallbackRef final : public TCefBaseRefCountedRef,
-                                                     public ICefSelectClientCertificateCallback {
+class TCefSelectClientCertificateCallbackRef final
+    : public TCefRefBase<TCefSelectClientCertificateCallbackRef,
+                         ICefSelectClientCertificateCallback,
+                         cef_select_client_certificate_callback_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefSelectClientCertificateCallbackRef(cef_select_client_certificate_callback_t* data)
-      : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefSelectClientCertificateCallback> UnWrap(
-      cef_select_client_certificate_callback_t* data);
+  using TCefRefBase::TCefRefBase;
 
   void Select(const CefRefPtr<ICefX509Certificate>& cert) override;
 
  private:
   ~TCefSelectClientCertificateCallbackRef() override = default;
-  cef_select_client_certificate_callback_t* Engine() const noexcept {
-    return Data<cef_select_client_certificate_callback_t>();
-  }
 };
 
 // How engine callbacks receive a cef_select_client_certificate_callback_t: wrapped, taking over its

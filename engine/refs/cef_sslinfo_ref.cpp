@@ -3,15 +3,10 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_x509certificate_ref.h"
 
-CefRefPtr<ICefSslInfo> TCefSslInfoRef::UnWrap(cef_sslinfo_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefSslInfoRef>(data);
-}
-
 cef_cert_status_t TCefSslInfoRef::GetCertStatus() {
   return CallEngine(Engine(), &cef_sslinfo_t::get_cert_status);
 }
 
 CefRefPtr<ICefX509Certificate> TCefSslInfoRef::GetX509certificate() {
-  return TCEFX509CertificateRef::UnWrap(CallEngine(Engine(), &cef_sslinfo_t::get_x509certificate));
+  return CallEngine(Engine(), &cef_sslinfo_t::get_x509certificate);
 }

@@ -4,7 +4,7 @@
 // The certificate state of a failed secure connection (certificate errors).
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_x509certificate_ref.h"
 
@@ -14,20 +14,15 @@ class ICefSslInfo : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefX509Certificate> GetX509certificate() = 0;
 };
 
-class TCefSslInfoRef final : public TCefBaseRefCountedRef, public ICefSslInfo {
+class TCefSslInfoRef final : public TCefRefBase<TCefSslInfoRef, ICefSslInfo, cef_sslinfo_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefSslInfoRef(cef_sslinfo_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefSslInfo> UnWrap(cef_sslinfo_t* data);
+  using TCefRefBase::TCefRefBase;
 
   cef_cert_status_t GetCertStatus() override;
   CefRefPtr<ICefX509Certificate> GetX509certificate() override;
 
  private:
   ~TCefSslInfoRef() override = default;
-  cef_sslinfo_t* Engine() const noexcept { return Data<cef_sslinfo_t>(); }
 };
 
 inline CefRefPtr<ICefSslInfo> UnWrapEngine(cef_sslinfo_t* data) {

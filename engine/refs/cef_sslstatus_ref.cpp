@@ -3,11 +3,6 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_x509certificate_ref.h"
 
-CefRefPtr<ICefSSLStatus> TCefSSLStatusRef::UnWrap(cef_sslstatus_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefSSLStatusRef>(data);
-}
-
 bool TCefSSLStatusRef::IsSecureConnection() {
   return CallEngine(Engine(), &cef_sslstatus_t::is_secure_connection) != 0;
 }
@@ -25,6 +20,5 @@ cef_ssl_content_status_t TCefSSLStatusRef::GetContentStatus() {
 }
 
 CefRefPtr<ICefX509Certificate> TCefSSLStatusRef::GetX509certificate() {
-  return TCEFX509CertificateRef::UnWrap(
-      CallEngine(Engine(), &cef_sslstatus_t::get_x509certificate));
+  return CallEngine(Engine(), &cef_sslstatus_t::get_x509certificate);
 }

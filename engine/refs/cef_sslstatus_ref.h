@@ -4,7 +4,7 @@
 // The security state of a navigation entry's connection.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_x509certificate_ref.h"
 
@@ -17,13 +17,10 @@ class ICefSSLStatus : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefX509Certificate> GetX509certificate() = 0;
 };
 
-class TCefSSLStatusRef final : public TCefBaseRefCountedRef, public ICefSSLStatus {
+class TCefSSLStatusRef final
+    : public TCefRefBase<TCefSSLStatusRef, ICefSSLStatus, cef_sslstatus_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefSSLStatusRef(cef_sslstatus_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefSSLStatus> UnWrap(cef_sslstatus_t* data);
+  using TCefRefBase::TCefRefBase;
 
   bool IsSecureConnection() override;
   cef_cert_status_t GetCertStatus() override;
@@ -33,7 +30,6 @@ class TCefSSLStatusRef final : public TCefBaseRefCountedRef, public ICefSSLStatu
 
  private:
   ~TCefSSLStatusRef() override = default;
-  cef_sslstatus_t* Engine() const noexcept { return Data<cef_sslstatus_t>(); }
 };
 
 inline CefRefPtr<ICefSSLStatus> UnWrapEngine(cef_sslstatus_t* data) {

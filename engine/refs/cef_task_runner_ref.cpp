@@ -4,24 +4,16 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/interfaces/cef_task.h"
 
-CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::UnWrap(cef_task_runner_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefTaskRunnerRef>(data);
-}
-
 CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::GetForThread(cef_thread_id_t threadId) {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_task_runner_get_for_thread(threadId));
+  return CallEntryPoint(cef_task_runner_get_for_thread, threadId);
 }
 
 CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::GetForCurrentThread() {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_task_runner_get_for_current_thread());
+  return CallEntryPoint(cef_task_runner_get_for_current_thread);
 }
 
 bool TCefTaskRunnerRef::IsSame(const CefRefPtr<ICefTaskRunner>& that) {
-  return CallEngine(Engine(), &cef_task_runner_t::is_same, HandToEngine<cef_task_runner_t>(that)) !=
-         0;
+  return CallEngine(Engine(), &cef_task_runner_t::is_same, that) != 0;
 }
 
 bool TCefTaskRunnerRef::BelongsToCurrentThread() {
@@ -33,10 +25,9 @@ bool TCefTaskRunnerRef::BelongsToThread(cef_thread_id_t threadId) {
 }
 
 bool TCefTaskRunnerRef::PostTask(const CefRefPtr<ICefTask>& task) {
-  return CallEngine(Engine(), &cef_task_runner_t::post_task, HandToEngine<cef_task_t>(task)) != 0;
+  return CallEngine(Engine(), &cef_task_runner_t::post_task, task) != 0;
 }
 
 bool TCefTaskRunnerRef::PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) {
-  return CallEngine(Engine(), &cef_task_runner_t::post_delayed_task, HandToEngine<cef_task_t>(task),
-                    int64{delayMs}) != 0;
+  return CallEngine(Engine(), &cef_task_runner_t::post_delayed_task, task, int64{delayMs}) != 0;
 }

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 
 class ICefTask;
 
@@ -20,13 +20,11 @@ class ICefTaskRunner : public virtual ICefBaseRefCounted {
   virtual bool PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) = 0;
 };
 
-class TCefTaskRunnerRef final : public TCefBaseRefCountedRef, public ICefTaskRunner {
+class TCefTaskRunnerRef final
+    : public TCefRefBase<TCefTaskRunnerRef, ICefTaskRunner, cef_task_runner_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefTaskRunnerRef(cef_task_runner_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefTaskRunner> UnWrap(cef_task_runner_t* data);
   // The runner of an engine thread; of the calling thread (null when that is no engine thread).
   // Null before the library is loaded.
   static CefRefPtr<ICefTaskRunner> GetForThread(cef_thread_id_t threadId);
@@ -40,7 +38,6 @@ class TCefTaskRunnerRef final : public TCefBaseRefCountedRef, public ICefTaskRun
 
  private:
   ~TCefTaskRunnerRef() override = default;
-  cef_task_runner_t* Engine() const noexcept { return Data<cef_task_runner_t>(); }
 };
 
 inline CefRefPtr<ICefTaskRunner> UnWrapEngine(cef_task_runner_t* data) {

@@ -6,15 +6,7 @@
 #include "engine/refs/cef_dictionary_value_ref.h"
 #include "engine/refs/cef_list_value_ref.h"
 
-CefRefPtr<ICefValue> TCefValueRef::UnWrap(cef_value_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefValueRef>(data);
-}
-
-CefRefPtr<ICefValue> TCefValueRef::New() {
-  if (!EngineLibraryLoaded()) return nullptr;
-  return UnWrap(cef_value_create());
-}
+CefRefPtr<ICefValue> TCefValueRef::New() { return CallEntryPoint(cef_value_create); }
 
 bool TCefValueRef::IsValid() { return CallEngine(Engine(), &cef_value_t::is_valid) != 0; }
 
@@ -23,16 +15,14 @@ bool TCefValueRef::IsOwned() { return CallEngine(Engine(), &cef_value_t::is_owne
 bool TCefValueRef::IsReadOnly() { return CallEngine(Engine(), &cef_value_t::is_read_only) != 0; }
 
 bool TCefValueRef::IsSame(const CefRefPtr<ICefValue>& that) {
-  return CallEngine(Engine(), &cef_value_t::is_same, HandToEngine<cef_value_t>(that)) != 0;
+  return CallEngine(Engine(), &cef_value_t::is_same, that) != 0;
 }
 
 bool TCefValueRef::IsEqual(const CefRefPtr<ICefValue>& that) {
-  return CallEngine(Engine(), &cef_value_t::is_equal, HandToEngine<cef_value_t>(that)) != 0;
+  return CallEngine(Engine(), &cef_value_t::is_equal, that) != 0;
 }
 
-CefRefPtr<ICefValue> TCefValueRef::Copy() {
-  return UnWrap(CallEngine(Engine(), &cef_value_t::copy));
-}
+CefRefPtr<ICefValue> TCefValueRef::Copy() { return CallEngine(Engine(), &cef_value_t::copy); }
 
 cef_value_type_t TCefValueRef::GetType() { return CallEngine(Engine(), &cef_value_t::get_type); }
 
@@ -42,26 +32,24 @@ int TCefValueRef::GetInt() { return CallEngine(Engine(), &cef_value_t::get_int);
 
 double TCefValueRef::GetDouble() { return CallEngine(Engine(), &cef_value_t::get_double); }
 
-ustring TCefValueRef::GetString() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_value_t::get_string));
-}
+ustring TCefValueRef::GetString() { return CallEngine(Engine(), &cef_value_t::get_string); }
 
 CefRefPtr<ICefBinaryValue> TCefValueRef::GetBinary() {
-  return TCefBinaryValueRef::UnWrap(CallEngine(Engine(), &cef_value_t::get_binary));
+  return CallEngine(Engine(), &cef_value_t::get_binary);
 }
 
 CefRefPtr<ICefDictionaryValue> TCefValueRef::GetDictionary() {
-  return TCefDictionaryValueRef::UnWrap(CallEngine(Engine(), &cef_value_t::get_dictionary));
+  return CallEngine(Engine(), &cef_value_t::get_dictionary);
 }
 
 CefRefPtr<ICefListValue> TCefValueRef::GetList() {
-  return TCefListValueRef::UnWrap(CallEngine(Engine(), &cef_value_t::get_list));
+  return CallEngine(Engine(), &cef_value_t::get_list);
 }
 
 bool TCefValueRef::SetNull() { return CallEngine(Engine(), &cef_value_t::set_null) != 0; }
 
 bool TCefValueRef::SetBool(bool value) {
-  return CallEngine(Engine(), &cef_value_t::set_bool, EngineBool(value)) != 0;
+  return CallEngine(Engine(), &cef_value_t::set_bool, value) != 0;
 }
 
 bool TCefValueRef::SetInt(int value) {
@@ -73,20 +61,17 @@ bool TCefValueRef::SetDouble(double value) {
 }
 
 bool TCefValueRef::SetString(const ustring& value) {
-  const cef_string_t borrowed_value = BorrowEngineString(value);
-  return CallEngine(Engine(), &cef_value_t::set_string, &borrowed_value) != 0;
+  return CallEngine(Engine(), &cef_value_t::set_string, value) != 0;
 }
 
 bool TCefValueRef::SetBinary(const CefRefPtr<ICefBinaryValue>& value) {
-  return CallEngine(Engine(), &cef_value_t::set_binary, HandToEngine<cef_binary_value_t>(value)) !=
-         0;
+  return CallEngine(Engine(), &cef_value_t::set_binary, value) != 0;
 }
 
 bool TCefValueRef::SetDictionary(const CefRefPtr<ICefDictionaryValue>& value) {
-  return CallEngine(Engine(), &cef_value_t::set_dictionary,
-                    HandToEngine<cef_dictionary_value_t>(value)) != 0;
+  return CallEngine(Engine(), &cef_value_t::set_dictionary, value) != 0;
 }
 
 bool TCefValueRef::SetList(const CefRefPtr<ICefListValue>& value) {
-  return CallEngine(Engine(), &cef_value_t::set_list, HandToEngine<cef_list_value_t>(value)) != 0;
+  return CallEngine(Engine(), &cef_value_t::set_list, value) != 0;
 }

@@ -5,7 +5,7 @@
 // engine/cef_dictionary_value_ref.h and engine/cef_list_value_ref.h where they are used.
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_binary_value_ref.h"
 
@@ -38,13 +38,10 @@ class ICefValue : public virtual ICefBaseRefCounted {
   virtual bool SetList(const CefRefPtr<ICefListValue>& value) = 0;
 };
 
-class TCefValueRef final : public TCefBaseRefCountedRef, public ICefValue {
+class TCefValueRef final : public TCefRefBase<TCefValueRef, ICefValue, cef_value_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefValueRef(cef_value_t* data) : TCefBaseRefCountedRef(data) {}
+  using TCefRefBase::TCefRefBase;
 
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefValue> UnWrap(cef_value_t* data);
   // A new null value. Null before the library is loaded.
   static CefRefPtr<ICefValue> New();
 
@@ -73,7 +70,6 @@ class TCefValueRef final : public TCefBaseRefCountedRef, public ICefValue {
 
  private:
   ~TCefValueRef() override = default;
-  cef_value_t* Engine() const noexcept { return Data<cef_value_t>(); }
 };
 
 inline CefRefPtr<ICefValue> UnWrapEngine(cef_value_t* data) { return TCefValueRef::UnWrap(data); }

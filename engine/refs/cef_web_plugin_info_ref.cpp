@@ -2,23 +2,18 @@
 
 #include "engine/core/cef_ref_call.h"
 
-CefRefPtr<ICefWebPluginInfo> TCefWebPluginInfoRef::UnWrap(cef_web_plugin_info_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCefWebPluginInfoRef>(data);
-}
-
 ustring TCefWebPluginInfoRef::GetName() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_web_plugin_info_t::get_name));
+  return CallEngine(Engine(), &cef_web_plugin_info_t::get_name);
 }
 
 ustring TCefWebPluginInfoRef::GetPath() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_web_plugin_info_t::get_path));
+  return CallEngine(Engine(), &cef_web_plugin_info_t::get_path);
 }
 
 ustring TCefWebPluginInfoRef::GetVersion() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_web_plugin_info_t::get_version));
+  return CallEngine(Engine(), &cef_web_plugin_info_t::get_version);
 }
 
 ustring TCefWebPluginInfoRef::GetDescription() {
-  return CopyAndFreeUserFreeString(CallEngine(Engine(), &cef_web_plugin_info_t::get_description));
+  return CallEngine(Engine(), &cef_web_plugin_info_t::get_description);
 }

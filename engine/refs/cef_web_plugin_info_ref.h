@@ -4,7 +4,7 @@
 // Facts about a browser plug-in (the one that crashed, the one about to load).
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefWebPluginInfo : public virtual ICefBaseRefCounted {
@@ -15,13 +15,10 @@ class ICefWebPluginInfo : public virtual ICefBaseRefCounted {
   virtual ustring GetDescription() = 0;
 };
 
-class TCefWebPluginInfoRef final : public TCefBaseRefCountedRef, public ICefWebPluginInfo {
+class TCefWebPluginInfoRef final
+    : public TCefRefBase<TCefWebPluginInfoRef, ICefWebPluginInfo, cef_web_plugin_info_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefWebPluginInfoRef(cef_web_plugin_info_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefWebPluginInfo> UnWrap(cef_web_plugin_info_t* data);
+  using TCefRefBase::TCefRefBase;
 
   ustring GetName() override;
   ustring GetPath() override;
@@ -30,7 +27,6 @@ class TCefWebPluginInfoRef final : public TCefBaseRefCountedRef, public ICefWebP
 
  private:
   ~TCefWebPluginInfoRef() override = default;
-  cef_web_plugin_info_t* Engine() const noexcept { return Data<cef_web_plugin_info_t>(); }
 };
 
 inline CefRefPtr<ICefWebPluginInfo> UnWrapEngine(cef_web_plugin_info_t* data) {

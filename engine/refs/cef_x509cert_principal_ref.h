@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 
 class ICefX509CertPrincipal : public virtual ICefBaseRefCounted {
@@ -22,13 +22,11 @@ class ICefX509CertPrincipal : public virtual ICefBaseRefCounted {
   virtual void GetDomainComponents(std::vector<ustring>& components) = 0;
 };
 
-class TCefX509CertPrincipalRef final : public TCefBaseRefCountedRef, public ICefX509CertPrincipal {
+class TCefX509CertPrincipalRef final
+    : public TCefRefBase<TCefX509CertPrincipalRef, ICefX509CertPrincipal,
+                         cef_x509cert_principal_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCefX509CertPrincipalRef(cef_x509cert_principal_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefX509CertPrincipal> UnWrap(cef_x509cert_principal_t* data);
+  using TCefRefBase::TCefRefBase;
 
   ustring GetDisplayName() override;
   ustring GetCommonName() override;
@@ -42,7 +40,6 @@ class TCefX509CertPrincipalRef final : public TCefBaseRefCountedRef, public ICef
 
  private:
   ~TCefX509CertPrincipalRef() override = default;
-  cef_x509cert_principal_t* Engine() const noexcept { return Data<cef_x509cert_principal_t>(); }
 };
 
 inline CefRefPtr<ICefX509CertPrincipal> UnWrapEngine(cef_x509cert_principal_t* data) {

@@ -1,48 +1,19 @@
 #include "engine/refs/cef_x509certificate_ref.h"
 
-#include <algorithm>
-
 #include "engine/core/cef_ref_call.h"
 #include "engine/refs/cef_binary_value_ref.h"
 #include "engine/refs/cef_x509cert_principal_ref.h"
 
-namespace {
-
-using ChainGetter = void (CEF_CALLBACK* cef_x509certificate_t::*)(cef_x509certificate_t*, size_t*,
-                                                                  cef_binary_value_t**);
-
-// The engine fills a caller-allocated array; each entry it writes carries a reference for us.
-void AppendChain(cef_x509certificate_t* engine, size_t size, ChainGetter getter,
-                 std::vector<CefRefPtr<ICefBinaryValue>>& chain) {
-  std::vector<cef_binary_value_t*> filled(size, nullptr);
-  if (filled.empty()) return;
-  size_t count = filled.size();
-  CallEngine(engine, getter, &count, filled.data());
-  filled.resize(std::min(count, filled.size()));
-  for (cef_binary_value_t* value : filled) {
-    if (value != nullptr) chain.push_back(TCefBinaryValueRef::UnWrap(value));
-  }
-}
-
-}  // namespace
-
-CefRefPtr<ICefX509Certificate> TCEFX509CertificateRef::UnWrap(cef_x509certificate_t* data) {
-  if (data == nullptr) return nullptr;
-  return MakeRefCounted<TCEFX509CertificateRef>(data);
-}
-
 CefRefPtr<ICefX509CertPrincipal> TCEFX509CertificateRef::GetSubject() {
-  return TCefX509CertPrincipalRef::UnWrap(
-      CallEngine(Engine(), &cef_x509certificate_t::get_subject));
+  return CallEngine(Engine(), &cef_x509certificate_t::get_subject);
 }
 
 CefRefPtr<ICefX509CertPrincipal> TCEFX509CertificateRef::GetIssuer() {
-  return TCefX509CertPrincipalRef::UnWrap(CallEngine(Engine(), &cef_x509certificate_t::get_issuer));
+  return CallEngine(Engine(), &cef_x509certificate_t::get_issuer);
 }
 
 CefRefPtr<ICefBinaryValue> TCEFX509CertificateRef::GetSerialNumber() {
-  return TCefBinaryValueRef::UnWrap(
-      CallEngine(Engine(), &cef_x509certificate_t::get_serial_number));
+  return CallEngine(Engine(), &cef_x509certificate_t::get_serial_number);
 }
 
 cef_time_t TCEFX509CertificateRef::GetValidStart() {
@@ -54,11 +25,11 @@ cef_time_t TCEFX509CertificateRef::GetValidExpiry() {
 }
 
 CefRefPtr<ICefBinaryValue> TCEFX509CertificateRef::GetDerencoded() {
-  return TCefBinaryValueRef::UnWrap(CallEngine(Engine(), &cef_x509certificate_t::get_derencoded));
+  return CallEngine(Engine(), &cef_x509certificate_t::get_derencoded);
 }
 
 CefRefPtr<ICefBinaryValue> TCEFX509CertificateRef::GetPemencoded() {
-  return TCefBinaryValueRef::UnWrap(CallEngine(Engine(), &cef_x509certificate_t::get_pemencoded));
+  return CallEngine(Engine(), &cef_x509certificate_t::get_pemencoded);
 }
 
 size_t TCEFX509CertificateRef::GetIssuerChainSize() {
@@ -67,12 +38,12 @@ size_t TCEFX509CertificateRef::GetIssuerChainSize() {
 
 void TCEFX509CertificateRef::GetDerencodedIssuerChain(
     std::vector<CefRefPtr<ICefBinaryValue>>& chain) {
-  AppendChain(Engine(), GetIssuerChainSize(), &cef_x509certificate_t::get_derencoded_issuer_chain,
-              chain);
+  CallEngineForObjects(Engine(), &cef_x509certificate_t::get_derencoded_issuer_chain,
+                       GetIssuerChainSize(), chain);
 }
 
 void TCEFX509CertificateRef::GetPemencodedIssuerChain(
     std::vector<CefRefPtr<ICefBinaryValue>>& chain) {
-  AppendChain(Engine(), GetIssuerChainSize(), &cef_x509certificate_t::get_pemencoded_issuer_chain,
-              chain);
+  CallEngineForObjects(Engine(), &cef_x509certificate_t::get_pemencoded_issuer_chain,
+                       GetIssuerChainSize(), chain);
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/capi/cef_capi.h"
-#include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/cef_ref_base.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_binary_value_ref.h"
 #include "engine/refs/cef_x509cert_principal_ref.h"
@@ -27,13 +27,10 @@ class ICefX509Certificate : public virtual ICefBaseRefCounted {
   virtual void GetPemencodedIssuerChain(std::vector<CefRefPtr<ICefBinaryValue>>& chain) = 0;
 };
 
-class TCEFX509CertificateRef final : public TCefBaseRefCountedRef, public ICefX509Certificate {
+class TCEFX509CertificateRef final
+    : public TCefRefBase<TCEFX509CertificateRef, ICefX509Certificate, cef_x509certificate_t> {
  public:
-  // Takes over the reference that came with `data` (not null: see UnWrap).
-  explicit TCEFX509CertificateRef(cef_x509certificate_t* data) : TCefBaseRefCountedRef(data) {}
-
-  // Null in, null out; otherwise a wrapper that takes over the reference `data` carries.
-  static CefRefPtr<ICefX509Certificate> UnWrap(cef_x509certificate_t* data);
+  using TCefRefBase::TCefRefBase;
 
   CefRefPtr<ICefX509CertPrincipal> GetSubject() override;
   CefRefPtr<ICefX509CertPrincipal> GetIssuer() override;
@@ -48,7 +45,6 @@ class TCEFX509CertificateRef final : public TCefBaseRefCountedRef, public ICefX5
 
  private:
   ~TCEFX509CertificateRef() override = default;
-  cef_x509certificate_t* Engine() const noexcept { return Data<cef_x509certificate_t>(); }
 };
 
 inline CefRefPtr<ICefX509Certificate> UnWrapEngine(cef_x509certificate_t* data) {
