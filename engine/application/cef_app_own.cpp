@@ -26,36 +26,29 @@ TCefBrowserProcessHandlerOwn::TCefBrowserProcessHandlerOwn() {
 // ---- TCefCustomBrowserProcessHandler ----
 
 void TCefCustomBrowserProcessHandler::OnContextInitialized() {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return;
-  GuardRoutine(L"TCefCustomBrowserProcessHandler.OnContextInitialized",
-               [cefApp] { cefApp->Internal_OnContextInitialized(); });
+  FCefApp->ForwardGuarded(L"TCefCustomBrowserProcessHandler.OnContextInitialized",
+                          [&](TCefApplication& cefApp) { cefApp.Internal_OnContextInitialized(); });
 }
 
 void TCefCustomBrowserProcessHandler::OnBeforeChildProcessLaunch(
     const CefRefPtr<ICefCommandLine>& commandLine) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return;
-  GuardRoutine(L"TCefCustomBrowserProcessHandler.OnBeforeChildProcessLaunch",
-               [&] { cefApp->Internal_OnBeforeChildProcessLaunch(commandLine); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomBrowserProcessHandler.OnBeforeChildProcessLaunch",
+      [&](TCefApplication& cefApp) { cefApp.Internal_OnBeforeChildProcessLaunch(commandLine); });
 }
 
 void TCefCustomBrowserProcessHandler::OnRenderProcessThreadCreated(
     const CefRefPtr<ICefListValue>& extraInfo) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return;
-  GuardRoutine(L"TCefCustomBrowserProcessHandler.OnRenderProcessThreadCreated",
-               [&] { cefApp->Internal_OnRenderProcessThreadCreated(extraInfo); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomBrowserProcessHandler.OnRenderProcessThreadCreated",
+      [&](TCefApplication& cefApp) { cefApp.Internal_OnRenderProcessThreadCreated(extraInfo); });
 }
 
 void TCefCustomBrowserProcessHandler::OnScheduleMessagePumpWork(int64_t delayMs) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return;
-  GuardRoutine(L"TCefCustomBrowserProcessHandler.OnScheduleMessagePumpWork",
-               [&] { cefApp->Internal_OnScheduleMessagePumpWork(delayMs); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomBrowserProcessHandler.OnScheduleMessagePumpWork",
+      [&](TCefApplication& cefApp) { cefApp.Internal_OnScheduleMessagePumpWork(delayMs); });
 }
-
-void TCefCustomBrowserProcessHandler::RemoveReferences() { FCefApp.store(nullptr); }
 
 // ---- TCefAppOwn ----
 
@@ -71,16 +64,18 @@ TCefAppOwn::TCefAppOwn() {
 
 // ---- TCustomCefApp ----
 
-TCustomCefApp::TCustomCefApp(TCefApplication* cefApp) : FCefApp(cefApp) {
+// The handlers share this object's link to the application object: one detach reaches them all.
+TCustomCefApp::TCustomCefApp(TCefApplication* cefApp)
+    : FCefApp(MakeRefCounted<TCallTarget<TCefApplication>>(cefApp)) {
   if (cefApp == nullptr) return;
   if (cefApp->GetMustCreateResourceBundleHandler()) {
-    FResourceBundleHandler = MakeRefCounted<TCefCustomResourceBundleHandler>(cefApp);
+    FResourceBundleHandler = MakeRefCounted<TCefCustomResourceBundleHandler>(FCefApp);
   }
   if (cefApp->GetMustCreateBrowserProcessHandler()) {
-    FBrowserProcessHandler = MakeRefCounted<TCefCustomBrowserProcessHandler>(cefApp);
+    FBrowserProcessHandler = MakeRefCounted<TCefCustomBrowserProcessHandler>(FCefApp);
   }
   if (cefApp->GetMustCreateRenderProcessHandler()) {
-    FRenderProcessHandler = MakeRefCounted<TCefCustomRenderProcessHandler>(cefApp);
+    FRenderProcessHandler = MakeRefCounted<TCefCustomRenderProcessHandler>(FCefApp);
   }
 }
 
@@ -88,17 +83,16 @@ TCustomCefApp::~TCustomCefApp() { RemoveReferences(); }
 
 void TCustomCefApp::OnBeforeCommandLineProcessing(const ustring& processType,
                                                   const CefRefPtr<ICefCommandLine>& commandLine) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return;
-  GuardRoutine(L"TCustomCefApp.OnBeforeCommandLineProcessing",
-               [&] { cefApp->Internal_OnBeforeCommandLineProcessing(processType, commandLine); });
+  FCefApp->ForwardGuarded(L"TCustomCefApp.OnBeforeCommandLineProcessing",
+                          [&](TCefApplication& cefApp) {
+                            cefApp.Internal_OnBeforeCommandLineProcessing(processType, commandLine);
+                          });
 }
 
 void TCustomCefApp::OnRegisterCustomSchemes(TCefSchemeRegistrarRef& registrar) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return;
-  GuardRoutine(L"TCustomCefApp.OnRegisterCustomSchemes",
-               [&] { cefApp->Internal_OnRegisterCustomSchemes(&registrar); });
+  FCefApp->ForwardGuarded(L"TCustomCefApp.OnRegisterCustomSchemes", [&](TCefApplication& cefApp) {
+    cefApp.Internal_OnRegisterCustomSchemes(&registrar);
+  });
 }
 
 CefRefPtr<TCefResourceBundleHandlerOwn> TCustomCefApp::GetResourceBundleHandler() {
@@ -111,11 +105,4 @@ CefRefPtr<TCefBrowserProcessHandlerOwn> TCustomCefApp::GetBrowserProcessHandler(
 
 CefRefPtr<TCefRenderProcessHandlerOwn> TCustomCefApp::GetRenderProcessHandler() {
   return FRenderProcessHandler;
-}
-
-void TCustomCefApp::RemoveReferences() {
-  FCefApp.store(nullptr);
-  if (FResourceBundleHandler) FResourceBundleHandler->RemoveReferences();
-  if (FBrowserProcessHandler) FBrowserProcessHandler->RemoveReferences();
-  if (FRenderProcessHandler) FRenderProcessHandler->RemoveReferences();
 }

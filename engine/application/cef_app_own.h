@@ -13,6 +13,7 @@
 
 #include "engine/application/cef_render_process_handler_own.h"
 #include "engine/application/cef_resource_bundle_handler_own.h"
+#include "engine/core/call_counter.h"
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/core/cef_string.h"
 #include "engine/refs/cef_command_line_ref.h"
@@ -41,19 +42,21 @@ class TCefBrowserProcessHandlerOwn : public TCefBaseRefCountedOwn {
 // Reports the engine's browser-process events to the TCefApplication it serves.
 class TCefCustomBrowserProcessHandler final : public TCefBrowserProcessHandlerOwn {
  public:
-  explicit TCefCustomBrowserProcessHandler(TCefApplication* cefApp) noexcept : FCefApp(cefApp) {}
+  explicit TCefCustomBrowserProcessHandler(CefRefPtr<TCallTarget<TCefApplication>> cefApp) noexcept
+      : FCefApp(std::move(cefApp)) {}
 
   void OnContextInitialized() override;
   void OnBeforeChildProcessLaunch(const CefRefPtr<ICefCommandLine>& commandLine) override;
   void OnRenderProcessThreadCreated(const CefRefPtr<ICefListValue>& extraInfo) override;
   void OnScheduleMessagePumpWork(int64_t delayMs) override;
-  void RemoveReferences() override;
+
+  void RemoveReferences() override { FCefApp->Detach(); }
 
  private:
   ~TCefCustomBrowserProcessHandler() override = default;
 
-  // Cleared by RemoveReferences, possibly while an engine thread is in a callback.
-  std::atomic<TCefApplication*> FCefApp;
+  // Shared with the application callback object, which detaches it.
+  const CefRefPtr<TCallTarget<TCefApplication>> FCefApp;
 };
 
 // Owned wrapper of the engine's application structure; its virtual operations follow the
@@ -89,13 +92,14 @@ class TCustomCefApp final : public TCefAppOwn {
 
   // Detaches this object and its handlers from the TCefApplication: every later callback does
   // nothing. The TCefApplication calls it before it goes away, since the engine may still hold
-  // references to these objects.
-  void RemoveReferences();
+  // references to these objects, and then waits for the calls still running (WaitForCalls).
+  void RemoveReferences() { FCefApp->Detach(); }
+  void WaitForCalls() const { FCefApp->WaitForCalls(); }
 
  private:
   ~TCustomCefApp() override;
 
-  std::atomic<TCefApplication*> FCefApp;
+  const CefRefPtr<TCallTarget<TCefApplication>> FCefApp;
   // Set in the constructor only, so engine threads may read them without a lock.
   CefRefPtr<TCefResourceBundleHandlerOwn> FResourceBundleHandler;
   CefRefPtr<TCefBrowserProcessHandlerOwn> FBrowserProcessHandler;

@@ -78,6 +78,7 @@ CefRefPtr<TCustomCefApp> TCefApplication::CreateCustomApp() {
 void TCefApplication::ReleaseCustomApp() {
   if (!FCustomApp) return;
   FCustomApp->RemoveReferences();
+  FCustomApp->WaitForCalls();
   FCustomApp.reset();
 }
 

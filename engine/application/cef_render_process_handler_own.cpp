@@ -13,15 +13,6 @@ namespace {
 
 static_assert(sizeof(cef_render_process_handler_t) == 120, "render-process handler structure");
 
-// Runs `body` with the application object unless the handler has been detached, reporting an
-// exception under `label`.
-template <class Body>
-void Forward(const std::atomic<TCefApplication*>& cefApp, const wchar_t* label, Body&& body) {
-  TCefApplication* app = cefApp.load();
-  if (app == nullptr) return;
-  GuardRoutine(label, [&] { body(*app); });
-}
-
 }  // namespace
 
 // ---- TCefRenderProcessHandlerOwn ----
@@ -47,63 +38,68 @@ TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
 void TCustomRenderLoadHandler::OnLoadingStateChange(const CefRefPtr<ICefBrowser>& browser,
                                                     bool isLoading, bool canGoBack,
                                                     bool canGoForward) {
-  Forward(FCefApp, L"TCustomRenderLoadHandler.OnLoadingStateChange", [&](TCefApplication& app) {
-    app.Internal_OnLoadingStateChange(browser, isLoading, canGoBack, canGoForward);
-  });
+  FCefApp->ForwardGuarded(
+      L"TCustomRenderLoadHandler.OnLoadingStateChange", [&](TCefApplication& app) {
+        app.Internal_OnLoadingStateChange(browser, isLoading, canGoBack, canGoForward);
+      });
 }
 
 void TCustomRenderLoadHandler::OnLoadStart(const CefRefPtr<ICefBrowser>& browser,
                                            const CefRefPtr<ICefFrame>& frame,
                                            cef_transition_type_t transitionType) {
-  Forward(FCefApp, L"TCustomRenderLoadHandler.OnLoadStart",
-          [&](TCefApplication& app) { app.Internal_OnLoadStart(browser, frame, transitionType); });
+  FCefApp->ForwardGuarded(L"TCustomRenderLoadHandler.OnLoadStart", [&](TCefApplication& app) {
+    app.Internal_OnLoadStart(browser, frame, transitionType);
+  });
 }
 
 void TCustomRenderLoadHandler::OnLoadEnd(const CefRefPtr<ICefBrowser>& browser,
                                          const CefRefPtr<ICefFrame>& frame, int httpStatusCode) {
-  Forward(FCefApp, L"TCustomRenderLoadHandler.OnLoadEnd",
-          [&](TCefApplication& app) { app.Internal_OnLoadEnd(browser, frame, httpStatusCode); });
+  FCefApp->ForwardGuarded(L"TCustomRenderLoadHandler.OnLoadEnd", [&](TCefApplication& app) {
+    app.Internal_OnLoadEnd(browser, frame, httpStatusCode);
+  });
 }
 
 void TCustomRenderLoadHandler::OnLoadError(const CefRefPtr<ICefBrowser>& browser,
                                            const CefRefPtr<ICefFrame>& frame,
                                            cef_errorcode_t errorCode, const ustring& errorText,
                                            const ustring& failedUrl) {
-  Forward(FCefApp, L"TCustomRenderLoadHandler.OnLoadError", [&](TCefApplication& app) {
+  FCefApp->ForwardGuarded(L"TCustomRenderLoadHandler.OnLoadError", [&](TCefApplication& app) {
     app.Internal_OnLoadError(browser, frame, errorCode, errorText, failedUrl);
   });
 }
 
-void TCustomRenderLoadHandler::RemoveReferences() { FCefApp.store(nullptr); }
-
 // ---- TCefCustomRenderProcessHandler ----
 
-TCefCustomRenderProcessHandler::TCefCustomRenderProcessHandler(TCefApplication* cefApp)
-    : FCefApp(cefApp) {
-  if (cefApp != nullptr && cefApp->GetMustCreateLoadHandler()) {
-    FLoadHandler = MakeRefCounted<TCustomRenderLoadHandler>(cefApp);
+TCefCustomRenderProcessHandler::TCefCustomRenderProcessHandler(
+    CefRefPtr<TCallTarget<TCefApplication>> cefApp)
+    : FCefApp(std::move(cefApp)) {
+  TCefApplication* app = FCefApp->Get();
+  if (app != nullptr && app->GetMustCreateLoadHandler()) {
+    FLoadHandler = MakeRefCounted<TCustomRenderLoadHandler>(FCefApp);
   }
 }
 
 void TCefCustomRenderProcessHandler::OnRenderThreadCreated(Ref<ICefListValue> extraInfo) {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnRenderThreadCreated",
-          [&](TCefApplication& app) { app.Internal_OnRenderThreadCreated(extraInfo); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomRenderProcessHandler.OnRenderThreadCreated",
+      [&](TCefApplication& app) { app.Internal_OnRenderThreadCreated(extraInfo); });
 }
 
 void TCefCustomRenderProcessHandler::OnWebKitInitialized() {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnWebKitInitialized",
-          [](TCefApplication& app) { app.Internal_OnWebKitInitialized(); });
+  FCefApp->ForwardGuarded(L"TCefCustomRenderProcessHandler.OnWebKitInitialized",
+                          [](TCefApplication& app) { app.Internal_OnWebKitInitialized(); });
 }
 
 void TCefCustomRenderProcessHandler::OnBrowserCreated(Ref<ICefBrowser> browser,
                                                       Ref<ICefDictionaryValue> extraInfo) {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnBrowserCreated",
-          [&](TCefApplication& app) { app.Internal_OnBrowserCreated(browser, extraInfo); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomRenderProcessHandler.OnBrowserCreated",
+      [&](TCefApplication& app) { app.Internal_OnBrowserCreated(browser, extraInfo); });
 }
 
 void TCefCustomRenderProcessHandler::OnBrowserDestroyed(Ref<ICefBrowser> browser) {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnBrowserDestroyed",
-          [&](TCefApplication& app) { app.Internal_OnBrowserDestroyed(browser); });
+  FCefApp->ForwardGuarded(L"TCefCustomRenderProcessHandler.OnBrowserDestroyed",
+                          [&](TCefApplication& app) { app.Internal_OnBrowserDestroyed(browser); });
 }
 
 CefRefPtr<ICefLoadHandler> TCefCustomRenderProcessHandler::GetLoadHandler() { return FLoadHandler; }
@@ -111,15 +107,17 @@ CefRefPtr<ICefLoadHandler> TCefCustomRenderProcessHandler::GetLoadHandler() { re
 void TCefCustomRenderProcessHandler::OnContextCreated(Ref<ICefBrowser> browser,
                                                       Ref<ICefFrame> frame,
                                                       Ref<ICefScriptObject> context) {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnContextCreated",
-          [&](TCefApplication& app) { app.Internal_OnContextCreated(browser, frame, context); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomRenderProcessHandler.OnContextCreated",
+      [&](TCefApplication& app) { app.Internal_OnContextCreated(browser, frame, context); });
 }
 
 void TCefCustomRenderProcessHandler::OnContextReleased(Ref<ICefBrowser> browser,
                                                        Ref<ICefFrame> frame,
                                                        Ref<ICefScriptObject> context) {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnContextReleased",
-          [&](TCefApplication& app) { app.Internal_OnContextReleased(browser, frame, context); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomRenderProcessHandler.OnContextReleased",
+      [&](TCefApplication& app) { app.Internal_OnContextReleased(browser, frame, context); });
 }
 
 void TCefCustomRenderProcessHandler::OnUncaughtException(Ref<ICefBrowser> browser,
@@ -127,17 +125,18 @@ void TCefCustomRenderProcessHandler::OnUncaughtException(Ref<ICefBrowser> browse
                                                          Ref<ICefScriptObject> context,
                                                          Ref<ICefScriptObject> exception,
                                                          Ref<ICefScriptObject> stackTrace) {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnUncaughtException",
-          [&](TCefApplication& app) {
-            app.Internal_OnUncaughtException(browser, frame, context, exception, stackTrace);
-          });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomRenderProcessHandler.OnUncaughtException", [&](TCefApplication& app) {
+        app.Internal_OnUncaughtException(browser, frame, context, exception, stackTrace);
+      });
 }
 
 void TCefCustomRenderProcessHandler::OnFocusedNodeChanged(Ref<ICefBrowser> browser,
                                                           Ref<ICefFrame> frame,
                                                           Ref<ICefScriptObject> node) {
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnFocusedNodeChanged",
-          [&](TCefApplication& app) { app.Internal_OnFocusedNodeChanged(browser, frame, node); });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomRenderProcessHandler.OnFocusedNodeChanged",
+      [&](TCefApplication& app) { app.Internal_OnFocusedNodeChanged(browser, frame, node); });
 }
 
 bool TCefCustomRenderProcessHandler::OnProcessMessageReceived(Ref<ICefBrowser> browser,
@@ -145,14 +144,9 @@ bool TCefCustomRenderProcessHandler::OnProcessMessageReceived(Ref<ICefBrowser> b
                                                               cef_process_id_t sourceProcess,
                                                               Ref<ICefProcessMessage> message) {
   bool handled = false;
-  Forward(FCefApp, L"TCefCustomRenderProcessHandler.OnProcessMessageReceived",
-          [&](TCefApplication& app) {
-            app.Internal_OnProcessMessageReceived(browser, frame, sourceProcess, message, handled);
-          });
+  FCefApp->ForwardGuarded(
+      L"TCefCustomRenderProcessHandler.OnProcessMessageReceived", [&](TCefApplication& app) {
+        app.Internal_OnProcessMessageReceived(browser, frame, sourceProcess, message, handled);
+      });
   return handled;
-}
-
-void TCefCustomRenderProcessHandler::RemoveReferences() {
-  FCefApp.store(nullptr);
-  if (FLoadHandler) FLoadHandler->RemoveReferences();
 }

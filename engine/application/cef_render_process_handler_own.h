@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "engine/capi/cef_capi.h"
+#include "engine/core/call_counter.h"
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/core/cef_string.h"
 #include "engine/handlers/cef_load_handler_own.h"
@@ -28,9 +29,6 @@ using ICefScriptObject = ICefBaseRefCounted;
 // callback of the structure, in its order, neutral by default.
 class TCefRenderProcessHandlerOwn : public TCefBaseRefCountedOwn {
  public:
-  template <class T>
-  using Ref = const CefRefPtr<T>&;
-
   virtual void OnRenderThreadCreated(Ref<ICefListValue> /*extraInfo*/) {}
   virtual void OnWebKitInitialized() {}
   virtual void OnBrowserCreated(Ref<ICefBrowser> /*browser*/,
@@ -64,7 +62,8 @@ class TCefRenderProcessHandlerOwn : public TCefBaseRefCountedOwn {
 // Reports the render process's load events to the TCefApplication it serves.
 class TCustomRenderLoadHandler final : public TCefLoadHandlerOwn {
  public:
-  explicit TCustomRenderLoadHandler(TCefApplication* cefApp) noexcept : FCefApp(cefApp) {}
+  explicit TCustomRenderLoadHandler(CefRefPtr<TCallTarget<TCefApplication>> cefApp) noexcept
+      : FCefApp(std::move(cefApp)) {}
 
   void OnLoadingStateChange(const CefRefPtr<ICefBrowser>& browser, bool isLoading, bool canGoBack,
                             bool canGoForward) override;
@@ -75,19 +74,20 @@ class TCustomRenderLoadHandler final : public TCefLoadHandlerOwn {
   void OnLoadError(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
                    cef_errorcode_t errorCode, const ustring& errorText,
                    const ustring& failedUrl) override;
-  void RemoveReferences() override;
+
+  void RemoveReferences() override { FCefApp->Detach(); }
 
  private:
   ~TCustomRenderLoadHandler() override = default;
 
-  std::atomic<TCefApplication*> FCefApp;
+  const CefRefPtr<TCallTarget<TCefApplication>> FCefApp;
 };
 
 // Reports the render process's events to the TCefApplication it serves, and hands out its load
 // handler when the application object asked for one.
 class TCefCustomRenderProcessHandler final : public TCefRenderProcessHandlerOwn {
  public:
-  explicit TCefCustomRenderProcessHandler(TCefApplication* cefApp);
+  explicit TCefCustomRenderProcessHandler(CefRefPtr<TCallTarget<TCefApplication>> cefApp);
 
   void OnRenderThreadCreated(Ref<ICefListValue> extraInfo) override;
   void OnWebKitInitialized() override;
@@ -106,12 +106,13 @@ class TCefCustomRenderProcessHandler final : public TCefRenderProcessHandlerOwn 
   bool OnProcessMessageReceived(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                                 cef_process_id_t sourceProcess,
                                 Ref<ICefProcessMessage> message) override;
-  void RemoveReferences() override;
+
+  void RemoveReferences() override { FCefApp->Detach(); }
 
  private:
   ~TCefCustomRenderProcessHandler() override = default;
 
-  std::atomic<TCefApplication*> FCefApp;
+  const CefRefPtr<TCallTarget<TCefApplication>> FCefApp;
   // Set in the constructor only, so engine threads may read it without a lock.
   CefRefPtr<TCustomRenderLoadHandler> FLoadHandler;
 };

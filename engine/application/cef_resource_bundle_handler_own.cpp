@@ -68,28 +68,26 @@ TCefResourceBundleHandlerOwn::TCefResourceBundleHandlerOwn() {
 }
 
 bool TCefCustomResourceBundleHandler::GetLocalizedString(int32_t stringId, ustring& stringValue) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return false;
-  return GuardRoutine(L"TCefCustomResourceBundleHandler.GetLocalizedString", false,
-                      [&] { return cefApp->Internal_GetLocalizedString(stringId, stringValue); });
+  return FCefApp->ForwardGuarded(L"TCefCustomResourceBundleHandler.GetLocalizedString", false,
+                                 [&](TCefApplication& cefApp) {
+                                   return cefApp.Internal_GetLocalizedString(stringId, stringValue);
+                                 });
 }
 
 bool TCefCustomResourceBundleHandler::GetDataResource(int32_t resourceId, void*& data,
                                                       size_t& dataSize) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return false;
-  return GuardRoutine(L"TCefCustomResourceBundleHandler.GetDataResource", false,
-                      [&] { return cefApp->Internal_GetDataResource(resourceId, data, dataSize); });
+  return FCefApp->ForwardGuarded(
+      L"TCefCustomResourceBundleHandler.GetDataResource", false, [&](TCefApplication& cefApp) {
+        return cefApp.Internal_GetDataResource(resourceId, data, dataSize);
+      });
 }
 
 bool TCefCustomResourceBundleHandler::GetDataResourceForScale(int32_t resourceId,
                                                               cef_scale_factor_t scaleFactor,
                                                               void*& data, size_t& dataSize) {
-  TCefApplication* cefApp = FCefApp.load();
-  if (cefApp == nullptr) return false;
-  return GuardRoutine(L"TCefCustomResourceBundleHandler.GetDataResourceForScale", false, [&] {
-    return cefApp->Internal_GetDataResourceForScale(resourceId, scaleFactor, data, dataSize);
-  });
+  return FCefApp->ForwardGuarded(L"TCefCustomResourceBundleHandler.GetDataResourceForScale", false,
+                                 [&](TCefApplication& cefApp) {
+                                   return cefApp.Internal_GetDataResourceForScale(
+                                       resourceId, scaleFactor, data, dataSize);
+                                 });
 }
-
-void TCefCustomResourceBundleHandler::RemoveReferences() { FCefApp.store(nullptr); }

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "engine/capi/cef_capi.h"
+#include "engine/core/call_counter.h"
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/core/cef_string.h"
 
@@ -38,18 +39,20 @@ class TCefResourceBundleHandlerOwn : public TCefBaseRefCountedOwn {
 // Asks the TCefApplication it serves (its resource events).
 class TCefCustomResourceBundleHandler final : public TCefResourceBundleHandlerOwn {
  public:
-  explicit TCefCustomResourceBundleHandler(TCefApplication* cefApp) noexcept : FCefApp(cefApp) {}
+  explicit TCefCustomResourceBundleHandler(CefRefPtr<TCallTarget<TCefApplication>> cefApp) noexcept
+      : FCefApp(std::move(cefApp)) {}
 
   bool GetLocalizedString(int32_t stringId, ustring& stringValue) override;
   bool GetDataResource(int32_t resourceId, void*& data, size_t& dataSize) override;
   bool GetDataResourceForScale(int32_t resourceId, cef_scale_factor_t scaleFactor, void*& data,
                                size_t& dataSize) override;
-  void RemoveReferences() override;
+
+  void RemoveReferences() override { FCefApp->Detach(); }
 
  private:
   ~TCefCustomResourceBundleHandler() override = default;
 
-  std::atomic<TCefApplication*> FCefApp;
+  const CefRefPtr<TCallTarget<TCefApplication>> FCefApp;
 };
 
 #endif  // OSTREL_ENGINE_APPLICATION_CEF_RESOURCE_BUNDLE_HANDLER_OWN_H_

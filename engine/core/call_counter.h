@@ -9,8 +9,10 @@
 // the waiting thread is itself inside are not waited for: that would never end.
 
 #include <atomic>
+#include <string_view>
 
 #include "engine/core/cef_base_ref_counted.h"
+#include "engine/core/exception_policy.h"
 
 class TCallCounter {
  public:
@@ -54,6 +56,19 @@ class TCallTarget final : public TRefCountedObject {
     const TCallCounter::TScope scope(FCounter);
     if (T* target = FTarget.load()) return call(*target);
     return fallback();
+  }
+
+  // `call(target)` while attached, stopping its exceptions as GuardRoutine does under `routine`;
+  // `neutral` when detached or when the call failed.
+  template <class R, class Call>
+  R ForwardGuarded(std::wstring_view routine, R neutral, Call&& call) {
+    return Forward(
+        [&](T& target) { return GuardRoutine(routine, neutral, [&] { return call(target); }); },
+        [&] { return neutral; });
+  }
+  template <class Call>
+  void ForwardGuarded(std::wstring_view routine, Call&& call) {
+    Forward([&](T& target) { GuardRoutine(routine, [&] { call(target); }); }, [] {});
   }
 
   T* Get() const noexcept { return FTarget.load(); }
