@@ -192,7 +192,7 @@ void TChromium::WaitForHandlerCalls() {
     const std::lock_guard<std::mutex> hold(FLock);
     links.swap(FEventsLinks);
   }
-  for (const CefRefPtr<TChromiumEventsLink>& link : links) {
+  for (Ref<TChromiumEventsLink> link : links) {
     link->Detach();
     link->WaitForCalls();
   }

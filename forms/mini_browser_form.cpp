@@ -84,17 +84,17 @@ TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>()) {
           .icon = Application().Icon()});
   BuildControls();
 
-  Chromium1->OnAfterCreated = [this](TChromium& sender, const CefRefPtr<ICefBrowser>& browser) {
+  Chromium1->OnAfterCreated = [this](TChromium& sender, Ref<ICefBrowser> browser) {
     Chromium1AfterCreated(sender, browser);
   };
-  Chromium1->OnClose = [this](TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
+  Chromium1->OnClose = [this](TChromium& sender, Ref<ICefBrowser> browser,
                               TCefCloseBrowserAction& action) {
     Chromium1Close(sender, browser, action);
   };
-  Chromium1->OnBeforeClose = [this](TChromium& sender, const CefRefPtr<ICefBrowser>& browser) {
+  Chromium1->OnBeforeClose = [this](TChromium& sender, Ref<ICefBrowser> browser) {
     Chromium1BeforeClose(sender, browser);
   };
-  Chromium1->OnTitleChange = [this](TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
+  Chromium1->OnTitleChange = [this](TChromium& sender, Ref<ICefBrowser> browser,
                                     const ustring& title) {
     Chromium1TitleChange(sender, browser, title);
   };
@@ -205,8 +205,7 @@ void TMiniBrowserFrm::PostToMainThread(std::function<void()> work) {
   });
 }
 
-void TMiniBrowserFrm::Chromium1AfterCreated(TChromium& sender,
-                                            const CefRefPtr<ICefBrowser>& browser) {
+void TMiniBrowserFrm::Chromium1AfterCreated(TChromium& sender, Ref<ICefBrowser> browser) {
   if (sender.IsSameBrowser(browser)) {
     PostMessageW(Handle(), MSG_BROWSER_CREATED, 0, 0);
     return;
@@ -232,7 +231,7 @@ void TMiniBrowserFrm::BrowserCreatedMsg() {
   if (FClosing) Chromium1->CloseBrowser(true);
 }
 
-void TMiniBrowserFrm::Chromium1Close(TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
+void TMiniBrowserFrm::Chromium1Close(TChromium& sender, Ref<ICefBrowser> browser,
                                      TCefCloseBrowserAction& action) {
   if (browser == nullptr || browser->GetIdentifier() != sender.BrowserId()) return;
   PostMessageW(Handle(), MSG_DESTROY_HOST, 0, 0);
@@ -241,14 +240,11 @@ void TMiniBrowserFrm::Chromium1Close(TChromium& sender, const CefRefPtr<ICefBrow
 
 void TMiniBrowserFrm::DestroyHostMsg() { CEFWindowParent1.Destroy(); }
 
-void TMiniBrowserFrm::Chromium1BeforeClose(TChromium& sender,
-                                           const CefRefPtr<ICefBrowser>& browser) {
+void TMiniBrowserFrm::Chromium1BeforeClose(TChromium& sender, Ref<ICefBrowser> browser) {
   if (browser != nullptr) {
     const int id = browser->GetIdentifier();
     const std::lock_guard<std::mutex> hold(FPopupsLock);
-    std::erase_if(FPopups, [id](const CefRefPtr<ICefBrowser>& popup) {
-      return popup->GetIdentifier() == id;
-    });
+    std::erase_if(FPopups, [id](Ref<ICefBrowser> popup) { return popup->GetIdentifier() == id; });
   }
   // The engine must not be shut down with a browser open: the last one to go starts the wait.
   if (sender.BrowserId() == 0 && AllBrowsersClosed()) CEFSentinel1.Start();
@@ -265,7 +261,7 @@ void TMiniBrowserFrm::ClosePopups() {
     const std::lock_guard<std::mutex> hold(FPopupsLock);
     popups = FPopups;
   }
-  for (const CefRefPtr<ICefBrowser>& popup : popups) {
+  for (Ref<ICefBrowser> popup : popups) {
     if (const CefRefPtr<ICefBrowserHost> host = popup->GetHost()) host->CloseBrowser(true);
   }
 }
@@ -275,7 +271,7 @@ void TMiniBrowserFrm::SentinelClose() {
   PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-void TMiniBrowserFrm::Chromium1TitleChange(TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
+void TMiniBrowserFrm::Chromium1TitleChange(TChromium& sender, Ref<ICefBrowser> browser,
                                            const ustring& /*title*/) {
   if (sender.IsSameBrowser(browser)) PostToMainThread([this] { SetCaption(FCaption); });
 }

@@ -62,12 +62,10 @@ class TMiniBrowserFrm final : public TForm {
   bool AllBrowsersClosed();
 
   // Browser control events (engine threads).
-  void Chromium1AfterCreated(TChromium& sender, const CefRefPtr<ICefBrowser>& browser);
-  void Chromium1Close(TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
-                      TCefCloseBrowserAction& action);
-  void Chromium1BeforeClose(TChromium& sender, const CefRefPtr<ICefBrowser>& browser);
-  void Chromium1TitleChange(TChromium& sender, const CefRefPtr<ICefBrowser>& browser,
-                            const ustring& title);
+  void Chromium1AfterCreated(TChromium& sender, Ref<ICefBrowser> browser);
+  void Chromium1Close(TChromium& sender, Ref<ICefBrowser> browser, TCefCloseBrowserAction& action);
+  void Chromium1BeforeClose(TChromium& sender, Ref<ICefBrowser> browser);
+  void Chromium1TitleChange(TChromium& sender, Ref<ICefBrowser> browser, const ustring& title);
 
   TFont FFormFont;
   TFont FSymbolFont;

@@ -6,14 +6,10 @@
 #include "engine/refs/cef_list_value_ref.h"
 #include "engine/refs/cef_scheme_registrar_ref.h"
 
-static_assert(sizeof(cef_app_t) == 80, "application structure of the engine");
-static_assert(sizeof(cef_browser_process_handler_t) == 80, "browser-process handler structure");
-
 // ---- TCefBrowserProcessHandlerOwn ----
 
 TCefBrowserProcessHandlerOwn::TCefBrowserProcessHandlerOwn() {
-  CreateData(sizeof(cef_browser_process_handler_t), false);
-  auto* data = Data<cef_browser_process_handler_t>();
+  auto* data = CreateData<cef_browser_process_handler_t>();
   BindCallback<&TCefBrowserProcessHandlerOwn::OnContextInitialized>(data->on_context_initialized);
   BindCallback<&TCefBrowserProcessHandlerOwn::OnBeforeChildProcessLaunch>(
       data->on_before_child_process_launch);
@@ -30,15 +26,13 @@ void TCefCustomBrowserProcessHandler::OnContextInitialized() {
                           [&](TCefApplication& cefApp) { cefApp.Internal_OnContextInitialized(); });
 }
 
-void TCefCustomBrowserProcessHandler::OnBeforeChildProcessLaunch(
-    const CefRefPtr<ICefCommandLine>& commandLine) {
+void TCefCustomBrowserProcessHandler::OnBeforeChildProcessLaunch(Ref<ICefCommandLine> commandLine) {
   FCefApp->ForwardGuarded(
       L"TCefCustomBrowserProcessHandler.OnBeforeChildProcessLaunch",
       [&](TCefApplication& cefApp) { cefApp.Internal_OnBeforeChildProcessLaunch(commandLine); });
 }
 
-void TCefCustomBrowserProcessHandler::OnRenderProcessThreadCreated(
-    const CefRefPtr<ICefListValue>& extraInfo) {
+void TCefCustomBrowserProcessHandler::OnRenderProcessThreadCreated(Ref<ICefListValue> extraInfo) {
   FCefApp->ForwardGuarded(
       L"TCefCustomBrowserProcessHandler.OnRenderProcessThreadCreated",
       [&](TCefApplication& cefApp) { cefApp.Internal_OnRenderProcessThreadCreated(extraInfo); });
@@ -53,8 +47,7 @@ void TCefCustomBrowserProcessHandler::OnScheduleMessagePumpWork(int64_t delayMs)
 // ---- TCefAppOwn ----
 
 TCefAppOwn::TCefAppOwn() {
-  CreateData(sizeof(cef_app_t), false);
-  auto* data = Data<cef_app_t>();
+  auto* data = CreateData<cef_app_t>();
   BindCallback<&TCefAppOwn::OnBeforeCommandLineProcessing>(data->on_before_command_line_processing);
   BindCallback<&TCefAppOwn::OnRegisterCustomSchemes>(data->on_register_custom_schemes);
   BindCallback<&TCefAppOwn::GetResourceBundleHandler>(data->get_resource_bundle_handler);
@@ -82,7 +75,7 @@ TCustomCefApp::TCustomCefApp(TCefApplication* cefApp)
 TCustomCefApp::~TCustomCefApp() { RemoveReferences(); }
 
 void TCustomCefApp::OnBeforeCommandLineProcessing(const ustring& processType,
-                                                  const CefRefPtr<ICefCommandLine>& commandLine) {
+                                                  Ref<ICefCommandLine> commandLine) {
   FCefApp->ForwardGuarded(L"TCustomCefApp.OnBeforeCommandLineProcessing",
                           [&](TCefApplication& cefApp) {
                             cefApp.Internal_OnBeforeCommandLineProcessing(processType, commandLine);

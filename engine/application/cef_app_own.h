@@ -28,8 +28,8 @@ class ICefListValue;
 class TCefBrowserProcessHandlerOwn : public TCefBaseRefCountedOwn {
  public:
   virtual void OnContextInitialized() {}
-  virtual void OnBeforeChildProcessLaunch(const CefRefPtr<ICefCommandLine>& /*commandLine*/) {}
-  virtual void OnRenderProcessThreadCreated(const CefRefPtr<ICefListValue>& /*extraInfo*/) {}
+  virtual void OnBeforeChildProcessLaunch(Ref<ICefCommandLine> /*commandLine*/) {}
+  virtual void OnRenderProcessThreadCreated(Ref<ICefListValue> /*extraInfo*/) {}
   virtual void OnScheduleMessagePumpWork(int64_t /*delayMs*/) {}
 
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
@@ -46,8 +46,8 @@ class TCefCustomBrowserProcessHandler final : public TCefBrowserProcessHandlerOw
       : FCefApp(std::move(cefApp)) {}
 
   void OnContextInitialized() override;
-  void OnBeforeChildProcessLaunch(const CefRefPtr<ICefCommandLine>& commandLine) override;
-  void OnRenderProcessThreadCreated(const CefRefPtr<ICefListValue>& extraInfo) override;
+  void OnBeforeChildProcessLaunch(Ref<ICefCommandLine> commandLine) override;
+  void OnRenderProcessThreadCreated(Ref<ICefListValue> extraInfo) override;
   void OnScheduleMessagePumpWork(int64_t delayMs) override;
 
   void RemoveReferences() override { FCefApp->Detach(); }
@@ -65,7 +65,7 @@ class TCefAppOwn : public TCefBaseRefCountedOwn {
  public:
   // `processType` is empty in the browser process.
   virtual void OnBeforeCommandLineProcessing(const ustring& /*processType*/,
-                                             const CefRefPtr<ICefCommandLine>& /*commandLine*/) {}
+                                             Ref<ICefCommandLine> /*commandLine*/) {}
   // `registrar` is valid for this call only.
   virtual void OnRegisterCustomSchemes(TCefSchemeRegistrarRef& /*registrar*/) {}
   virtual CefRefPtr<TCefResourceBundleHandlerOwn> GetResourceBundleHandler() { return nullptr; }
@@ -84,7 +84,7 @@ class TCustomCefApp final : public TCefAppOwn {
   explicit TCustomCefApp(TCefApplication* cefApp);
 
   void OnBeforeCommandLineProcessing(const ustring& processType,
-                                     const CefRefPtr<ICefCommandLine>& commandLine) override;
+                                     Ref<ICefCommandLine> commandLine) override;
   void OnRegisterCustomSchemes(TCefSchemeRegistrarRef& registrar) override;
   CefRefPtr<TCefResourceBundleHandlerOwn> GetResourceBundleHandler() override;
   CefRefPtr<TCefBrowserProcessHandlerOwn> GetBrowserProcessHandler() override;

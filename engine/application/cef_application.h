@@ -410,8 +410,8 @@ class TCefApplication {
   bool MultiExeProcessing();
   // The engine's process-execution call: negative at once in the browser process; in a
   // sub-process the whole run happens inside it. -1 without an object or on an exception.
-  int32_t ExecuteProcess(const CefRefPtr<TCustomCefApp>& app);
-  bool InitializeLibrary(const CefRefPtr<TCustomCefApp>& app);
+  int32_t ExecuteProcess(Ref<TCustomCefApp> app);
+  bool InitializeLibrary(Ref<TCustomCefApp> app);
   void RegisterWidevineCDM();
 
  private:

@@ -28,7 +28,7 @@ ustring UseOnlyText(const ustring& before_address) {
 
 cef_main_args_t MainArgs() { return cef_main_args_t{GetModuleHandleW(nullptr)}; }
 
-cef_app_t* EngineApp(const CefRefPtr<TCustomCefApp>& app) {
+cef_app_t* EngineApp(Ref<TCustomCefApp> app) {
   return static_cast<cef_app_t*>(EngineDataFromInterface(app));
 }
 
@@ -82,7 +82,7 @@ void TCefApplication::ReleaseCustomApp() {
   FCustomApp.reset();
 }
 
-int32_t TCefApplication::ExecuteProcess(const CefRefPtr<TCustomCefApp>& app) {
+int32_t TCefApplication::ExecuteProcess(Ref<TCustomCefApp> app) {
   if (!app) return -1;
   try {
     const cef_main_args_t args = MainArgs();
@@ -94,7 +94,7 @@ int32_t TCefApplication::ExecuteProcess(const CefRefPtr<TCustomCefApp>& app) {
   }
 }
 
-bool TCefApplication::InitializeLibrary(const CefRefPtr<TCustomCefApp>& app) {
+bool TCefApplication::InitializeLibrary(Ref<TCustomCefApp> app) {
   if (!app) {
     FStatus = asErrorInitializingLibrary;
     return false;

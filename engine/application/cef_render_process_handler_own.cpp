@@ -9,17 +9,12 @@
 #include "engine/refs/cef_list_value_ref.h"
 #include "engine/refs/cef_process_message_ref.h"
 
-namespace {
-
-static_assert(sizeof(cef_render_process_handler_t) == 120, "render-process handler structure");
-
-}  // namespace
+namespace {}  // namespace
 
 // ---- TCefRenderProcessHandlerOwn ----
 
 TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
-  CreateData(sizeof(cef_render_process_handler_t), false);
-  auto* data = Data<cef_render_process_handler_t>();
+  auto* data = CreateData<cef_render_process_handler_t>();
   BindCallback<&TCefRenderProcessHandlerOwn::OnRenderThreadCreated>(data->on_render_thread_created);
   BindCallback<&TCefRenderProcessHandlerOwn::OnWebKitInitialized>(data->on_web_kit_initialized);
   BindCallback<&TCefRenderProcessHandlerOwn::OnBrowserCreated>(data->on_browser_created);
@@ -35,32 +30,29 @@ TCefRenderProcessHandlerOwn::TCefRenderProcessHandlerOwn() {
 
 // ---- TCustomRenderLoadHandler ----
 
-void TCustomRenderLoadHandler::OnLoadingStateChange(const CefRefPtr<ICefBrowser>& browser,
-                                                    bool isLoading, bool canGoBack,
-                                                    bool canGoForward) {
+void TCustomRenderLoadHandler::OnLoadingStateChange(Ref<ICefBrowser> browser, bool isLoading,
+                                                    bool canGoBack, bool canGoForward) {
   FCefApp->ForwardGuarded(
       L"TCustomRenderLoadHandler.OnLoadingStateChange", [&](TCefApplication& app) {
         app.Internal_OnLoadingStateChange(browser, isLoading, canGoBack, canGoForward);
       });
 }
 
-void TCustomRenderLoadHandler::OnLoadStart(const CefRefPtr<ICefBrowser>& browser,
-                                           const CefRefPtr<ICefFrame>& frame,
+void TCustomRenderLoadHandler::OnLoadStart(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                                            cef_transition_type_t transitionType) {
   FCefApp->ForwardGuarded(L"TCustomRenderLoadHandler.OnLoadStart", [&](TCefApplication& app) {
     app.Internal_OnLoadStart(browser, frame, transitionType);
   });
 }
 
-void TCustomRenderLoadHandler::OnLoadEnd(const CefRefPtr<ICefBrowser>& browser,
-                                         const CefRefPtr<ICefFrame>& frame, int httpStatusCode) {
+void TCustomRenderLoadHandler::OnLoadEnd(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                         int httpStatusCode) {
   FCefApp->ForwardGuarded(L"TCustomRenderLoadHandler.OnLoadEnd", [&](TCefApplication& app) {
     app.Internal_OnLoadEnd(browser, frame, httpStatusCode);
   });
 }
 
-void TCustomRenderLoadHandler::OnLoadError(const CefRefPtr<ICefBrowser>& browser,
-                                           const CefRefPtr<ICefFrame>& frame,
+void TCustomRenderLoadHandler::OnLoadError(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                                            cef_errorcode_t errorCode, const ustring& errorText,
                                            const ustring& failedUrl) {
   FCefApp->ForwardGuarded(L"TCustomRenderLoadHandler.OnLoadError", [&](TCefApplication& app) {

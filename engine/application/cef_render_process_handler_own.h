@@ -65,15 +65,13 @@ class TCustomRenderLoadHandler final : public TCefLoadHandlerOwn {
   explicit TCustomRenderLoadHandler(CefRefPtr<TCallTarget<TCefApplication>> cefApp) noexcept
       : FCefApp(std::move(cefApp)) {}
 
-  void OnLoadingStateChange(const CefRefPtr<ICefBrowser>& browser, bool isLoading, bool canGoBack,
+  void OnLoadingStateChange(Ref<ICefBrowser> browser, bool isLoading, bool canGoBack,
                             bool canGoForward) override;
-  void OnLoadStart(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
+  void OnLoadStart(Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
                    cef_transition_type_t transitionType) override;
-  void OnLoadEnd(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                 int httpStatusCode) override;
-  void OnLoadError(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                   cef_errorcode_t errorCode, const ustring& errorText,
-                   const ustring& failedUrl) override;
+  void OnLoadEnd(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, int httpStatusCode) override;
+  void OnLoadError(Ref<ICefBrowser> browser, Ref<ICefFrame> frame, cef_errorcode_t errorCode,
+                   const ustring& errorText, const ustring& failedUrl) override;
 
   void RemoveReferences() override { FCefApp->Detach(); }
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-static_assert(sizeof(cef_resource_bundle_handler_t) == 64, "resource-bundle handler structure");
-
 using Handler = TCefResourceBundleHandlerOwn;
 
 // The engine's output is written only when the program supplies the value ("not supplied"
@@ -60,8 +58,7 @@ int CEF_CALLBACK GetDataResourceForScaleCallback(cef_resource_bundle_handler_t* 
 }  // namespace
 
 TCefResourceBundleHandlerOwn::TCefResourceBundleHandlerOwn() {
-  CreateData(sizeof(cef_resource_bundle_handler_t), false);
-  auto* data = Data<cef_resource_bundle_handler_t>();
+  auto* data = CreateData<cef_resource_bundle_handler_t>();
   data->get_localized_string = GetLocalizedStringCallback;
   data->get_data_resource = GetDataResourceCallback;
   data->get_data_resource_for_scale = GetDataResourceForScaleCallback;

@@ -2,12 +2,9 @@
 
 #include "engine/core/engine_callback.h"
 
-static_assert(sizeof(cef_completion_callback_t) == 48, "completion callback structure");
-
 TCefCompletionCallbackOwn::TCefCompletionCallbackOwn() {
-  CreateData(sizeof(cef_completion_callback_t), false);
   BindCallback<&TCefCompletionCallbackOwn::OnComplete>(
-      Data<cef_completion_callback_t>()->on_complete);
+      CreateData<cef_completion_callback_t>()->on_complete);
 }
 
 // One operation completes once: an engine that calls back twice reaches the closure once.

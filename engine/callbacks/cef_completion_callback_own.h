@@ -11,9 +11,6 @@
 #include "engine/interfaces/cef_completion_callback.h"
 
 class TCefCompletionCallbackOwn : public TCefBaseRefCountedOwn, public ICefCompletionCallback {
- public:
-  void OnComplete() override {}
-
  protected:
   TCefCompletionCallbackOwn();
   ~TCefCompletionCallbackOwn() override = default;

@@ -4,14 +4,10 @@
 
 namespace {
 
-static_assert(sizeof(cef_delete_cookies_callback_t) == 48, "delete-cookies callback structure");
-static_assert(sizeof(cef_set_cookie_callback_t) == 48, "set-cookie callback structure");
-static_assert(sizeof(cef_cookie_visitor_t) == 48, "cookie visitor structure");
-
 int CEF_CALLBACK VisitCallback(cef_cookie_visitor_t* self, const cef_cookie_t* cookie, int count,
                                int total, int* delete_cookie) {
   return WithOwner<TCefCookieVisitorOwn>(
-      L"TCefCookieVisitorOwn.Visit", self, 0, [&](TCefCookieVisitorOwn& visitor) {
+      L"ICefCookieVisitor.Visit", self, 0, [&](TCefCookieVisitorOwn& visitor) {
         // The engine always passes a record; without one there is nothing to visit, so stop.
         if (cookie == nullptr) return 0;
         TEngineBoolInOut deleteCookie(delete_cookie);
@@ -27,9 +23,8 @@ int CEF_CALLBACK VisitCallback(cef_cookie_visitor_t* self, const cef_cookie_t* c
 // ---- Delete cookies ----
 
 TCefDeleteCookiesCallbackOwn::TCefDeleteCookiesCallbackOwn() {
-  CreateData(sizeof(cef_delete_cookies_callback_t), false);
   BindCallback<&TCefDeleteCookiesCallbackOwn::OnComplete>(
-      Data<cef_delete_cookies_callback_t>()->on_complete);
+      CreateData<cef_delete_cookies_callback_t>()->on_complete);
 }
 
 // One deletion completes once.
@@ -40,9 +35,8 @@ void TCefFastDeleteCookiesCallback::OnComplete(int numDeleted) {
 // ---- Set cookie ----
 
 TCefSetCookieCallbackOwn::TCefSetCookieCallbackOwn() {
-  CreateData(sizeof(cef_set_cookie_callback_t), false);
   BindCallback<&TCefSetCookieCallbackOwn::OnComplete>(
-      Data<cef_set_cookie_callback_t>()->on_complete);
+      CreateData<cef_set_cookie_callback_t>()->on_complete);
 }
 
 void TCefFastSetCookieCallback::OnComplete(bool success) {
@@ -52,8 +46,7 @@ void TCefFastSetCookieCallback::OnComplete(bool success) {
 // ---- Cookie visitor ----
 
 TCefCookieVisitorOwn::TCefCookieVisitorOwn() {
-  CreateData(sizeof(cef_cookie_visitor_t), false);
-  Data<cef_cookie_visitor_t>()->visit = VisitCallback;
+  CreateData<cef_cookie_visitor_t>()->visit = VisitCallback;
 }
 
 bool TCefFastCookieVisitor::Visit(const TCefCookie& cookie, int count, int total,

@@ -9,7 +9,6 @@
 
 #include "engine/capi/cef_capi.h"
 #include "engine/core/cef_base_ref_counted.h"
-#include "engine/core/cef_string.h"
 #include "engine/interfaces/cef_cookie_visitor.h"
 #include "engine/interfaces/cef_delete_cookies_callback.h"
 #include "engine/interfaces/cef_set_cookie_callback.h"
@@ -18,9 +17,6 @@
 
 class TCefDeleteCookiesCallbackOwn : public TCefBaseRefCountedOwn,
                                      public ICefDeleteCookiesCallback {
- public:
-  void OnComplete(int /*numDeleted*/) override {}
-
  protected:
   TCefDeleteCookiesCallbackOwn();
   ~TCefDeleteCookiesCallbackOwn() override = default;
@@ -42,9 +38,6 @@ class TCefFastDeleteCookiesCallback final : public TCefDeleteCookiesCallbackOwn 
 // ---- Set cookie ----
 
 class TCefSetCookieCallbackOwn : public TCefBaseRefCountedOwn, public ICefSetCookieCallback {
- public:
-  void OnComplete(bool /*success*/) override {}
-
  protected:
   TCefSetCookieCallbackOwn();
   ~TCefSetCookieCallbackOwn() override = default;

@@ -5,17 +5,10 @@
 // EngineDataFromInterface (+1).
 
 #include "engine/core/cef_base_ref_counted.h"
-#include "engine/core/cef_string.h"
 #include "engine/interfaces/cef_download_image_callback.h"
-
-class ICefImage;
 
 class TCefDownloadImageCallbackOwn : public TCefBaseRefCountedOwn,
                                      public ICefDownloadImageCallback {
- public:
-  void OnDownloadImageFinished(const ustring& /*imageUrl*/, int /*httpStatusCode*/,
-                               const CefRefPtr<ICefImage>& /*image*/) override {}
-
  protected:
   TCefDownloadImageCallbackOwn();
   ~TCefDownloadImageCallbackOwn() override = default;

@@ -14,12 +14,6 @@ class ICefNavigationEntry;
 // Visit stops the walk by default.
 class TCefNavigationEntryVisitorOwn : public TCefBaseRefCountedOwn,
                                       public ICefNavigationEntryVisitor {
- public:
-  bool Visit(const CefRefPtr<ICefNavigationEntry>& /*entry*/, bool /*current*/, int /*index*/,
-             int /*total*/) override {
-    return false;
-  }
-
  protected:
   TCefNavigationEntryVisitorOwn();
   ~TCefNavigationEntryVisitorOwn() override = default;
@@ -27,12 +21,11 @@ class TCefNavigationEntryVisitorOwn : public TCefBaseRefCountedOwn,
 
 class TCefFastNavigationEntryVisitor final : public TCefNavigationEntryVisitorOwn {
  public:
-  using TProc = std::function<bool(const CefRefPtr<ICefNavigationEntry>& entry, bool current,
-                                   int index, int total)>;
+  using TProc =
+      std::function<bool(Ref<ICefNavigationEntry> entry, bool current, int index, int total)>;
   explicit TCefFastNavigationEntryVisitor(TProc method) : FMethod(std::move(method)) {}
 
-  bool Visit(const CefRefPtr<ICefNavigationEntry>& entry, bool current, int index,
-             int total) override;
+  bool Visit(Ref<ICefNavigationEntry> entry, bool current, int index, int total) override;
 
  private:
   ~TCefFastNavigationEntryVisitor() override = default;

@@ -11,9 +11,6 @@
 #include "engine/interfaces/cef_pdf_print_callback.h"
 
 class TCefPdfPrintCallbackOwn : public TCefBaseRefCountedOwn, public ICefPdfPrintCallback {
- public:
-  void OnPdfPrintFinished(const ustring& /*path*/, bool /*ok*/) override {}
-
  protected:
   TCefPdfPrintCallbackOwn();
   ~TCefPdfPrintCallbackOwn() override = default;

@@ -1,12 +1,10 @@
 #include "engine/callbacks/cef_register_cdm_callback_own.h"
 
 #include "engine/core/engine_callback.h"
-static_assert(sizeof(cef_register_cdm_callback_t) == 48, "register-CDM callback structure");
 
 TCefRegisterCDMCallbackOwn::TCefRegisterCDMCallbackOwn() {
-  CreateData(sizeof(cef_register_cdm_callback_t), false);
   BindCallback<&TCefRegisterCDMCallbackOwn::OnCdmRegistrationComplete>(
-      Data<cef_register_cdm_callback_t>()->on_cdm_registration_complete);
+      CreateData<cef_register_cdm_callback_t>()->on_cdm_registration_complete);
 }
 
 // One registration ends once.

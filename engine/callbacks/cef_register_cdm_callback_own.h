@@ -12,10 +12,6 @@
 #include "engine/interfaces/cef_register_cdm_callback.h"
 
 class TCefRegisterCDMCallbackOwn : public TCefBaseRefCountedOwn, public ICefRegisterCDMCallback {
- public:
-  void OnCdmRegistrationComplete(cef_cdm_registration_error_t /*result*/,
-                                 const ustring& /*errorMessage*/) override {}
-
  protected:
   TCefRegisterCDMCallbackOwn();
   ~TCefRegisterCDMCallbackOwn() override = default;

@@ -4,18 +4,11 @@
 // Receives the addresses of a host name resolution. Handed to the engine with
 // EngineDataFromInterface (+1).
 
-#include <vector>
-
 #include "engine/capi/cef_capi.h"
 #include "engine/core/cef_base_ref_counted.h"
-#include "engine/core/cef_string.h"
 #include "engine/interfaces/cef_resolve_callback.h"
 
 class TCefResolveCallbackOwn : public TCefBaseRefCountedOwn, public ICefResolveCallback {
- public:
-  void OnResolveCompleted(cef_errorcode_t /*result*/,
-                          const std::vector<ustring>& /*resolvedIps*/) override {}
-
  protected:
   TCefResolveCallbackOwn();
   ~TCefResolveCallbackOwn() override = default;

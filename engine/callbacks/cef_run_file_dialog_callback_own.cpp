@@ -2,12 +2,9 @@
 
 #include "engine/core/engine_callback.h"
 
-static_assert(sizeof(cef_run_file_dialog_callback_t) == 48, "run-file-dialog callback structure");
-
 TCefRunFileDialogCallbackOwn::TCefRunFileDialogCallbackOwn() {
-  CreateData(sizeof(cef_run_file_dialog_callback_t), false);
   BindCallback<&TCefRunFileDialogCallbackOwn::OnFileDialogDismissed>(
-      Data<cef_run_file_dialog_callback_t>()->on_file_dialog_dismissed);
+      CreateData<cef_run_file_dialog_callback_t>()->on_file_dialog_dismissed);
 }
 
 // One dialog is dismissed once.

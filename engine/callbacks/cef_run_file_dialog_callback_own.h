@@ -13,10 +13,6 @@
 
 class TCefRunFileDialogCallbackOwn : public TCefBaseRefCountedOwn,
                                      public ICefRunFileDialogCallback {
- public:
-  void OnFileDialogDismissed(int /*selectedAcceptFilter*/,
-                             const std::vector<ustring>& /*filePaths*/) override {}
-
  protected:
   TCefRunFileDialogCallbackOwn();
   ~TCefRunFileDialogCallbackOwn() override = default;

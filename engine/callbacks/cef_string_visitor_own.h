@@ -11,9 +11,6 @@
 #include "engine/interfaces/cef_string_visitor.h"
 
 class TCefStringVisitorOwn : public TCefBaseRefCountedOwn, public ICefStringVisitor {
- public:
-  void Visit(const ustring& /*str*/) override {}
-
  protected:
   TCefStringVisitorOwn();
   ~TCefStringVisitorOwn() override = default;

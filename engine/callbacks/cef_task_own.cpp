@@ -3,11 +3,8 @@
 #include "engine/core/cef_api.h"
 #include "engine/core/engine_callback.h"
 
-static_assert(sizeof(cef_task_t) == 48, "task structure of the engine");
-
 TCefTaskOwn::TCefTaskOwn() {
-  CreateData(sizeof(cef_task_t), false);
-  BindCallback<&TCefTaskOwn::Execute>(Data<cef_task_t>()->execute);
+  BindCallback<&TCefTaskOwn::Execute>(CreateData<cef_task_t>()->execute);
 }
 
 CefRefPtr<ICefTask> TCefFastTask::New(std::function<void()> method) {

@@ -14,9 +14,6 @@
 
 // Owned wrapper of the engine's task structure; Execute does nothing by default.
 class TCefTaskOwn : public TCefBaseRefCountedOwn, public ICefTask {
- public:
-  void Execute() override {}
-
  protected:
   TCefTaskOwn();
   ~TCefTaskOwn() override = default;

@@ -130,7 +130,7 @@ ICefBaseRefCounted* ObjectFromEngineData(void* data) noexcept;
 // null.
 void* EngineDataFromInterface(ICefBaseRefCounted* object);
 template <class T>
-void* EngineDataFromInterface(const CefRefPtr<T>& object) {
+void* EngineDataFromInterface(Ref<T> object) {
   return EngineDataFromInterface(static_cast<ICefBaseRefCounted*>(object.get()));
 }
 
@@ -185,6 +185,13 @@ class TCefBaseRefCountedOwn : public virtual ICefBaseRefCounted {
   // header. `owned` = true leaves the four counting functions absent, for a structure the engine
   // never counts; every engine-counted type passes false.
   void CreateData(uint32_t size, bool owned);
+  // The same for the engine structure `S`, counted by the engine as every owned type here is;
+  // the structure to fill.
+  template <class S>
+  S* CreateData() {
+    CreateData(sizeof(S), false);
+    return Data<S>();
+  }
 
   template <class S>
   S* Data() const noexcept {

@@ -74,8 +74,7 @@ template <class P>
 class TObjectArg {
  public:
   template <class T>
-  explicit TObjectArg(const CefRefPtr<T>& object)
-      : FData(static_cast<P>(EngineDataFromInterface(object))) {}
+  explicit TObjectArg(Ref<T> object) : FData(static_cast<P>(EngineDataFromInterface(object))) {}
   P Get() const noexcept { return FData; }
   void GiveBack() const noexcept {
     if (FData != nullptr && FData->base.release != nullptr) FData->base.release(&FData->base);

@@ -11,8 +11,7 @@ std::vector<ustring> CopyEngineStringList(cef_string_list_t list) {
 }
 
 TEngineStringTakeAndGiveBack::TEngineStringTakeAndGiveBack(cef_string_t* record)
-    : value(CopyAndClearEngineString(record)),
-      FRecord(EngineLibraryLoaded() ? record : nullptr) {}
+    : value(CopyAndClearEngineString(record)), FRecord(EngineLibraryLoaded() ? record : nullptr) {}
 
 void TEngineStringTakeAndGiveBack::GiveBack() const {
   if (FRecord != nullptr) *FRecord = AllocEngineString(value);

@@ -13,12 +13,13 @@
 //     whatever happens next); strings and string lists are copied; ints that stand for Booleans
 //     become bool; in/out slots are read; a structure valid for the call only gets its scoped
 //     wrapper;
-//  2. recovers the object from `self` (which carries no reference) and checks that it is of the
-//     member's class; otherwise it returns the neutral result;
+//  2. recovers the object from `self` (which carries no reference) and checks that it has the
+//     member (that it implements the member's interface); otherwise it returns the neutral
+//     result;
 //  3. calls the member, writes the in/out slots back, and converts the result: bool to 1/0, an
 //     object to its structure with one reference for the engine, anything else unchanged;
 //  4. is noexcept: an exception from any step stops here, is logged with the member's name
-//     ("TCefLoadHandlerOwn.OnLoadEnd"), and the neutral result goes back to the engine.
+//     ("ICefLoadHandler.OnLoadEnd"), and the neutral result goes back to the engine.
 //
 // The reference wrappers declare `UnWrapEngine(S*)` for their structure; an engine object
 // without one travels as a plain counted reference (ICefBaseRefCounted).
@@ -193,7 +194,7 @@ struct ArgFor<const std::vector<ustring>&, cef_string_list_t> {
   };
 };
 template <class I, CountedEngineStructPointer C>
-struct ArgFor<const CefRefPtr<I>&, C> {
+struct ArgFor<Ref<I>, C> {
   struct type : TCopiedArg<CefRefPtr<I>> {
     explicit type(C data) : TCopiedArg<CefRefPtr<I>>(UnWrapEngine(data)) {}
   };
@@ -254,7 +255,7 @@ struct MemberTraits<R (O::*)(P...)> {
   using Params = std::tuple<P...>;
 };
 
-// "TCefLoadHandlerOwn.OnLoadEnd", read from the compiler's name of the function that serves
+// "ICefLoadHandler.OnLoadEnd", read from the compiler's name of the function that serves
 // the member (only when an exception has to be reported).
 std::wstring RoutineName(std::string_view prettyFunction);
 
@@ -268,8 +269,6 @@ struct TThunk<Member, Neutral, Rc(CEF_CALLBACK*)(S*, C...)> {
   using Params = typename Traits::Params;
   static_assert(std::tuple_size_v<Params> == sizeof...(C),
                 "the member takes the engine's arguments");
-  static_assert(std::is_base_of_v<TCefBaseRefCountedOwn, Owner>,
-                "name the member through the owned class (&TCefLoadHandlerOwn::OnLoadEnd)");
 
   static Rc CEF_CALLBACK Call(S* self, C... arguments) noexcept {
     return Invoke(std::index_sequence_for<C...>{}, self, arguments...);

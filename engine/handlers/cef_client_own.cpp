@@ -5,11 +5,8 @@
 #include "engine/refs/cef_frame_ref.h"
 #include "engine/refs/cef_process_message_ref.h"
 
-static_assert(sizeof(cef_client_t) == 152, "client structure of the engine");
-
 TCefClientOwn::TCefClientOwn() {
-  CreateData(sizeof(cef_client_t), false);
-  auto* data = Data<cef_client_t>();
+  auto* data = CreateData<cef_client_t>();
   BindCallback<&TCefClientOwn::GetContextMenuHandler>(data->get_context_menu_handler);
   BindCallback<&TCefClientOwn::GetDialogHandler>(data->get_dialog_handler);
   BindCallback<&TCefClientOwn::GetDisplayHandler>(data->get_display_handler);

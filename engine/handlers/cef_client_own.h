@@ -21,32 +21,8 @@
 #include "engine/handlers/cef_request_handler_own.h"
 #include "engine/interfaces/cef_client.h"
 
-class ICefBrowser;
-class ICefFrame;
-class ICefProcessMessage;
-
 // Offers no handlers and handles no message by default.
 class TCefClientOwn : public TCefBaseRefCountedOwn, public ICefClient {
- public:
-  CefRefPtr<ICefContextMenuHandler> GetContextMenuHandler() override { return nullptr; }
-  CefRefPtr<ICefDialogHandler> GetDialogHandler() override { return nullptr; }
-  CefRefPtr<ICefDisplayHandler> GetDisplayHandler() override { return nullptr; }
-  CefRefPtr<ICefDownloadHandler> GetDownloadHandler() override { return nullptr; }
-  CefRefPtr<ICefDragHandler> GetDragHandler() override { return nullptr; }
-  CefRefPtr<ICefFindHandler> GetFindHandler() override { return nullptr; }
-  CefRefPtr<ICefFocusHandler> GetFocusHandler() override { return nullptr; }
-  CefRefPtr<ICefJsDialogHandler> GetJsdialogHandler() override { return nullptr; }
-  CefRefPtr<ICefKeyboardHandler> GetKeyboardHandler() override { return nullptr; }
-  CefRefPtr<ICefLifeSpanHandler> GetLifeSpanHandler() override { return nullptr; }
-  CefRefPtr<ICefLoadHandler> GetLoadHandler() override { return nullptr; }
-  CefRefPtr<ICefRenderHandler> GetRenderHandler() override { return nullptr; }
-  CefRefPtr<ICefRequestHandler> GetRequestHandler() override { return nullptr; }
-  bool OnProcessMessageReceived(const CefRefPtr<ICefBrowser>&, const CefRefPtr<ICefFrame>&,
-                                cef_process_id_t, const CefRefPtr<ICefProcessMessage>&) override {
-    return false;
-  }
-  void RemoveReferences() override {}
-
  protected:
   TCefClientOwn();
   ~TCefClientOwn() override = default;

@@ -7,12 +7,8 @@
 #include "engine/refs/cef_menu_model_ref.h"
 #include "engine/refs/cef_run_context_menu_callback_ref.h"
 
-static_assert(sizeof(cef_context_menu_handler_t) == 72,
-              "context menu handler structure of the engine");
-
 TCefContextMenuHandlerOwn::TCefContextMenuHandlerOwn() {
-  CreateData(sizeof(cef_context_menu_handler_t), false);
-  auto* data = Data<cef_context_menu_handler_t>();
+  auto* data = CreateData<cef_context_menu_handler_t>();
   BindCallback<&TCefContextMenuHandlerOwn::OnBeforeContextMenu>(data->on_before_context_menu);
   BindCallback<&TCefContextMenuHandlerOwn::RunContextMenu>(data->run_context_menu);
   BindCallback<&TCefContextMenuHandlerOwn::OnContextMenuCommand>(data->on_context_menu_command);

@@ -6,12 +6,8 @@
 #include "engine/refs/cef_request_ref.h"
 #include "engine/refs/cef_response_ref.h"
 
-static_assert(sizeof(cef_cookie_access_filter_t) == 56,
-              "cookie access filter structure of the engine");
-
 TCefCookieAccessFilterOwn::TCefCookieAccessFilterOwn() {
-  CreateData(sizeof(cef_cookie_access_filter_t), false);
-  auto* data = Data<cef_cookie_access_filter_t>();
+  auto* data = CreateData<cef_cookie_access_filter_t>();
   // A structure without an owner lets the cookie through, as the engine does without a filter.
   constexpr int kAllowed = 1;
   BindCallback<&TCefCookieAccessFilterOwn::CanSendCookie, kAllowed>(data->can_send_cookie);

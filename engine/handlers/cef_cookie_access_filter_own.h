@@ -9,26 +9,9 @@
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/interfaces/cef_cookie_access_filter.h"
 
-class ICefBrowser;
-class ICefFrame;
-class ICefRequest;
-class ICefResponse;
-
 // Allows every cookie by default: the engine's own behaviour without a filter, so a filter that
 // has nothing to say (or no owner any more) changes nothing.
 class TCefCookieAccessFilterOwn : public TCefBaseRefCountedOwn, public ICefCookieAccessFilter {
- public:
-  bool CanSendCookie(const CefRefPtr<ICefBrowser>&, const CefRefPtr<ICefFrame>&,
-                     const CefRefPtr<ICefRequest>&, const cef_cookie_t*) override {
-    return true;
-  }
-  bool CanSaveCookie(const CefRefPtr<ICefBrowser>&, const CefRefPtr<ICefFrame>&,
-                     const CefRefPtr<ICefRequest>&, const CefRefPtr<ICefResponse>&,
-                     const cef_cookie_t*) override {
-    return true;
-  }
-  void RemoveReferences() override {}
-
  protected:
   TCefCookieAccessFilterOwn();
   ~TCefCookieAccessFilterOwn() override = default;

@@ -4,9 +4,7 @@
 #include "engine/refs/cef_browser_ref.h"
 #include "engine/refs/cef_file_dialog_callback_ref.h"
 
-static_assert(sizeof(cef_dialog_handler_t) == 48, "dialog handler structure of the engine");
-
 TCefDialogHandlerOwn::TCefDialogHandlerOwn() {
-  CreateData(sizeof(cef_dialog_handler_t), false);
-  BindCallback<&TCefDialogHandlerOwn::OnFileDialog>(Data<cef_dialog_handler_t>()->on_file_dialog);
+  BindCallback<&TCefDialogHandlerOwn::OnFileDialog>(
+      CreateData<cef_dialog_handler_t>()->on_file_dialog);
 }

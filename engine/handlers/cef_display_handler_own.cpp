@@ -6,14 +6,12 @@
 
 namespace {
 
-static_assert(sizeof(cef_display_handler_t) == 112, "display handler structure of the engine");
-
 using Handler = TCefDisplayHandlerOwn;
 
 int CEF_CALLBACK OnTooltipCallback(cef_display_handler_t* self, cef_browser_t* browser,
                                    cef_string_t* text) {
   const CefRefPtr<ICefBrowser> aBrowser = UnWrapEngine(browser);
-  return WithOwner<Handler>(L"TCefDisplayHandlerOwn.OnTooltip", self, 0, [&](Handler& handler) {
+  return WithOwner<Handler>(L"ICefDisplayHandler.OnTooltip", self, 0, [&](Handler& handler) {
     TEngineStringTakeAndGiveBack tooltip(text);
     const bool handled = handler.OnTooltip(aBrowser, tooltip.value);
     tooltip.GiveBack();
@@ -24,8 +22,7 @@ int CEF_CALLBACK OnTooltipCallback(cef_display_handler_t* self, cef_browser_t* b
 }  // namespace
 
 TCefDisplayHandlerOwn::TCefDisplayHandlerOwn() {
-  CreateData(sizeof(cef_display_handler_t), false);
-  auto* data = Data<cef_display_handler_t>();
+  auto* data = CreateData<cef_display_handler_t>();
   BindCallback<&TCefDisplayHandlerOwn::OnAddressChange>(data->on_address_change);
   BindCallback<&TCefDisplayHandlerOwn::OnTitleChange>(data->on_title_change);
   BindCallback<&TCefDisplayHandlerOwn::OnFaviconUrlChange>(data->on_favicon_urlchange);

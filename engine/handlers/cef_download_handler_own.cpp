@@ -6,11 +6,8 @@
 #include "engine/refs/cef_download_item_callback_ref.h"
 #include "engine/refs/cef_download_item_ref.h"
 
-static_assert(sizeof(cef_download_handler_t) == 56, "download handler structure of the engine");
-
 TCefDownloadHandlerOwn::TCefDownloadHandlerOwn() {
-  CreateData(sizeof(cef_download_handler_t), false);
-  auto* data = Data<cef_download_handler_t>();
+  auto* data = CreateData<cef_download_handler_t>();
   BindCallback<&TCefDownloadHandlerOwn::OnBeforeDownload>(data->on_before_download);
   BindCallback<&TCefDownloadHandlerOwn::OnDownloadUpdated>(data->on_download_updated);
 }

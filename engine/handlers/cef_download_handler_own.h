@@ -5,23 +5,10 @@
 
 #include "engine/capi/cef_capi.h"
 #include "engine/core/cef_base_ref_counted.h"
-#include "engine/core/cef_string.h"
 #include "engine/interfaces/cef_download_handler.h"
-
-class ICefBrowser;
-class ICefDownloadItem;
-class ICefBeforeDownloadCallback;
-class ICefDownloadItemCallback;
 
 // By default nothing is downloaded.
 class TCefDownloadHandlerOwn : public TCefBaseRefCountedOwn, public ICefDownloadHandler {
- public:
-  void OnBeforeDownload(const CefRefPtr<ICefBrowser>&, const CefRefPtr<ICefDownloadItem>&,
-                        const ustring&, const CefRefPtr<ICefBeforeDownloadCallback>&) override {}
-  void OnDownloadUpdated(const CefRefPtr<ICefBrowser>&, const CefRefPtr<ICefDownloadItem>&,
-                         const CefRefPtr<ICefDownloadItemCallback>&) override {}
-  void RemoveReferences() override {}
-
  protected:
   TCefDownloadHandlerOwn();
   ~TCefDownloadHandlerOwn() override = default;

@@ -7,14 +7,7 @@
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/interfaces/cef_find_handler.h"
 
-class ICefBrowser;
-
 class TCefFindHandlerOwn : public TCefBaseRefCountedOwn, public ICefFindHandler {
- public:
-  void OnFindResult(const CefRefPtr<ICefBrowser>&, int, int, const cef_rect_t*, int,
-                    bool) override {}
-  void RemoveReferences() override {}
-
  protected:
   TCefFindHandlerOwn();
   ~TCefFindHandlerOwn() override = default;

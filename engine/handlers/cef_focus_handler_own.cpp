@@ -3,11 +3,8 @@
 #include "engine/core/engine_callback.h"
 #include "engine/refs/cef_browser_ref.h"
 
-static_assert(sizeof(cef_focus_handler_t) == 64, "focus handler structure of the engine");
-
 TCefFocusHandlerOwn::TCefFocusHandlerOwn() {
-  CreateData(sizeof(cef_focus_handler_t), false);
-  auto* data = Data<cef_focus_handler_t>();
+  auto* data = CreateData<cef_focus_handler_t>();
   BindCallback<&TCefFocusHandlerOwn::OnTakeFocus>(data->on_take_focus);
   BindCallback<&TCefFocusHandlerOwn::OnSetFocus>(data->on_set_focus);
   BindCallback<&TCefFocusHandlerOwn::OnGotFocus>(data->on_got_focus);

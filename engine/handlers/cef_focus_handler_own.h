@@ -7,16 +7,8 @@
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/interfaces/cef_focus_handler.h"
 
-class ICefBrowser;
-
 // Every operation does nothing and lets the focus change happen by default.
 class TCefFocusHandlerOwn : public TCefBaseRefCountedOwn, public ICefFocusHandler {
- public:
-  void OnTakeFocus(const CefRefPtr<ICefBrowser>&, bool) override {}
-  bool OnSetFocus(const CefRefPtr<ICefBrowser>&, cef_focus_source_t) override { return false; }
-  void OnGotFocus(const CefRefPtr<ICefBrowser>&) override {}
-  void RemoveReferences() override {}
-
  protected:
   TCefFocusHandlerOwn();
   ~TCefFocusHandlerOwn() override = default;

@@ -4,12 +4,8 @@
 #include "engine/refs/cef_browser_ref.h"
 #include "engine/refs/cef_jsdialog_callback_ref.h"
 
-static_assert(sizeof(cef_jsdialog_handler_t) == 72,
-              "JavaScript dialog handler structure of the engine");
-
 TCefJsDialogHandlerOwn::TCefJsDialogHandlerOwn() {
-  CreateData(sizeof(cef_jsdialog_handler_t), false);
-  auto* data = Data<cef_jsdialog_handler_t>();
+  auto* data = CreateData<cef_jsdialog_handler_t>();
   BindCallback<&TCefJsDialogHandlerOwn::OnJsdialog>(data->on_jsdialog);
   BindCallback<&TCefJsDialogHandlerOwn::OnBeforeUnloadDialog>(data->on_before_unload_dialog);
   BindCallback<&TCefJsDialogHandlerOwn::OnResetDialogState>(data->on_reset_dialog_state);

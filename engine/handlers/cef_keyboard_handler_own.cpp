@@ -3,11 +3,8 @@
 #include "engine/core/engine_callback.h"
 #include "engine/refs/cef_browser_ref.h"
 
-static_assert(sizeof(cef_keyboard_handler_t) == 56, "keyboard handler structure of the engine");
-
 TCefKeyboardHandlerOwn::TCefKeyboardHandlerOwn() {
-  CreateData(sizeof(cef_keyboard_handler_t), false);
-  auto* data = Data<cef_keyboard_handler_t>();
+  auto* data = CreateData<cef_keyboard_handler_t>();
   BindCallback<&TCefKeyboardHandlerOwn::OnPreKeyEvent>(data->on_pre_key_event);
   BindCallback<&TCefKeyboardHandlerOwn::OnKeyEvent>(data->on_key_event);
 }

@@ -8,19 +8,8 @@
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/interfaces/cef_keyboard_handler.h"
 
-class ICefBrowser;
-
 // By default every key goes its usual way.
 class TCefKeyboardHandlerOwn : public TCefBaseRefCountedOwn, public ICefKeyboardHandler {
- public:
-  bool OnPreKeyEvent(const CefRefPtr<ICefBrowser>&, const cef_key_event_t*, MSG*, bool&) override {
-    return false;
-  }
-  bool OnKeyEvent(const CefRefPtr<ICefBrowser>&, const cef_key_event_t*, MSG*) override {
-    return false;
-  }
-  void RemoveReferences() override {}
-
  protected:
   TCefKeyboardHandlerOwn();
   ~TCefKeyboardHandlerOwn() override = default;

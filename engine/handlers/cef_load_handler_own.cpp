@@ -4,11 +4,8 @@
 #include "engine/refs/cef_browser_ref.h"
 #include "engine/refs/cef_frame_ref.h"
 
-static_assert(sizeof(cef_load_handler_t) == 72, "load handler structure of the engine");
-
 TCefLoadHandlerOwn::TCefLoadHandlerOwn() {
-  CreateData(sizeof(cef_load_handler_t), false);
-  auto* data = Data<cef_load_handler_t>();
+  auto* data = CreateData<cef_load_handler_t>();
   BindCallback<&TCefLoadHandlerOwn::OnLoadingStateChange>(data->on_loading_state_change);
   BindCallback<&TCefLoadHandlerOwn::OnLoadStart>(data->on_load_start);
   BindCallback<&TCefLoadHandlerOwn::OnLoadEnd>(data->on_load_end);

@@ -4,11 +4,8 @@
 #include "engine/refs/cef_browser_ref.h"
 #include "engine/refs/cef_drag_data_ref.h"
 
-static_assert(sizeof(cef_render_handler_t) == 168, "render handler structure of the engine");
-
 TCefRenderHandlerOwn::TCefRenderHandlerOwn() {
-  CreateData(sizeof(cef_render_handler_t), false);
-  auto* data = Data<cef_render_handler_t>();
+  auto* data = CreateData<cef_render_handler_t>();
   BindCallback<&TCefRenderHandlerOwn::GetAccessibilityHandler>(data->get_accessibility_handler);
   BindCallback<&TCefRenderHandlerOwn::GetRootScreenRect>(data->get_root_screen_rect);
   BindCallback<&TCefRenderHandlerOwn::GetViewRect>(data->get_view_rect);

@@ -7,12 +7,8 @@
 #include "engine/refs/cef_request_ref.h"
 #include "engine/refs/cef_web_plugin_info_ref.h"
 
-static_assert(sizeof(cef_request_context_handler_t) == 64,
-              "request context handler structure of the engine");
-
 TCefRequestContextHandlerOwn::TCefRequestContextHandlerOwn() {
-  CreateData(sizeof(cef_request_context_handler_t), false);
-  auto* data = Data<cef_request_context_handler_t>();
+  auto* data = CreateData<cef_request_context_handler_t>();
   BindCallback<&TCefRequestContextHandlerOwn::OnRequestContextInitialized>(
       data->on_request_context_initialized);
   BindCallback<&TCefRequestContextHandlerOwn::OnBeforePluginLoad>(data->on_before_plugin_load);

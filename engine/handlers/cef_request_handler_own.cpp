@@ -14,8 +14,6 @@
 
 namespace {
 
-static_assert(sizeof(cef_request_handler_t) == 120, "request handler structure of the engine");
-
 using Handler = TCefRequestHandlerOwn;
 
 int CEF_CALLBACK OnSelectClientCertificateCallback(
@@ -33,7 +31,7 @@ int CEF_CALLBACK OnSelectClientCertificateCallback(
   }
   const CefRefPtr<ICefSelectClientCertificateCallback> aCallback = UnWrapEngine(callback);
   return WithOwner<Handler>(
-      L"TCefRequestHandlerOwn.OnSelectClientCertificate", self, 0, [&](Handler& handler) {
+      L"ICefRequestHandler.OnSelectClientCertificate", self, 0, [&](Handler& handler) {
         return EngineBool(handler.OnSelectClientCertificate(
             aBrowser, isProxy != 0, CopyEngineString(host), port, aCertificates, aCallback));
       });
@@ -42,8 +40,7 @@ int CEF_CALLBACK OnSelectClientCertificateCallback(
 }  // namespace
 
 TCefRequestHandlerOwn::TCefRequestHandlerOwn() {
-  CreateData(sizeof(cef_request_handler_t), false);
-  auto* data = Data<cef_request_handler_t>();
+  auto* data = CreateData<cef_request_handler_t>();
   BindCallback<&TCefRequestHandlerOwn::OnBeforeBrowse>(data->on_before_browse);
   BindCallback<&TCefRequestHandlerOwn::OnOpenUrlFromTab>(data->on_open_urlfrom_tab);
   BindCallback<&TCefRequestHandlerOwn::GetResourceRequestHandler>(

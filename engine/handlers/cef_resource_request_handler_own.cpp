@@ -7,12 +7,8 @@
 #include "engine/refs/cef_request_ref.h"
 #include "engine/refs/cef_response_ref.h"
 
-static_assert(sizeof(cef_resource_request_handler_t) == 104,
-              "resource request handler structure of the engine");
-
 TCefResourceRequestHandlerOwn::TCefResourceRequestHandlerOwn() {
-  CreateData(sizeof(cef_resource_request_handler_t), false);
-  auto* data = Data<cef_resource_request_handler_t>();
+  auto* data = CreateData<cef_resource_request_handler_t>();
   BindCallback<&TCefResourceRequestHandlerOwn::GetCookieAccessFilter>(
       data->get_cookie_access_filter);
   // A structure without an owner lets the request go on: 0 would cancel it.

@@ -6,7 +6,7 @@
 
 class ICefCompletionCallback : public virtual ICefBaseRefCounted {
  public:
-  virtual void OnComplete() = 0;
+  virtual void OnComplete() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_COMPLETION_CALLBACK_H_

@@ -13,25 +13,24 @@ class ICefRunContextMenuCallback;
 class ICefContextMenuHandler : public virtual ICefBaseRefCounted {
  public:
   // `model` may be changed (or cleared to show no menu).
-  virtual void OnBeforeContextMenu(const CefRefPtr<ICefBrowser>& browser,
-                                   const CefRefPtr<ICefFrame>& frame,
-                                   const CefRefPtr<ICefContextMenuParams>& params,
-                                   const CefRefPtr<ICefMenuModel>& model) = 0;
+  virtual void OnBeforeContextMenu(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                                   Ref<ICefContextMenuParams> /*params*/,
+                                   Ref<ICefMenuModel> /*model*/) {}
   // True: the program shows the menu itself and reports the choice through `callback`.
-  virtual bool RunContextMenu(const CefRefPtr<ICefBrowser>& browser,
-                              const CefRefPtr<ICefFrame>& frame,
-                              const CefRefPtr<ICefContextMenuParams>& params,
-                              const CefRefPtr<ICefMenuModel>& model,
-                              const CefRefPtr<ICefRunContextMenuCallback>& callback) = 0;
+  virtual bool RunContextMenu(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                              Ref<ICefContextMenuParams> /*params*/, Ref<ICefMenuModel> /*model*/,
+                              Ref<ICefRunContextMenuCallback> /*callback*/) {
+    return false;
+  }
   // True: the command was handled here.
-  virtual bool OnContextMenuCommand(const CefRefPtr<ICefBrowser>& browser,
-                                    const CefRefPtr<ICefFrame>& frame,
-                                    const CefRefPtr<ICefContextMenuParams>& params, int commandId,
-                                    cef_event_flags_t eventFlags) = 0;
-  virtual void OnContextMenuDismissed(const CefRefPtr<ICefBrowser>& browser,
-                                      const CefRefPtr<ICefFrame>& frame) = 0;
+  virtual bool OnContextMenuCommand(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                                    Ref<ICefContextMenuParams> /*params*/, int /*commandId*/,
+                                    cef_event_flags_t /*eventFlags*/) {
+    return false;
+  }
+  virtual void OnContextMenuDismissed(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_CONTEXT_MENU_HANDLER_H_

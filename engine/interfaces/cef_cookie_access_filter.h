@@ -11,16 +11,17 @@ class ICefResponse;
 
 class ICefCookieAccessFilter : public virtual ICefBaseRefCounted {
  public:
-  virtual bool CanSendCookie(const CefRefPtr<ICefBrowser>& browser,
-                             const CefRefPtr<ICefFrame>& frame,
-                             const CefRefPtr<ICefRequest>& request, const cef_cookie_t* cookie) = 0;
-  virtual bool CanSaveCookie(const CefRefPtr<ICefBrowser>& browser,
-                             const CefRefPtr<ICefFrame>& frame,
-                             const CefRefPtr<ICefRequest>& request,
-                             const CefRefPtr<ICefResponse>& response,
-                             const cef_cookie_t* cookie) = 0;
+  virtual bool CanSendCookie(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                             Ref<ICefRequest> /*request*/, const cef_cookie_t* /*cookie*/) {
+    return true;
+  }
+  virtual bool CanSaveCookie(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                             Ref<ICefRequest> /*request*/, Ref<ICefResponse> /*response*/,
+                             const cef_cookie_t* /*cookie*/) {
+    return true;
+  }
   // Detaches the filter from whatever it reports to; later callbacks allow every cookie.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_COOKIE_ACCESS_FILTER_H_

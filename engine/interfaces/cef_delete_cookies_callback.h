@@ -6,7 +6,7 @@
 
 class ICefDeleteCookiesCallback : public virtual ICefBaseRefCounted {
  public:
-  virtual void OnComplete(int numDeleted) = 0;
+  virtual void OnComplete(int /*numDeleted*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_DELETE_COOKIES_CALLBACK_H_

@@ -13,12 +13,15 @@ class ICefFileDialogCallback;
 class ICefDialogHandler : public virtual ICefBaseRefCounted {
  public:
   // True: the program shows the dialog itself and reports the choice through `callback`.
-  virtual bool OnFileDialog(const CefRefPtr<ICefBrowser>& browser, cef_file_dialog_mode_t mode,
-                            const ustring& title, const ustring& defaultFilePath,
-                            const std::vector<ustring>& acceptFilters, int selectedAcceptFilter,
-                            const CefRefPtr<ICefFileDialogCallback>& callback) = 0;
+  virtual bool OnFileDialog(Ref<ICefBrowser> /*browser*/, cef_file_dialog_mode_t /*mode*/,
+                            const ustring& /*title*/, const ustring& /*defaultFilePath*/,
+                            const std::vector<ustring>& /*acceptFilters*/,
+                            int /*selectedAcceptFilter*/,
+                            Ref<ICefFileDialogCallback> /*callback*/) {
+    return false;
+  }
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_DIALOG_HANDLER_H_

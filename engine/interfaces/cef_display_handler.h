@@ -12,23 +12,28 @@ class ICefFrame;
 
 class ICefDisplayHandler : public virtual ICefBaseRefCounted {
  public:
-  virtual void OnAddressChange(const CefRefPtr<ICefBrowser>& browser,
-                               const CefRefPtr<ICefFrame>& frame, const ustring& url) = 0;
-  virtual void OnTitleChange(const CefRefPtr<ICefBrowser>& browser, const ustring& title) = 0;
-  virtual void OnFaviconUrlChange(const CefRefPtr<ICefBrowser>& browser,
-                                  const std::vector<ustring>& iconUrls) = 0;
-  virtual void OnFullscreenModeChange(const CefRefPtr<ICefBrowser>& browser, bool fullscreen) = 0;
+  virtual void OnAddressChange(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                               const ustring& /*url*/) {}
+  virtual void OnTitleChange(Ref<ICefBrowser> /*browser*/, const ustring& /*title*/) {}
+  virtual void OnFaviconUrlChange(Ref<ICefBrowser> /*browser*/,
+                                  const std::vector<ustring>& /*iconUrls*/) {}
+  virtual void OnFullscreenModeChange(Ref<ICefBrowser> /*browser*/, bool /*fullscreen*/) {}
   // `text` may be changed; true: the program shows the tooltip itself.
-  virtual bool OnTooltip(const CefRefPtr<ICefBrowser>& browser, ustring& text) = 0;
-  virtual void OnStatusMessage(const CefRefPtr<ICefBrowser>& browser, const ustring& value) = 0;
+  virtual bool OnTooltip(Ref<ICefBrowser> /*browser*/, ustring& /*text*/) { return false; }
+  virtual void OnStatusMessage(Ref<ICefBrowser> /*browser*/, const ustring& /*value*/) {}
   // True: the message is not written to the engine's console output.
-  virtual bool OnConsoleMessage(const CefRefPtr<ICefBrowser>& browser, cef_log_severity_t level,
-                                const ustring& message, const ustring& source, int line) = 0;
+  virtual bool OnConsoleMessage(Ref<ICefBrowser> /*browser*/, cef_log_severity_t /*level*/,
+                                const ustring& /*message*/, const ustring& /*source*/,
+                                int /*line*/) {
+    return false;
+  }
   // True: the program resized the browser itself.
-  virtual bool OnAutoResize(const CefRefPtr<ICefBrowser>& browser, const cef_size_t* newSize) = 0;
-  virtual void OnLoadingProgressChange(const CefRefPtr<ICefBrowser>& browser, double progress) = 0;
+  virtual bool OnAutoResize(Ref<ICefBrowser> /*browser*/, const cef_size_t* /*newSize*/) {
+    return false;
+  }
+  virtual void OnLoadingProgressChange(Ref<ICefBrowser> /*browser*/, double /*progress*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_DISPLAY_HANDLER_H_

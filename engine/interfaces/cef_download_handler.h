@@ -13,15 +13,15 @@ class ICefDownloadItemCallback;
 class ICefDownloadHandler : public virtual ICefBaseRefCounted {
  public:
   // The download goes on only if `callback` is continued (now or later).
-  virtual void OnBeforeDownload(const CefRefPtr<ICefBrowser>& browser,
-                                const CefRefPtr<ICefDownloadItem>& downloadItem,
-                                const ustring& suggestedName,
-                                const CefRefPtr<ICefBeforeDownloadCallback>& callback) = 0;
-  virtual void OnDownloadUpdated(const CefRefPtr<ICefBrowser>& browser,
-                                 const CefRefPtr<ICefDownloadItem>& downloadItem,
-                                 const CefRefPtr<ICefDownloadItemCallback>& callback) = 0;
+  virtual void OnBeforeDownload(Ref<ICefBrowser> /*browser*/,
+                                Ref<ICefDownloadItem> /*downloadItem*/,
+                                const ustring& /*suggestedName*/,
+                                Ref<ICefBeforeDownloadCallback> /*callback*/) {}
+  virtual void OnDownloadUpdated(Ref<ICefBrowser> /*browser*/,
+                                 Ref<ICefDownloadItem> /*downloadItem*/,
+                                 Ref<ICefDownloadItemCallback> /*callback*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_DOWNLOAD_HANDLER_H_

@@ -10,8 +10,8 @@ class ICefImage;
 class ICefDownloadImageCallback : public virtual ICefBaseRefCounted {
  public:
   // `image` is null when the engine got none.
-  virtual void OnDownloadImageFinished(const ustring& imageUrl, int httpStatusCode,
-                                       const CefRefPtr<ICefImage>& image) = 0;
+  virtual void OnDownloadImageFinished(const ustring& /*imageUrl*/, int /*httpStatusCode*/,
+                                       Ref<ICefImage> /*image*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_DOWNLOAD_IMAGE_CALLBACK_H_

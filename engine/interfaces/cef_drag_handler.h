@@ -11,14 +11,15 @@ class ICefFrame;
 class ICefDragHandler : public virtual ICefBaseRefCounted {
  public:
   // True cancels the drag.
-  virtual bool OnDragEnter(const CefRefPtr<ICefBrowser>& browser,
-                           const CefRefPtr<ICefDragData>& dragData,
-                           cef_drag_operations_mask_t mask) = 0;
-  virtual void OnDraggableRegionsChanged(const CefRefPtr<ICefBrowser>& browser,
-                                         const CefRefPtr<ICefFrame>& frame, size_t regionsCount,
-                                         const cef_draggable_region_t* regions) = 0;
+  virtual bool OnDragEnter(Ref<ICefBrowser> /*browser*/, Ref<ICefDragData> /*dragData*/,
+                           cef_drag_operations_mask_t /*mask*/) {
+    return false;
+  }
+  virtual void OnDraggableRegionsChanged(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                                         size_t /*regionsCount*/,
+                                         const cef_draggable_region_t* /*regions*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_DRAG_HANDLER_H_

@@ -9,11 +9,11 @@ class ICefBrowser;
 class ICefFindHandler : public virtual ICefBaseRefCounted {
  public:
   // `selectionRect` is the engine's record, lent for the call.
-  virtual void OnFindResult(const CefRefPtr<ICefBrowser>& browser, int identifier, int count,
-                            const cef_rect_t* selectionRect, int activeMatchOrdinal,
-                            bool finalUpdate) = 0;
+  virtual void OnFindResult(Ref<ICefBrowser> /*browser*/, int /*identifier*/, int /*count*/,
+                            const cef_rect_t* /*selectionRect*/, int /*activeMatchOrdinal*/,
+                            bool /*finalUpdate*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_FIND_HANDLER_H_

@@ -9,12 +9,14 @@ class ICefBrowser;
 class ICefFocusHandler : public virtual ICefBaseRefCounted {
  public:
   // `next`: focus moves forward (Tab) rather than backward.
-  virtual void OnTakeFocus(const CefRefPtr<ICefBrowser>& browser, bool next) = 0;
+  virtual void OnTakeFocus(Ref<ICefBrowser> /*browser*/, bool /*next*/) {}
   // True cancels setting the focus.
-  virtual bool OnSetFocus(const CefRefPtr<ICefBrowser>& browser, cef_focus_source_t source) = 0;
-  virtual void OnGotFocus(const CefRefPtr<ICefBrowser>& browser) = 0;
+  virtual bool OnSetFocus(Ref<ICefBrowser> /*browser*/, cef_focus_source_t /*source*/) {
+    return false;
+  }
+  virtual void OnGotFocus(Ref<ICefBrowser> /*browser*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_FOCUS_HANDLER_H_

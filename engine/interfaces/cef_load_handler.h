@@ -10,17 +10,17 @@ class ICefFrame;
 
 class ICefLoadHandler : public virtual ICefBaseRefCounted {
  public:
-  virtual void OnLoadingStateChange(const CefRefPtr<ICefBrowser>& browser, bool isLoading,
-                                    bool canGoBack, bool canGoForward) = 0;
-  virtual void OnLoadStart(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                           cef_transition_type_t transitionType) = 0;
-  virtual void OnLoadEnd(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                         int httpStatusCode) = 0;
-  virtual void OnLoadError(const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-                           cef_errorcode_t errorCode, const ustring& errorText,
-                           const ustring& failedUrl) = 0;
+  virtual void OnLoadingStateChange(Ref<ICefBrowser> /*browser*/, bool /*isLoading*/,
+                                    bool /*canGoBack*/, bool /*canGoForward*/) {}
+  virtual void OnLoadStart(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                           cef_transition_type_t /*transitionType*/) {}
+  virtual void OnLoadEnd(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                         int /*httpStatusCode*/) {}
+  virtual void OnLoadError(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                           cef_errorcode_t /*errorCode*/, const ustring& /*errorText*/,
+                           const ustring& /*failedUrl*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_LOAD_HANDLER_H_

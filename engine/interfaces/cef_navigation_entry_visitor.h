@@ -8,8 +8,10 @@ class ICefNavigationEntry;
 
 class ICefNavigationEntryVisitor : public virtual ICefBaseRefCounted {
  public:
-  virtual bool Visit(const CefRefPtr<ICefNavigationEntry>& entry, bool current, int index,
-                     int total) = 0;
+  virtual bool Visit(Ref<ICefNavigationEntry> /*entry*/, bool /*current*/, int /*index*/,
+                     int /*total*/) {
+    return false;
+  }
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_NAVIGATION_ENTRY_VISITOR_H_

@@ -7,7 +7,7 @@
 
 class ICefPdfPrintCallback : public virtual ICefBaseRefCounted {
  public:
-  virtual void OnPdfPrintFinished(const ustring& path, bool ok) = 0;
+  virtual void OnPdfPrintFinished(const ustring& /*path*/, bool /*ok*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_PDF_PRINT_CALLBACK_H_

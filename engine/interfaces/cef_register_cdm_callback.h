@@ -8,8 +8,8 @@
 class ICefRegisterCDMCallback : public virtual ICefBaseRefCounted {
  public:
   // `errorMessage` is empty on success (CEF_CDM_REGISTRATION_ERROR_NONE).
-  virtual void OnCdmRegistrationComplete(cef_cdm_registration_error_t result,
-                                         const ustring& errorMessage) = 0;
+  virtual void OnCdmRegistrationComplete(cef_cdm_registration_error_t /*result*/,
+                                         const ustring& /*errorMessage*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_REGISTER_CDM_CALLBACK_H_

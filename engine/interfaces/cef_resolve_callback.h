@@ -10,8 +10,8 @@
 class ICefResolveCallback : public virtual ICefBaseRefCounted {
  public:
   // `result` is ERR_NONE (0) on success. `resolvedIps` lives only during the call.
-  virtual void OnResolveCompleted(cef_errorcode_t result,
-                                  const std::vector<ustring>& resolvedIps) = 0;
+  virtual void OnResolveCompleted(cef_errorcode_t /*result*/,
+                                  const std::vector<ustring>& /*resolvedIps*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_RESOLVE_CALLBACK_H_

@@ -6,9 +6,9 @@
 #include "engine/capi/cef_capi.h"
 #include "engine/core/cef_base_ref_counted.h"
 #include "engine/core/cef_string.h"
+#include "engine/interfaces/cef_cookie_access_filter.h"
 
 class ICefBrowser;
-class ICefCookieAccessFilter;
 class ICefFrame;
 class ICefRequest;
 class ICefRequestCallback;
@@ -16,45 +16,50 @@ class ICefResponse;
 
 class ICefResourceRequestHandler : public virtual ICefBaseRefCounted {
  public:
-  virtual CefRefPtr<ICefCookieAccessFilter> GetCookieAccessFilter(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request) = 0;
+  virtual CefRefPtr<ICefCookieAccessFilter> GetCookieAccessFilter(Ref<ICefBrowser> /*browser*/,
+                                                                  Ref<ICefFrame> /*frame*/,
+                                                                  Ref<ICefRequest> /*request*/) {
+    return nullptr;
+  }
   // RV_CONTINUE lets the request go on, RV_CANCEL stops it, RV_CONTINUE_ASYNC waits for
   // `callback`.
-  virtual cef_return_value_t OnBeforeResourceLoad(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefRequestCallback>& callback) = 0;
+  virtual cef_return_value_t OnBeforeResourceLoad(Ref<ICefBrowser> /*browser*/,
+                                                  Ref<ICefFrame> /*frame*/,
+                                                  Ref<ICefRequest> /*request*/,
+                                                  Ref<ICefRequestCallback> /*callback*/) {
+    return RV_CONTINUE;
+  }
   // An engine resource handler object that answers the request, or null for the network.
-  virtual CefRefPtr<ICefBaseRefCounted> GetResourceHandler(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request) = 0;
+  virtual CefRefPtr<ICefBaseRefCounted> GetResourceHandler(Ref<ICefBrowser> /*browser*/,
+                                                           Ref<ICefFrame> /*frame*/,
+                                                           Ref<ICefRequest> /*request*/) {
+    return nullptr;
+  }
   // A non-empty `newUrl` replaces the redirect's target.
-  virtual void OnResourceRedirect(const CefRefPtr<ICefBrowser>& browser,
-                                  const CefRefPtr<ICefFrame>& frame,
-                                  const CefRefPtr<ICefRequest>& request,
-                                  const CefRefPtr<ICefResponse>& response, ustring& newUrl) = 0;
+  virtual void OnResourceRedirect(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                                  Ref<ICefRequest> /*request*/, Ref<ICefResponse> /*response*/,
+                                  ustring& /*newUrl*/) {}
   // True: the request was changed and is to be restarted.
-  virtual bool OnResourceResponse(const CefRefPtr<ICefBrowser>& browser,
-                                  const CefRefPtr<ICefFrame>& frame,
-                                  const CefRefPtr<ICefRequest>& request,
-                                  const CefRefPtr<ICefResponse>& response) = 0;
+  virtual bool OnResourceResponse(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                                  Ref<ICefRequest> /*request*/, Ref<ICefResponse> /*response*/) {
+    return false;
+  }
   // An engine response filter object, or null.
-  virtual CefRefPtr<ICefBaseRefCounted> GetResourceResponseFilter(
-      const CefRefPtr<ICefBrowser>& browser, const CefRefPtr<ICefFrame>& frame,
-      const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefResponse>& response) = 0;
-  virtual void OnResourceLoadComplete(const CefRefPtr<ICefBrowser>& browser,
-                                      const CefRefPtr<ICefFrame>& frame,
-                                      const CefRefPtr<ICefRequest>& request,
-                                      const CefRefPtr<ICefResponse>& response,
-                                      cef_urlrequest_status_t status,
-                                      int64_t receivedContentLength) = 0;
+  virtual CefRefPtr<ICefBaseRefCounted> GetResourceResponseFilter(Ref<ICefBrowser> /*browser*/,
+                                                                  Ref<ICefFrame> /*frame*/,
+                                                                  Ref<ICefRequest> /*request*/,
+                                                                  Ref<ICefResponse> /*response*/) {
+    return nullptr;
+  }
+  virtual void OnResourceLoadComplete(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                                      Ref<ICefRequest> /*request*/, Ref<ICefResponse> /*response*/,
+                                      cef_urlrequest_status_t /*status*/,
+                                      int64_t /*receivedContentLength*/) {}
   // Setting `allowOsExecution` hands an unknown scheme to the operating system.
-  virtual void OnProtocolExecution(const CefRefPtr<ICefBrowser>& browser,
-                                   const CefRefPtr<ICefFrame>& frame,
-                                   const CefRefPtr<ICefRequest>& request,
-                                   bool& allowOsExecution) = 0;
+  virtual void OnProtocolExecution(Ref<ICefBrowser> /*browser*/, Ref<ICefFrame> /*frame*/,
+                                   Ref<ICefRequest> /*request*/, bool& /*allowOsExecution*/) {}
   // Detaches the handler from whatever it reports to; later callbacks do nothing.
-  virtual void RemoveReferences() = 0;
+  virtual void RemoveReferences() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_RESOURCE_REQUEST_HANDLER_H_

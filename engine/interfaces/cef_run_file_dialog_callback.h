@@ -10,8 +10,8 @@
 class ICefRunFileDialogCallback : public virtual ICefBaseRefCounted {
  public:
   // `filePaths` is empty when the dialog was cancelled.
-  virtual void OnFileDialogDismissed(int selectedAcceptFilter,
-                                     const std::vector<ustring>& filePaths) = 0;
+  virtual void OnFileDialogDismissed(int /*selectedAcceptFilter*/,
+                                     const std::vector<ustring>& /*filePaths*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_RUN_FILE_DIALOG_CALLBACK_H_

@@ -6,7 +6,7 @@
 
 class ICefSetCookieCallback : public virtual ICefBaseRefCounted {
  public:
-  virtual void OnComplete(bool success) = 0;
+  virtual void OnComplete(bool /*success*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_SET_COOKIE_CALLBACK_H_

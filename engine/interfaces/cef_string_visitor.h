@@ -7,7 +7,7 @@
 
 class ICefStringVisitor : public virtual ICefBaseRefCounted {
  public:
-  virtual void Visit(const ustring& str) = 0;
+  virtual void Visit(const ustring& /*str*/) {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_STRING_VISITOR_H_

@@ -6,7 +6,7 @@
 
 class ICefTask : public virtual ICefBaseRefCounted {
  public:
-  virtual void Execute() = 0;
+  virtual void Execute() {}
 };
 
 #endif  // OSTREL_ENGINE_INTERFACES_CEF_TASK_H_

@@ -15,11 +15,11 @@ bool TCefBinaryValueRef::IsOwned() {
   return CallEngine(Engine(), &cef_binary_value_t::is_owned) != 0;
 }
 
-bool TCefBinaryValueRef::IsSame(const CefRefPtr<ICefBinaryValue>& that) {
+bool TCefBinaryValueRef::IsSame(Ref<ICefBinaryValue> that) {
   return CallEngine(Engine(), &cef_binary_value_t::is_same, that) != 0;
 }
 
-bool TCefBinaryValueRef::IsEqual(const CefRefPtr<ICefBinaryValue>& that) {
+bool TCefBinaryValueRef::IsEqual(Ref<ICefBinaryValue> that) {
   return CallEngine(Engine(), &cef_binary_value_t::is_equal, that) != 0;
 }
 

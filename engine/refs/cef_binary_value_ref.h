@@ -11,8 +11,8 @@ class ICefBinaryValue : public virtual ICefBaseRefCounted {
  public:
   virtual bool IsValid() = 0;
   virtual bool IsOwned() = 0;
-  virtual bool IsSame(const CefRefPtr<ICefBinaryValue>& that) = 0;
-  virtual bool IsEqual(const CefRefPtr<ICefBinaryValue>& that) = 0;
+  virtual bool IsSame(Ref<ICefBinaryValue> that) = 0;
+  virtual bool IsEqual(Ref<ICefBinaryValue> that) = 0;
   virtual CefRefPtr<ICefBinaryValue> Copy() = 0;
   virtual size_t GetSize() = 0;
   // Copies up to `bufferSize` bytes starting at `dataOffset`; returns the number copied.
@@ -29,8 +29,8 @@ class TCefBinaryValueRef final
 
   bool IsValid() override;
   bool IsOwned() override;
-  bool IsSame(const CefRefPtr<ICefBinaryValue>& that) override;
-  bool IsEqual(const CefRefPtr<ICefBinaryValue>& that) override;
+  bool IsSame(Ref<ICefBinaryValue> that) override;
+  bool IsEqual(Ref<ICefBinaryValue> that) override;
   CefRefPtr<ICefBinaryValue> Copy() override;
   size_t GetSize() override;
   size_t GetData(void* buffer, size_t bufferSize, size_t dataOffset) override;

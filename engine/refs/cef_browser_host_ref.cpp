@@ -56,7 +56,7 @@ void TCefBrowserHostRef::RunFileDialog(cef_file_dialog_mode_t mode, const ustrin
                                        const ustring& defaultFilePath,
                                        const std::vector<ustring>& acceptFilters,
                                        int selectedAcceptFilter,
-                                       const CefRefPtr<ICefRunFileDialogCallback>& callback) {
+                                       Ref<ICefRunFileDialogCallback> callback) {
   CefRefPtr<TCefStringListOwn> filters = MakeRefCounted<TCefStringListOwn>();
   filters->AddStringsFrom(acceptFilters);
   CallEngine(Engine(), &Host::run_file_dialog, mode, title, defaultFilePath, filters->GetHandle(),
@@ -69,7 +69,7 @@ void TCefBrowserHostRef::StartDownload(const ustring& url) {
 
 void TCefBrowserHostRef::DownloadImage(const ustring& imageUrl, bool isFavicon,
                                        uint32_t maxImageSize, bool bypassCache,
-                                       const CefRefPtr<ICefDownloadImageCallback>& callback) {
+                                       Ref<ICefDownloadImageCallback> callback) {
   CallEngine(Engine(), &Host::download_image, imageUrl, isFavicon, uint32{maxImageSize},
              bypassCache, callback);
 }
@@ -77,7 +77,7 @@ void TCefBrowserHostRef::DownloadImage(const ustring& imageUrl, bool isFavicon,
 void TCefBrowserHostRef::Print() { CallEngine(Engine(), &Host::print); }
 
 void TCefBrowserHostRef::PrintToPdf(const ustring& path, const cef_pdf_print_settings_t& settings,
-                                    const CefRefPtr<ICefPdfPrintCallback>& callback) {
+                                    Ref<ICefPdfPrintCallback> callback) {
   CallEngine(Engine(), &Host::print_to_pdf, path, &settings, callback);
 }
 
@@ -90,8 +90,7 @@ void TCefBrowserHostRef::StopFinding(bool clearSelection) {
   CallEngine(Engine(), &Host::stop_finding, clearSelection);
 }
 
-void TCefBrowserHostRef::ShowDevTools(const cef_window_info_t& windowInfo,
-                                      const CefRefPtr<ICefClient>& client,
+void TCefBrowserHostRef::ShowDevTools(const cef_window_info_t& windowInfo, Ref<ICefClient> client,
                                       const cef_browser_settings_t& settings,
                                       const cef_point_t* inspectElementAt) {
   CallEngine(Engine(), &Host::show_dev_tools, &windowInfo, client, &settings, inspectElementAt);
@@ -101,7 +100,7 @@ void TCefBrowserHostRef::CloseDevTools() { CallEngine(Engine(), &Host::close_dev
 
 bool TCefBrowserHostRef::HasDevTools() { return CallEngine(Engine(), &Host::has_dev_tools) != 0; }
 
-void TCefBrowserHostRef::GetNavigationEntries(const CefRefPtr<ICefNavigationEntryVisitor>& visitor,
+void TCefBrowserHostRef::GetNavigationEntries(Ref<ICefNavigationEntryVisitor> visitor,
                                               bool currentOnly) {
   CallEngine(Engine(), &Host::get_navigation_entries, visitor, currentOnly);
 }
@@ -205,7 +204,7 @@ void TCefBrowserHostRef::ImeCancelComposition() {
   CallEngine(Engine(), &Host::ime_cancel_composition);
 }
 
-void TCefBrowserHostRef::DragTargetDragEnter(const CefRefPtr<ICefDragData>& dragData,
+void TCefBrowserHostRef::DragTargetDragEnter(Ref<ICefDragData> dragData,
                                              const cef_mouse_event_t& event,
                                              cef_drag_operations_mask_t allowedOps) {
   CallEngine(Engine(), &Host::drag_target_drag_enter, dragData, &event, allowedOps);

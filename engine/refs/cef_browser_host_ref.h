@@ -40,26 +40,23 @@ class ICefBrowserHost : public virtual ICefBaseRefCounted {
   virtual void RunFileDialog(cef_file_dialog_mode_t mode, const ustring& title,
                              const ustring& defaultFilePath,
                              const std::vector<ustring>& acceptFilters, int selectedAcceptFilter,
-                             const CefRefPtr<ICefRunFileDialogCallback>& callback) = 0;
+                             Ref<ICefRunFileDialogCallback> callback) = 0;
   virtual void StartDownload(const ustring& url) = 0;
   virtual void DownloadImage(const ustring& imageUrl, bool isFavicon, uint32_t maxImageSize,
-                             bool bypassCache,
-                             const CefRefPtr<ICefDownloadImageCallback>& callback) = 0;
+                             bool bypassCache, Ref<ICefDownloadImageCallback> callback) = 0;
   virtual void Print() = 0;
   virtual void PrintToPdf(const ustring& path, const cef_pdf_print_settings_t& settings,
-                          const CefRefPtr<ICefPdfPrintCallback>& callback) = 0;
+                          Ref<ICefPdfPrintCallback> callback) = 0;
   virtual void Find(int identifier, const ustring& searchText, bool forward, bool matchCase,
                     bool findNext) = 0;
   virtual void StopFinding(bool clearSelection) = 0;
   // `inspectElementAt` null: no element is inspected.
-  virtual void ShowDevTools(const cef_window_info_t& windowInfo,
-                            const CefRefPtr<ICefClient>& client,
+  virtual void ShowDevTools(const cef_window_info_t& windowInfo, Ref<ICefClient> client,
                             const cef_browser_settings_t& settings,
                             const cef_point_t* inspectElementAt) = 0;
   virtual void CloseDevTools() = 0;
   virtual bool HasDevTools() = 0;
-  virtual void GetNavigationEntries(const CefRefPtr<ICefNavigationEntryVisitor>& visitor,
-                                    bool currentOnly) = 0;
+  virtual void GetNavigationEntries(Ref<ICefNavigationEntryVisitor> visitor, bool currentOnly) = 0;
   virtual void SetMouseCursorChangeDisabled(bool disabled) = 0;
   virtual bool IsMouseCursorChangeDisabled() = 0;
   virtual void ReplaceMisspelling(const ustring& word) = 0;
@@ -89,8 +86,7 @@ class ICefBrowserHost : public virtual ICefBaseRefCounted {
                              int relativeCursorPos) = 0;
   virtual void ImeFinishComposingText(bool keepSelection) = 0;
   virtual void ImeCancelComposition() = 0;
-  virtual void DragTargetDragEnter(const CefRefPtr<ICefDragData>& dragData,
-                                   const cef_mouse_event_t& event,
+  virtual void DragTargetDragEnter(Ref<ICefDragData> dragData, const cef_mouse_event_t& event,
                                    cef_drag_operations_mask_t allowedOps) = 0;
   virtual void DragTargetDragOver(const cef_mouse_event_t& event,
                                   cef_drag_operations_mask_t allowedOps) = 0;
@@ -126,25 +122,22 @@ class TCefBrowserHostRef final
   void SetZoomLevel(double zoomLevel) override;
   void RunFileDialog(cef_file_dialog_mode_t mode, const ustring& title,
                      const ustring& defaultFilePath, const std::vector<ustring>& acceptFilters,
-                     int selectedAcceptFilter,
-                     const CefRefPtr<ICefRunFileDialogCallback>& callback) override;
+                     int selectedAcceptFilter, Ref<ICefRunFileDialogCallback> callback) override;
   void StartDownload(const ustring& url) override;
   void DownloadImage(const ustring& imageUrl, bool isFavicon, uint32_t maxImageSize,
-                     bool bypassCache,
-                     const CefRefPtr<ICefDownloadImageCallback>& callback) override;
+                     bool bypassCache, Ref<ICefDownloadImageCallback> callback) override;
   void Print() override;
   void PrintToPdf(const ustring& path, const cef_pdf_print_settings_t& settings,
-                  const CefRefPtr<ICefPdfPrintCallback>& callback) override;
+                  Ref<ICefPdfPrintCallback> callback) override;
   void Find(int identifier, const ustring& searchText, bool forward, bool matchCase,
             bool findNext) override;
   void StopFinding(bool clearSelection) override;
-  void ShowDevTools(const cef_window_info_t& windowInfo, const CefRefPtr<ICefClient>& client,
+  void ShowDevTools(const cef_window_info_t& windowInfo, Ref<ICefClient> client,
                     const cef_browser_settings_t& settings,
                     const cef_point_t* inspectElementAt) override;
   void CloseDevTools() override;
   bool HasDevTools() override;
-  void GetNavigationEntries(const CefRefPtr<ICefNavigationEntryVisitor>& visitor,
-                            bool currentOnly) override;
+  void GetNavigationEntries(Ref<ICefNavigationEntryVisitor> visitor, bool currentOnly) override;
   void SetMouseCursorChangeDisabled(bool disabled) override;
   bool IsMouseCursorChangeDisabled() override;
   void ReplaceMisspelling(const ustring& word) override;
@@ -174,7 +167,7 @@ class TCefBrowserHostRef final
                      int relativeCursorPos) override;
   void ImeFinishComposingText(bool keepSelection) override;
   void ImeCancelComposition() override;
-  void DragTargetDragEnter(const CefRefPtr<ICefDragData>& dragData, const cef_mouse_event_t& event,
+  void DragTargetDragEnter(Ref<ICefDragData> dragData, const cef_mouse_event_t& event,
                            cef_drag_operations_mask_t allowedOps) override;
   void DragTargetDragOver(const cef_mouse_event_t& event,
                           cef_drag_operations_mask_t allowedOps) override;

@@ -33,7 +33,7 @@ void TCefBrowserRef::StopLoad() { CallEngine(Engine(), &cef_browser_t::stop_load
 
 int TCefBrowserRef::GetIdentifier() { return CallEngine(Engine(), &cef_browser_t::get_identifier); }
 
-bool TCefBrowserRef::IsSame(const CefRefPtr<ICefBrowser>& that) {
+bool TCefBrowserRef::IsSame(Ref<ICefBrowser> that) {
   return CallEngine(Engine(), &cef_browser_t::is_same, that) != 0;
 }
 

@@ -28,7 +28,7 @@ class ICefBrowser : public virtual ICefBaseRefCounted {
   virtual void StopLoad() = 0;
   // The engine's browser identifier; 0 means none.
   virtual int GetIdentifier() = 0;
-  virtual bool IsSame(const CefRefPtr<ICefBrowser>& that) = 0;
+  virtual bool IsSame(Ref<ICefBrowser> that) = 0;
   virtual bool IsPopup() = 0;
   virtual bool HasDocument() = 0;
   virtual CefRefPtr<ICefFrame> GetMainFrame() = 0;
@@ -57,7 +57,7 @@ class TCefBrowserRef final : public TCefRefBase<TCefBrowserRef, ICefBrowser, cef
   void ReloadIgnoreCache() override;
   void StopLoad() override;
   int GetIdentifier() override;
-  bool IsSame(const CefRefPtr<ICefBrowser>& that) override;
+  bool IsSame(Ref<ICefBrowser> that) override;
   bool IsPopup() override;
   bool HasDocument() override;
   CefRefPtr<ICefFrame> GetMainFrame() override;

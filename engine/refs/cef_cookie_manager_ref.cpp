@@ -4,14 +4,13 @@
 #include "engine/core/cef_ref_call.h"
 #include "engine/core/cef_string_collections.h"
 
-CefRefPtr<ICefCookieManager> TCefCookieManagerRef::Global(
-    const CefRefPtr<ICefCompletionCallback>& callback) {
+CefRefPtr<ICefCookieManager> TCefCookieManagerRef::Global(Ref<ICefCompletionCallback> callback) {
   return CallEntryPoint(cef_cookie_manager_get_global_manager, callback);
 }
 
 void TCefCookieManagerRef::SetSupportedSchemes(const std::vector<ustring>& schemes,
                                                bool includeDefaults,
-                                               const CefRefPtr<ICefCompletionCallback>& callback) {
+                                               Ref<ICefCompletionCallback> callback) {
   CefRefPtr<TCefStringListOwn> list = MakeRefCounted<TCefStringListOwn>();
   if (list->GetHandle() == nullptr) return;
   list->AddStringsFrom(schemes);
@@ -19,27 +18,27 @@ void TCefCookieManagerRef::SetSupportedSchemes(const std::vector<ustring>& schem
              includeDefaults, callback);
 }
 
-bool TCefCookieManagerRef::VisitAllCookies(const CefRefPtr<ICefCookieVisitor>& visitor) {
+bool TCefCookieManagerRef::VisitAllCookies(Ref<ICefCookieVisitor> visitor) {
   return CallEngine(Engine(), &cef_cookie_manager_t::visit_all_cookies, visitor) != 0;
 }
 
 bool TCefCookieManagerRef::VisitUrlCookies(const ustring& url, bool includeHttpOnly,
-                                           const CefRefPtr<ICefCookieVisitor>& visitor) {
+                                           Ref<ICefCookieVisitor> visitor) {
   return CallEngine(Engine(), &cef_cookie_manager_t::visit_url_cookies, url, includeHttpOnly,
                     visitor) != 0;
 }
 
 bool TCefCookieManagerRef::SetCookie(const ustring& url, const cef_cookie_t& cookie,
-                                     const CefRefPtr<ICefSetCookieCallback>& callback) {
+                                     Ref<ICefSetCookieCallback> callback) {
   return CallEngine(Engine(), &cef_cookie_manager_t::set_cookie, url, &cookie, callback) != 0;
 }
 
 bool TCefCookieManagerRef::DeleteCookies(const ustring& url, const ustring& cookieName,
-                                         const CefRefPtr<ICefDeleteCookiesCallback>& callback) {
+                                         Ref<ICefDeleteCookiesCallback> callback) {
   return CallEngine(Engine(), &cef_cookie_manager_t::delete_cookies, url, cookieName, callback) !=
          0;
 }
 
-bool TCefCookieManagerRef::FlushStore(const CefRefPtr<ICefCompletionCallback>& callback) {
+bool TCefCookieManagerRef::FlushStore(Ref<ICefCompletionCallback> callback) {
   return CallEngine(Engine(), &cef_cookie_manager_t::flush_store, callback) != 0;
 }

@@ -17,15 +17,15 @@
 class ICefCookieManager : public virtual ICefBaseRefCounted {
  public:
   virtual void SetSupportedSchemes(const std::vector<ustring>& schemes, bool includeDefaults,
-                                   const CefRefPtr<ICefCompletionCallback>& callback) = 0;
-  virtual bool VisitAllCookies(const CefRefPtr<ICefCookieVisitor>& visitor) = 0;
+                                   Ref<ICefCompletionCallback> callback) = 0;
+  virtual bool VisitAllCookies(Ref<ICefCookieVisitor> visitor) = 0;
   virtual bool VisitUrlCookies(const ustring& url, bool includeHttpOnly,
-                               const CefRefPtr<ICefCookieVisitor>& visitor) = 0;
+                               Ref<ICefCookieVisitor> visitor) = 0;
   virtual bool SetCookie(const ustring& url, const cef_cookie_t& cookie,
-                         const CefRefPtr<ICefSetCookieCallback>& callback) = 0;
+                         Ref<ICefSetCookieCallback> callback) = 0;
   virtual bool DeleteCookies(const ustring& url, const ustring& cookieName,
-                             const CefRefPtr<ICefDeleteCookiesCallback>& callback) = 0;
-  virtual bool FlushStore(const CefRefPtr<ICefCompletionCallback>& callback) = 0;
+                             Ref<ICefDeleteCookiesCallback> callback) = 0;
+  virtual bool FlushStore(Ref<ICefCompletionCallback> callback) = 0;
 };
 
 class TCefCookieManagerRef final
@@ -35,18 +35,18 @@ class TCefCookieManagerRef final
 
   // The global cookie manager; `callback`, when given, runs once its store is ready. Null
   // before the library is loaded.
-  static CefRefPtr<ICefCookieManager> Global(const CefRefPtr<ICefCompletionCallback>& callback);
+  static CefRefPtr<ICefCookieManager> Global(Ref<ICefCompletionCallback> callback);
 
   void SetSupportedSchemes(const std::vector<ustring>& schemes, bool includeDefaults,
-                           const CefRefPtr<ICefCompletionCallback>& callback) override;
-  bool VisitAllCookies(const CefRefPtr<ICefCookieVisitor>& visitor) override;
+                           Ref<ICefCompletionCallback> callback) override;
+  bool VisitAllCookies(Ref<ICefCookieVisitor> visitor) override;
   bool VisitUrlCookies(const ustring& url, bool includeHttpOnly,
-                       const CefRefPtr<ICefCookieVisitor>& visitor) override;
+                       Ref<ICefCookieVisitor> visitor) override;
   bool SetCookie(const ustring& url, const cef_cookie_t& cookie,
-                 const CefRefPtr<ICefSetCookieCallback>& callback) override;
+                 Ref<ICefSetCookieCallback> callback) override;
   bool DeleteCookies(const ustring& url, const ustring& cookieName,
-                     const CefRefPtr<ICefDeleteCookiesCallback>& callback) override;
-  bool FlushStore(const CefRefPtr<ICefCompletionCallback>& callback) override;
+                     Ref<ICefDeleteCookiesCallback> callback) override;
+  bool FlushStore(Ref<ICefCompletionCallback> callback) override;
 
  private:
   ~TCefCookieManagerRef() override = default;

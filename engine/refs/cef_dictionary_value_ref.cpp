@@ -22,11 +22,11 @@ bool TCefDictionaryValueRef::IsReadOnly() {
   return CallEngine(Engine(), &cef_dictionary_value_t::is_read_only) != 0;
 }
 
-bool TCefDictionaryValueRef::IsSame(const CefRefPtr<ICefDictionaryValue>& that) {
+bool TCefDictionaryValueRef::IsSame(Ref<ICefDictionaryValue> that) {
   return CallEngine(Engine(), &cef_dictionary_value_t::is_same, that) != 0;
 }
 
-bool TCefDictionaryValueRef::IsEqual(const CefRefPtr<ICefDictionaryValue>& that) {
+bool TCefDictionaryValueRef::IsEqual(Ref<ICefDictionaryValue> that) {
   return CallEngine(Engine(), &cef_dictionary_value_t::is_equal, that) != 0;
 }
 
@@ -90,7 +90,7 @@ CefRefPtr<ICefListValue> TCefDictionaryValueRef::GetList(const ustring& key) {
   return CallEngine(Engine(), &cef_dictionary_value_t::get_list, key);
 }
 
-bool TCefDictionaryValueRef::SetValue(const ustring& key, const CefRefPtr<ICefValue>& value) {
+bool TCefDictionaryValueRef::SetValue(const ustring& key, Ref<ICefValue> value) {
   return CallEngine(Engine(), &cef_dictionary_value_t::set_value, key, value) != 0;
 }
 
@@ -114,16 +114,14 @@ bool TCefDictionaryValueRef::SetString(const ustring& key, const ustring& value)
   return CallEngine(Engine(), &cef_dictionary_value_t::set_string, key, value) != 0;
 }
 
-bool TCefDictionaryValueRef::SetBinary(const ustring& key,
-                                       const CefRefPtr<ICefBinaryValue>& value) {
+bool TCefDictionaryValueRef::SetBinary(const ustring& key, Ref<ICefBinaryValue> value) {
   return CallEngine(Engine(), &cef_dictionary_value_t::set_binary, key, value) != 0;
 }
 
-bool TCefDictionaryValueRef::SetDictionary(const ustring& key,
-                                           const CefRefPtr<ICefDictionaryValue>& value) {
+bool TCefDictionaryValueRef::SetDictionary(const ustring& key, Ref<ICefDictionaryValue> value) {
   return CallEngine(Engine(), &cef_dictionary_value_t::set_dictionary, key, value) != 0;
 }
 
-bool TCefDictionaryValueRef::SetList(const ustring& key, const CefRefPtr<ICefListValue>& value) {
+bool TCefDictionaryValueRef::SetList(const ustring& key, Ref<ICefListValue> value) {
   return CallEngine(Engine(), &cef_dictionary_value_t::set_list, key, value) != 0;
 }

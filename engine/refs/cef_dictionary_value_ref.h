@@ -19,8 +19,8 @@ class ICefDictionaryValue : public virtual ICefBaseRefCounted {
   virtual bool IsValid() = 0;
   virtual bool IsOwned() = 0;
   virtual bool IsReadOnly() = 0;
-  virtual bool IsSame(const CefRefPtr<ICefDictionaryValue>& that) = 0;
-  virtual bool IsEqual(const CefRefPtr<ICefDictionaryValue>& that) = 0;
+  virtual bool IsSame(Ref<ICefDictionaryValue> that) = 0;
+  virtual bool IsEqual(Ref<ICefDictionaryValue> that) = 0;
   virtual CefRefPtr<ICefDictionaryValue> Copy(bool excludeEmptyChildren) = 0;
   virtual size_t GetSize() = 0;
   virtual bool Clear() = 0;
@@ -37,15 +37,15 @@ class ICefDictionaryValue : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefBinaryValue> GetBinary(const ustring& key) = 0;
   virtual CefRefPtr<ICefDictionaryValue> GetDictionary(const ustring& key) = 0;
   virtual CefRefPtr<ICefListValue> GetList(const ustring& key) = 0;
-  virtual bool SetValue(const ustring& key, const CefRefPtr<ICefValue>& value) = 0;
+  virtual bool SetValue(const ustring& key, Ref<ICefValue> value) = 0;
   virtual bool SetNull(const ustring& key) = 0;
   virtual bool SetBool(const ustring& key, bool value) = 0;
   virtual bool SetInt(const ustring& key, int value) = 0;
   virtual bool SetDouble(const ustring& key, double value) = 0;
   virtual bool SetString(const ustring& key, const ustring& value) = 0;
-  virtual bool SetBinary(const ustring& key, const CefRefPtr<ICefBinaryValue>& value) = 0;
-  virtual bool SetDictionary(const ustring& key, const CefRefPtr<ICefDictionaryValue>& value) = 0;
-  virtual bool SetList(const ustring& key, const CefRefPtr<ICefListValue>& value) = 0;
+  virtual bool SetBinary(const ustring& key, Ref<ICefBinaryValue> value) = 0;
+  virtual bool SetDictionary(const ustring& key, Ref<ICefDictionaryValue> value) = 0;
+  virtual bool SetList(const ustring& key, Ref<ICefListValue> value) = 0;
 };
 
 class TCefDictionaryValueRef final
@@ -59,8 +59,8 @@ class TCefDictionaryValueRef final
   bool IsValid() override;
   bool IsOwned() override;
   bool IsReadOnly() override;
-  bool IsSame(const CefRefPtr<ICefDictionaryValue>& that) override;
-  bool IsEqual(const CefRefPtr<ICefDictionaryValue>& that) override;
+  bool IsSame(Ref<ICefDictionaryValue> that) override;
+  bool IsEqual(Ref<ICefDictionaryValue> that) override;
   CefRefPtr<ICefDictionaryValue> Copy(bool excludeEmptyChildren) override;
   size_t GetSize() override;
   bool Clear() override;
@@ -76,15 +76,15 @@ class TCefDictionaryValueRef final
   CefRefPtr<ICefBinaryValue> GetBinary(const ustring& key) override;
   CefRefPtr<ICefDictionaryValue> GetDictionary(const ustring& key) override;
   CefRefPtr<ICefListValue> GetList(const ustring& key) override;
-  bool SetValue(const ustring& key, const CefRefPtr<ICefValue>& value) override;
+  bool SetValue(const ustring& key, Ref<ICefValue> value) override;
   bool SetNull(const ustring& key) override;
   bool SetBool(const ustring& key, bool value) override;
   bool SetInt(const ustring& key, int value) override;
   bool SetDouble(const ustring& key, double value) override;
   bool SetString(const ustring& key, const ustring& value) override;
-  bool SetBinary(const ustring& key, const CefRefPtr<ICefBinaryValue>& value) override;
-  bool SetDictionary(const ustring& key, const CefRefPtr<ICefDictionaryValue>& value) override;
-  bool SetList(const ustring& key, const CefRefPtr<ICefListValue>& value) override;
+  bool SetBinary(const ustring& key, Ref<ICefBinaryValue> value) override;
+  bool SetDictionary(const ustring& key, Ref<ICefDictionaryValue> value) override;
+  bool SetList(const ustring& key, Ref<ICefListValue> value) override;
 
  private:
   ~TCefDictionaryValueRef() override = default;

@@ -40,7 +40,7 @@ ustring TCefDragDataRef::GetFragmentBaseUrl() {
 
 ustring TCefDragDataRef::GetFileName() { return CallEngine(Engine(), &Drag::get_file_name); }
 
-size_t TCefDragDataRef::GetFileContents(const CefRefPtr<ICefBaseRefCounted>& writer) {
+size_t TCefDragDataRef::GetFileContents(Ref<ICefBaseRefCounted> writer) {
   return CallEngine(Engine(), &Drag::get_file_contents, writer);
 }
 

@@ -27,7 +27,7 @@ class ICefDragData : public virtual ICefBaseRefCounted {
   virtual ustring GetFragmentBaseUrl() = 0;
   virtual ustring GetFileName() = 0;
   // Writes the file contents to `writer` (an engine stream writer); without one, gives the size.
-  virtual size_t GetFileContents(const CefRefPtr<ICefBaseRefCounted>& writer) = 0;
+  virtual size_t GetFileContents(Ref<ICefBaseRefCounted> writer) = 0;
   // Appends the file names; the engine's answer.
   virtual bool GetFileNames(std::vector<ustring>& names) = 0;
   virtual void SetLinkUrl(const ustring& url) = 0;
@@ -62,7 +62,7 @@ class TCefDragDataRef final : public TCefRefBase<TCefDragDataRef, ICefDragData, 
   ustring GetFragmentHtml() override;
   ustring GetFragmentBaseUrl() override;
   ustring GetFileName() override;
-  size_t GetFileContents(const CefRefPtr<ICefBaseRefCounted>& writer) override;
+  size_t GetFileContents(Ref<ICefBaseRefCounted> writer) override;
   bool GetFileNames(std::vector<ustring>& names) override;
   void SetLinkUrl(const ustring& url) override;
   void SetLinkTitle(const ustring& title) override;

@@ -24,15 +24,15 @@ void TCefFrameRef::SelectAll() { CallEngine(Engine(), &cef_frame_t::select_all);
 
 void TCefFrameRef::ViewSource() { CallEngine(Engine(), &cef_frame_t::view_source); }
 
-void TCefFrameRef::GetSource(const CefRefPtr<ICefStringVisitor>& visitor) {
+void TCefFrameRef::GetSource(Ref<ICefStringVisitor> visitor) {
   CallEngine(Engine(), &cef_frame_t::get_source, visitor);
 }
 
-void TCefFrameRef::GetText(const CefRefPtr<ICefStringVisitor>& visitor) {
+void TCefFrameRef::GetText(Ref<ICefStringVisitor> visitor) {
   CallEngine(Engine(), &cef_frame_t::get_text, visitor);
 }
 
-void TCefFrameRef::LoadRequest(const CefRefPtr<ICefRequest>& request) {
+void TCefFrameRef::LoadRequest(Ref<ICefRequest> request) {
   CallEngine(Engine(), &cef_frame_t::load_request, request);
 }
 
@@ -70,16 +70,16 @@ CefRefPtr<ICefBaseRefCounted> TCefFrameRef::GetV8context() {
   return CallEngine(Engine(), &cef_frame_t::get_v8context);
 }
 
-void TCefFrameRef::VisitDom(const CefRefPtr<ICefBaseRefCounted>& visitor) {
+void TCefFrameRef::VisitDom(Ref<ICefBaseRefCounted> visitor) {
   CallEngine(Engine(), &cef_frame_t::visit_dom, visitor);
 }
 
-CefRefPtr<ICefBaseRefCounted> TCefFrameRef::CreateUrlrequest(
-    const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefBaseRefCounted>& client) {
+CefRefPtr<ICefBaseRefCounted> TCefFrameRef::CreateUrlrequest(Ref<ICefRequest> request,
+                                                             Ref<ICefBaseRefCounted> client) {
   return CallEngine(Engine(), &cef_frame_t::create_urlrequest, request, client);
 }
 
 void TCefFrameRef::SendProcessMessage(cef_process_id_t targetProcess,
-                                      const CefRefPtr<ICefProcessMessage>& message) {
+                                      Ref<ICefProcessMessage> message) {
   CallEngine(Engine(), &cef_frame_t::send_process_message, targetProcess, message);
 }

@@ -30,9 +30,9 @@ class ICefFrame : public virtual ICefBaseRefCounted {
   virtual void Del() = 0;
   virtual void SelectAll() = 0;
   virtual void ViewSource() = 0;
-  virtual void GetSource(const CefRefPtr<ICefStringVisitor>& visitor) = 0;
-  virtual void GetText(const CefRefPtr<ICefStringVisitor>& visitor) = 0;
-  virtual void LoadRequest(const CefRefPtr<ICefRequest>& request) = 0;
+  virtual void GetSource(Ref<ICefStringVisitor> visitor) = 0;
+  virtual void GetText(Ref<ICefStringVisitor> visitor) = 0;
+  virtual void LoadRequest(Ref<ICefRequest> request) = 0;
   virtual void LoadUrl(const ustring& url) = 0;
   virtual void LoadString(const ustring& stringVal, const ustring& url) = 0;
   virtual void ExecuteJavaScript(const ustring& code, const ustring& scriptUrl, int startLine) = 0;
@@ -44,11 +44,11 @@ class ICefFrame : public virtual ICefBaseRefCounted {
   virtual ustring GetUrl() = 0;
   virtual CefRefPtr<ICefBrowser> GetBrowser() = 0;
   virtual CefRefPtr<ICefBaseRefCounted> GetV8context() = 0;
-  virtual void VisitDom(const CefRefPtr<ICefBaseRefCounted>& visitor) = 0;
-  virtual CefRefPtr<ICefBaseRefCounted> CreateUrlrequest(
-      const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefBaseRefCounted>& client) = 0;
+  virtual void VisitDom(Ref<ICefBaseRefCounted> visitor) = 0;
+  virtual CefRefPtr<ICefBaseRefCounted> CreateUrlrequest(Ref<ICefRequest> request,
+                                                         Ref<ICefBaseRefCounted> client) = 0;
   virtual void SendProcessMessage(cef_process_id_t targetProcess,
-                                  const CefRefPtr<ICefProcessMessage>& message) = 0;
+                                  Ref<ICefProcessMessage> message) = 0;
 };
 
 class TCefFrameRef final : public TCefRefBase<TCefFrameRef, ICefFrame, cef_frame_t> {
@@ -64,9 +64,9 @@ class TCefFrameRef final : public TCefRefBase<TCefFrameRef, ICefFrame, cef_frame
   void Del() override;
   void SelectAll() override;
   void ViewSource() override;
-  void GetSource(const CefRefPtr<ICefStringVisitor>& visitor) override;
-  void GetText(const CefRefPtr<ICefStringVisitor>& visitor) override;
-  void LoadRequest(const CefRefPtr<ICefRequest>& request) override;
+  void GetSource(Ref<ICefStringVisitor> visitor) override;
+  void GetText(Ref<ICefStringVisitor> visitor) override;
+  void LoadRequest(Ref<ICefRequest> request) override;
   void LoadUrl(const ustring& url) override;
   void LoadString(const ustring& stringVal, const ustring& url) override;
   void ExecuteJavaScript(const ustring& code, const ustring& scriptUrl, int startLine) override;
@@ -78,11 +78,10 @@ class TCefFrameRef final : public TCefRefBase<TCefFrameRef, ICefFrame, cef_frame
   ustring GetUrl() override;
   CefRefPtr<ICefBrowser> GetBrowser() override;
   CefRefPtr<ICefBaseRefCounted> GetV8context() override;
-  void VisitDom(const CefRefPtr<ICefBaseRefCounted>& visitor) override;
-  CefRefPtr<ICefBaseRefCounted> CreateUrlrequest(
-      const CefRefPtr<ICefRequest>& request, const CefRefPtr<ICefBaseRefCounted>& client) override;
-  void SendProcessMessage(cef_process_id_t targetProcess,
-                          const CefRefPtr<ICefProcessMessage>& message) override;
+  void VisitDom(Ref<ICefBaseRefCounted> visitor) override;
+  CefRefPtr<ICefBaseRefCounted> CreateUrlrequest(Ref<ICefRequest> request,
+                                                 Ref<ICefBaseRefCounted> client) override;
+  void SendProcessMessage(cef_process_id_t targetProcess, Ref<ICefProcessMessage> message) override;
 
  private:
   ~TCefFrameRef() override = default;

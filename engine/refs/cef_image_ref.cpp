@@ -8,7 +8,7 @@ CefRefPtr<ICefImage> TCefImageRef::New() { return CallEntryPoint(cef_image_creat
 
 bool TCefImageRef::IsEmpty() { return CallEngine(Engine(), &cef_image_t::is_empty) != 0; }
 
-bool TCefImageRef::IsSame(const CefRefPtr<ICefImage>& that) {
+bool TCefImageRef::IsSame(Ref<ICefImage> that) {
   return CallEngine(Engine(), &cef_image_t::is_same, that) != 0;
 }
 

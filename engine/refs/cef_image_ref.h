@@ -13,7 +13,7 @@ class ICefBinaryValue;
 class ICefImage : public virtual ICefBaseRefCounted {
  public:
   virtual bool IsEmpty() = 0;
-  virtual bool IsSame(const CefRefPtr<ICefImage>& that) = 0;
+  virtual bool IsSame(Ref<ICefImage> that) = 0;
   virtual bool AddBitmap(float scaleFactor, int pixelWidth, int pixelHeight,
                          cef_color_type_t colorType, cef_alpha_type_t alphaType,
                          const void* pixelData, size_t pixelDataSize) = 0;
@@ -42,7 +42,7 @@ class TCefImageRef final : public TCefRefBase<TCefImageRef, ICefImage, cef_image
   static CefRefPtr<ICefImage> New();
 
   bool IsEmpty() override;
-  bool IsSame(const CefRefPtr<ICefImage>& that) override;
+  bool IsSame(Ref<ICefImage> that) override;
   bool AddBitmap(float scaleFactor, int pixelWidth, int pixelHeight, cef_color_type_t colorType,
                  cef_alpha_type_t alphaType, const void* pixelData, size_t pixelDataSize) override;
   bool AddPng(float scaleFactor, const void* pngData, size_t pngDataSize) override;

@@ -16,11 +16,11 @@ bool TCefListValueRef::IsReadOnly() {
   return CallEngine(Engine(), &cef_list_value_t::is_read_only) != 0;
 }
 
-bool TCefListValueRef::IsSame(const CefRefPtr<ICefListValue>& that) {
+bool TCefListValueRef::IsSame(Ref<ICefListValue> that) {
   return CallEngine(Engine(), &cef_list_value_t::is_same, that) != 0;
 }
 
-bool TCefListValueRef::IsEqual(const CefRefPtr<ICefListValue>& that) {
+bool TCefListValueRef::IsEqual(Ref<ICefListValue> that) {
   return CallEngine(Engine(), &cef_list_value_t::is_equal, that) != 0;
 }
 
@@ -76,7 +76,7 @@ CefRefPtr<ICefListValue> TCefListValueRef::GetList(size_t index) {
   return CallEngine(Engine(), &cef_list_value_t::get_list, index);
 }
 
-bool TCefListValueRef::SetValue(size_t index, const CefRefPtr<ICefValue>& value) {
+bool TCefListValueRef::SetValue(size_t index, Ref<ICefValue> value) {
   return CallEngine(Engine(), &cef_list_value_t::set_value, index, value) != 0;
 }
 
@@ -100,14 +100,14 @@ bool TCefListValueRef::SetString(size_t index, const ustring& value) {
   return CallEngine(Engine(), &cef_list_value_t::set_string, index, value) != 0;
 }
 
-bool TCefListValueRef::SetBinary(size_t index, const CefRefPtr<ICefBinaryValue>& value) {
+bool TCefListValueRef::SetBinary(size_t index, Ref<ICefBinaryValue> value) {
   return CallEngine(Engine(), &cef_list_value_t::set_binary, index, value) != 0;
 }
 
-bool TCefListValueRef::SetDictionary(size_t index, const CefRefPtr<ICefDictionaryValue>& value) {
+bool TCefListValueRef::SetDictionary(size_t index, Ref<ICefDictionaryValue> value) {
   return CallEngine(Engine(), &cef_list_value_t::set_dictionary, index, value) != 0;
 }
 
-bool TCefListValueRef::SetList(size_t index, const CefRefPtr<ICefListValue>& value) {
+bool TCefListValueRef::SetList(size_t index, Ref<ICefListValue> value) {
   return CallEngine(Engine(), &cef_list_value_t::set_list, index, value) != 0;
 }

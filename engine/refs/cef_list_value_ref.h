@@ -17,8 +17,8 @@ class ICefListValue : public virtual ICefBaseRefCounted {
   virtual bool IsValid() = 0;
   virtual bool IsOwned() = 0;
   virtual bool IsReadOnly() = 0;
-  virtual bool IsSame(const CefRefPtr<ICefListValue>& that) = 0;
-  virtual bool IsEqual(const CefRefPtr<ICefListValue>& that) = 0;
+  virtual bool IsSame(Ref<ICefListValue> that) = 0;
+  virtual bool IsEqual(Ref<ICefListValue> that) = 0;
   virtual CefRefPtr<ICefListValue> Copy() = 0;
   virtual bool SetSize(size_t size) = 0;
   virtual size_t GetSize() = 0;
@@ -33,15 +33,15 @@ class ICefListValue : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefBinaryValue> GetBinary(size_t index) = 0;
   virtual CefRefPtr<ICefDictionaryValue> GetDictionary(size_t index) = 0;
   virtual CefRefPtr<ICefListValue> GetList(size_t index) = 0;
-  virtual bool SetValue(size_t index, const CefRefPtr<ICefValue>& value) = 0;
+  virtual bool SetValue(size_t index, Ref<ICefValue> value) = 0;
   virtual bool SetNull(size_t index) = 0;
   virtual bool SetBool(size_t index, bool value) = 0;
   virtual bool SetInt(size_t index, int value) = 0;
   virtual bool SetDouble(size_t index, double value) = 0;
   virtual bool SetString(size_t index, const ustring& value) = 0;
-  virtual bool SetBinary(size_t index, const CefRefPtr<ICefBinaryValue>& value) = 0;
-  virtual bool SetDictionary(size_t index, const CefRefPtr<ICefDictionaryValue>& value) = 0;
-  virtual bool SetList(size_t index, const CefRefPtr<ICefListValue>& value) = 0;
+  virtual bool SetBinary(size_t index, Ref<ICefBinaryValue> value) = 0;
+  virtual bool SetDictionary(size_t index, Ref<ICefDictionaryValue> value) = 0;
+  virtual bool SetList(size_t index, Ref<ICefListValue> value) = 0;
 };
 
 class TCefListValueRef final
@@ -55,8 +55,8 @@ class TCefListValueRef final
   bool IsValid() override;
   bool IsOwned() override;
   bool IsReadOnly() override;
-  bool IsSame(const CefRefPtr<ICefListValue>& that) override;
-  bool IsEqual(const CefRefPtr<ICefListValue>& that) override;
+  bool IsSame(Ref<ICefListValue> that) override;
+  bool IsEqual(Ref<ICefListValue> that) override;
   CefRefPtr<ICefListValue> Copy() override;
   bool SetSize(size_t size) override;
   size_t GetSize() override;
@@ -71,15 +71,15 @@ class TCefListValueRef final
   CefRefPtr<ICefBinaryValue> GetBinary(size_t index) override;
   CefRefPtr<ICefDictionaryValue> GetDictionary(size_t index) override;
   CefRefPtr<ICefListValue> GetList(size_t index) override;
-  bool SetValue(size_t index, const CefRefPtr<ICefValue>& value) override;
+  bool SetValue(size_t index, Ref<ICefValue> value) override;
   bool SetNull(size_t index) override;
   bool SetBool(size_t index, bool value) override;
   bool SetInt(size_t index, int value) override;
   bool SetDouble(size_t index, double value) override;
   bool SetString(size_t index, const ustring& value) override;
-  bool SetBinary(size_t index, const CefRefPtr<ICefBinaryValue>& value) override;
-  bool SetDictionary(size_t index, const CefRefPtr<ICefDictionaryValue>& value) override;
-  bool SetList(size_t index, const CefRefPtr<ICefListValue>& value) override;
+  bool SetBinary(size_t index, Ref<ICefBinaryValue> value) override;
+  bool SetDictionary(size_t index, Ref<ICefDictionaryValue> value) override;
+  bool SetList(size_t index, Ref<ICefListValue> value) override;
 
  private:
   ~TCefListValueRef() override = default;

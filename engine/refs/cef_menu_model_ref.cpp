@@ -18,7 +18,7 @@ bool ReadAccelerator(int result, const int (&modifiers)[3], bool& shiftPressed, 
 
 }  // namespace
 
-CefRefPtr<ICefMenuModel> TCefMenuModelRef::New(const CefRefPtr<ICefBaseRefCounted>& delegate) {
+CefRefPtr<ICefMenuModel> TCefMenuModelRef::New(Ref<ICefBaseRefCounted> delegate) {
   return CallEntryPoint(cef_menu_model_create, delegate);
 }
 

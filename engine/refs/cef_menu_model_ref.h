@@ -80,7 +80,7 @@ class TCefMenuModelRef final
 
   // A new menu reporting to `delegate` (a program menu-model delegate, handed to the engine with
   // one added reference). Null before the library is loaded.
-  static CefRefPtr<ICefMenuModel> New(const CefRefPtr<ICefBaseRefCounted>& delegate);
+  static CefRefPtr<ICefMenuModel> New(Ref<ICefBaseRefCounted> delegate);
 
   bool IsSubMenu() override;
   bool Clear() override;

@@ -22,11 +22,11 @@ void TCefPostDataRef::GetElements(std::vector<CefRefPtr<ICefPostDataElement>>& e
   CallEngineForObjects(Engine(), &cef_post_data_t::get_elements, GetElementCount(), elements);
 }
 
-bool TCefPostDataRef::RemoveElement(const CefRefPtr<ICefPostDataElement>& element) {
+bool TCefPostDataRef::RemoveElement(Ref<ICefPostDataElement> element) {
   return CallEngine(Engine(), &cef_post_data_t::remove_element, element) != 0;
 }
 
-bool TCefPostDataRef::AddElement(const CefRefPtr<ICefPostDataElement>& element) {
+bool TCefPostDataRef::AddElement(Ref<ICefPostDataElement> element) {
   return CallEngine(Engine(), &cef_post_data_t::add_element, element) != 0;
 }
 

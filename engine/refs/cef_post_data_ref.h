@@ -18,8 +18,8 @@ class ICefPostData : public virtual ICefBaseRefCounted {
   virtual size_t GetElementCount() = 0;
   // Appends the elements in the engine's order.
   virtual void GetElements(std::vector<CefRefPtr<ICefPostDataElement>>& elements) = 0;
-  virtual bool RemoveElement(const CefRefPtr<ICefPostDataElement>& element) = 0;
-  virtual bool AddElement(const CefRefPtr<ICefPostDataElement>& element) = 0;
+  virtual bool RemoveElement(Ref<ICefPostDataElement> element) = 0;
+  virtual bool AddElement(Ref<ICefPostDataElement> element) = 0;
   virtual void RemoveElements() = 0;
 };
 
@@ -34,8 +34,8 @@ class TCefPostDataRef final : public TCefRefBase<TCefPostDataRef, ICefPostData, 
   bool HasExcludedElements() override;
   size_t GetElementCount() override;
   void GetElements(std::vector<CefRefPtr<ICefPostDataElement>>& elements) override;
-  bool RemoveElement(const CefRefPtr<ICefPostDataElement>& element) override;
-  bool AddElement(const CefRefPtr<ICefPostDataElement>& element) override;
+  bool RemoveElement(Ref<ICefPostDataElement> element) override;
+  bool AddElement(Ref<ICefPostDataElement> element) override;
   void RemoveElements() override;
 
  private:

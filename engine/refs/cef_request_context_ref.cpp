@@ -11,24 +11,22 @@ CefRefPtr<ICefRequestContext> TCefRequestContextRef::Global() {
 }
 
 CefRefPtr<ICefRequestContext> TCefRequestContextRef::New(
-    const cef_request_context_settings_t& settings,
-    const CefRefPtr<ICefRequestContextHandler>& handler) {
+    const cef_request_context_settings_t& settings, Ref<ICefRequestContextHandler> handler) {
   return CallEntryPoint(cef_request_context_create_context, &settings, handler);
 }
 
 CefRefPtr<ICefRequestContext> TCefRequestContextRef::Shared(
-    const CefRefPtr<ICefRequestContext>& other,
-    const CefRefPtr<ICefRequestContextHandler>& handler) {
+    Ref<ICefRequestContext> other, Ref<ICefRequestContextHandler> handler) {
   // Sharing needs a context to share with; the engine would refuse a null one.
   if (!other) return nullptr;
   return CallEntryPoint(cef_create_context_shared, other, handler);
 }
 
-bool TCefRequestContextRef::IsSame(const CefRefPtr<ICefRequestContext>& other) {
+bool TCefRequestContextRef::IsSame(Ref<ICefRequestContext> other) {
   return CallEngine(Engine(), &cef_request_context_t::is_same, other) != 0;
 }
 
-bool TCefRequestContextRef::IsSharingWith(const CefRefPtr<ICefRequestContext>& other) {
+bool TCefRequestContextRef::IsSharingWith(Ref<ICefRequestContext> other) {
   return CallEngine(Engine(), &cef_request_context_t::is_sharing_with, other) != 0;
 }
 
@@ -45,13 +43,13 @@ ustring TCefRequestContextRef::GetCachePath() {
 }
 
 CefRefPtr<ICefCookieManager> TCefRequestContextRef::GetCookieManager(
-    const CefRefPtr<ICefCompletionCallback>& callback) {
+    Ref<ICefCompletionCallback> callback) {
   return CallEngine(Engine(), &cef_request_context_t::get_cookie_manager, callback);
 }
 
-bool TCefRequestContextRef::RegisterSchemeHandlerFactory(
-    const ustring& schemeName, const ustring& domainName,
-    const CefRefPtr<ICefBaseRefCounted>& factory) {
+bool TCefRequestContextRef::RegisterSchemeHandlerFactory(const ustring& schemeName,
+                                                         const ustring& domainName,
+                                                         Ref<ICefBaseRefCounted> factory) {
   return CallEngine(Engine(), &cef_request_context_t::register_scheme_handler_factory, schemeName,
                     domainName, factory) != 0;
 }
@@ -80,7 +78,7 @@ bool TCefRequestContextRef::CanSetPreference(const ustring& name) {
   return CallEngine(Engine(), &cef_request_context_t::can_set_preference, name) != 0;
 }
 
-bool TCefRequestContextRef::SetPreference(const ustring& name, const CefRefPtr<ICefValue>& value,
+bool TCefRequestContextRef::SetPreference(const ustring& name, Ref<ICefValue> value,
                                           ustring& error) {
   cef_string_t engine_error{};
   const bool accepted =
@@ -89,28 +87,25 @@ bool TCefRequestContextRef::SetPreference(const ustring& name, const CefRefPtr<I
   return accepted;
 }
 
-void TCefRequestContextRef::ClearCertificateExceptions(
-    const CefRefPtr<ICefCompletionCallback>& callback) {
+void TCefRequestContextRef::ClearCertificateExceptions(Ref<ICefCompletionCallback> callback) {
   CallEngine(Engine(), &cef_request_context_t::clear_certificate_exceptions, callback);
 }
 
-void TCefRequestContextRef::ClearHttpAuthCredentials(
-    const CefRefPtr<ICefCompletionCallback>& callback) {
+void TCefRequestContextRef::ClearHttpAuthCredentials(Ref<ICefCompletionCallback> callback) {
   CallEngine(Engine(), &cef_request_context_t::clear_http_auth_credentials, callback);
 }
 
-void TCefRequestContextRef::CloseAllConnections(const CefRefPtr<ICefCompletionCallback>& callback) {
+void TCefRequestContextRef::CloseAllConnections(Ref<ICefCompletionCallback> callback) {
   CallEngine(Engine(), &cef_request_context_t::close_all_connections, callback);
 }
 
-void TCefRequestContextRef::ResolveHost(const ustring& origin,
-                                        const CefRefPtr<ICefResolveCallback>& callback) {
+void TCefRequestContextRef::ResolveHost(const ustring& origin, Ref<ICefResolveCallback> callback) {
   CallEngine(Engine(), &cef_request_context_t::resolve_host, origin, callback);
 }
 
 void TCefRequestContextRef::LoadExtension(const ustring& rootDirectory,
-                                          const CefRefPtr<ICefDictionaryValue>& manifest,
-                                          const CefRefPtr<ICefBaseRefCounted>& handler) {
+                                          Ref<ICefDictionaryValue> manifest,
+                                          Ref<ICefBaseRefCounted> handler) {
   CallEngine(Engine(), &cef_request_context_t::load_extension, rootDirectory, manifest, handler);
 }
 

@@ -20,15 +20,14 @@
 
 class ICefRequestContext : public virtual ICefBaseRefCounted {
  public:
-  virtual bool IsSame(const CefRefPtr<ICefRequestContext>& other) = 0;
-  virtual bool IsSharingWith(const CefRefPtr<ICefRequestContext>& other) = 0;
+  virtual bool IsSame(Ref<ICefRequestContext> other) = 0;
+  virtual bool IsSharingWith(Ref<ICefRequestContext> other) = 0;
   virtual bool IsGlobal() = 0;
   virtual CefRefPtr<ICefBaseRefCounted> GetHandler() = 0;
   virtual ustring GetCachePath() = 0;
-  virtual CefRefPtr<ICefCookieManager> GetCookieManager(
-      const CefRefPtr<ICefCompletionCallback>& callback) = 0;
+  virtual CefRefPtr<ICefCookieManager> GetCookieManager(Ref<ICefCompletionCallback> callback) = 0;
   virtual bool RegisterSchemeHandlerFactory(const ustring& schemeName, const ustring& domainName,
-                                            const CefRefPtr<ICefBaseRefCounted>& factory) = 0;
+                                            Ref<ICefBaseRefCounted> factory) = 0;
   virtual bool ClearSchemeHandlerFactories() = 0;
   virtual void PurgePluginListCache(bool reloadPages) = 0;
   virtual bool HasPreference(const ustring& name) = 0;
@@ -36,16 +35,13 @@ class ICefRequestContext : public virtual ICefBaseRefCounted {
   virtual CefRefPtr<ICefDictionaryValue> GetAllPreferences(bool includeDefaults) = 0;
   virtual bool CanSetPreference(const ustring& name) = 0;
   // `error` receives the engine's reason when it refuses.
-  virtual bool SetPreference(const ustring& name, const CefRefPtr<ICefValue>& value,
-                             ustring& error) = 0;
-  virtual void ClearCertificateExceptions(const CefRefPtr<ICefCompletionCallback>& callback) = 0;
-  virtual void ClearHttpAuthCredentials(const CefRefPtr<ICefCompletionCallback>& callback) = 0;
-  virtual void CloseAllConnections(const CefRefPtr<ICefCompletionCallback>& callback) = 0;
-  virtual void ResolveHost(const ustring& origin,
-                           const CefRefPtr<ICefResolveCallback>& callback) = 0;
-  virtual void LoadExtension(const ustring& rootDirectory,
-                             const CefRefPtr<ICefDictionaryValue>& manifest,
-                             const CefRefPtr<ICefBaseRefCounted>& handler) = 0;
+  virtual bool SetPreference(const ustring& name, Ref<ICefValue> value, ustring& error) = 0;
+  virtual void ClearCertificateExceptions(Ref<ICefCompletionCallback> callback) = 0;
+  virtual void ClearHttpAuthCredentials(Ref<ICefCompletionCallback> callback) = 0;
+  virtual void CloseAllConnections(Ref<ICefCompletionCallback> callback) = 0;
+  virtual void ResolveHost(const ustring& origin, Ref<ICefResolveCallback> callback) = 0;
+  virtual void LoadExtension(const ustring& rootDirectory, Ref<ICefDictionaryValue> manifest,
+                             Ref<ICefBaseRefCounted> handler) = 0;
   virtual bool DidLoadExtension(const ustring& extensionId) = 0;
   virtual bool HasExtension(const ustring& extensionId) = 0;
   // Appends the identifiers of the loaded extensions.
@@ -62,33 +58,31 @@ class TCefRequestContextRef final
   // `other`. Null before the library is loaded.
   static CefRefPtr<ICefRequestContext> Global();
   static CefRefPtr<ICefRequestContext> New(const cef_request_context_settings_t& settings,
-                                           const CefRefPtr<ICefRequestContextHandler>& handler);
-  static CefRefPtr<ICefRequestContext> Shared(const CefRefPtr<ICefRequestContext>& other,
-                                              const CefRefPtr<ICefRequestContextHandler>& handler);
+                                           Ref<ICefRequestContextHandler> handler);
+  static CefRefPtr<ICefRequestContext> Shared(Ref<ICefRequestContext> other,
+                                              Ref<ICefRequestContextHandler> handler);
 
-  bool IsSame(const CefRefPtr<ICefRequestContext>& other) override;
-  bool IsSharingWith(const CefRefPtr<ICefRequestContext>& other) override;
+  bool IsSame(Ref<ICefRequestContext> other) override;
+  bool IsSharingWith(Ref<ICefRequestContext> other) override;
   bool IsGlobal() override;
   CefRefPtr<ICefBaseRefCounted> GetHandler() override;
   ustring GetCachePath() override;
-  CefRefPtr<ICefCookieManager> GetCookieManager(
-      const CefRefPtr<ICefCompletionCallback>& callback) override;
+  CefRefPtr<ICefCookieManager> GetCookieManager(Ref<ICefCompletionCallback> callback) override;
   bool RegisterSchemeHandlerFactory(const ustring& schemeName, const ustring& domainName,
-                                    const CefRefPtr<ICefBaseRefCounted>& factory) override;
+                                    Ref<ICefBaseRefCounted> factory) override;
   bool ClearSchemeHandlerFactories() override;
   void PurgePluginListCache(bool reloadPages) override;
   bool HasPreference(const ustring& name) override;
   CefRefPtr<ICefValue> GetPreference(const ustring& name) override;
   CefRefPtr<ICefDictionaryValue> GetAllPreferences(bool includeDefaults) override;
   bool CanSetPreference(const ustring& name) override;
-  bool SetPreference(const ustring& name, const CefRefPtr<ICefValue>& value,
-                     ustring& error) override;
-  void ClearCertificateExceptions(const CefRefPtr<ICefCompletionCallback>& callback) override;
-  void ClearHttpAuthCredentials(const CefRefPtr<ICefCompletionCallback>& callback) override;
-  void CloseAllConnections(const CefRefPtr<ICefCompletionCallback>& callback) override;
-  void ResolveHost(const ustring& origin, const CefRefPtr<ICefResolveCallback>& callback) override;
-  void LoadExtension(const ustring& rootDirectory, const CefRefPtr<ICefDictionaryValue>& manifest,
-                     const CefRefPtr<ICefBaseRefCounted>& handler) override;
+  bool SetPreference(const ustring& name, Ref<ICefValue> value, ustring& error) override;
+  void ClearCertificateExceptions(Ref<ICefCompletionCallback> callback) override;
+  void ClearHttpAuthCredentials(Ref<ICefCompletionCallback> callback) override;
+  void CloseAllConnections(Ref<ICefCompletionCallback> callback) override;
+  void ResolveHost(const ustring& origin, Ref<ICefResolveCallback> callback) override;
+  void LoadExtension(const ustring& rootDirectory, Ref<ICefDictionaryValue> manifest,
+                     Ref<ICefBaseRefCounted> handler) override;
   bool DidLoadExtension(const ustring& extensionId) override;
   bool HasExtension(const ustring& extensionId) override;
   bool GetExtensions(std::vector<ustring>& extensionIds) override;

@@ -7,7 +7,7 @@
 
 namespace {
 
-cef_string_multimap_t HandleOf(const CefRefPtr<ICefStringMultimap>& map) {
+cef_string_multimap_t HandleOf(Ref<ICefStringMultimap> map) {
   return map ? map->GetHandle() : nullptr;
 }
 
@@ -47,16 +47,16 @@ CefRefPtr<ICefPostData> TCefRequestRef::GetPostData() {
   return CallEngine(Engine(), &cef_request_t::get_post_data);
 }
 
-void TCefRequestRef::SetPostData(const CefRefPtr<ICefPostData>& postData) {
+void TCefRequestRef::SetPostData(Ref<ICefPostData> postData) {
   CallEngine(Engine(), &cef_request_t::set_post_data, postData);
 }
 
-void TCefRequestRef::GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) {
+void TCefRequestRef::GetHeaderMap(Ref<ICefStringMultimap> headerMap) {
   if (HandleOf(headerMap) == nullptr) return;
   CallEngine(Engine(), &cef_request_t::get_header_map, HandleOf(headerMap));
 }
 
-void TCefRequestRef::SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) {
+void TCefRequestRef::SetHeaderMap(Ref<ICefStringMultimap> headerMap) {
   if (HandleOf(headerMap) == nullptr) return;
   CallEngine(Engine(), &cef_request_t::set_header_map, HandleOf(headerMap));
 }
@@ -69,9 +69,8 @@ void TCefRequestRef::SetHeaderByName(const ustring& name, const ustring& value, 
   CallEngine(Engine(), &cef_request_t::set_header_by_name, name, value, overwrite);
 }
 
-void TCefRequestRef::Set(const ustring& url, const ustring& method,
-                         const CefRefPtr<ICefPostData>& postData,
-                         const CefRefPtr<ICefStringMultimap>& headerMap) {
+void TCefRequestRef::Set(const ustring& url, const ustring& method, Ref<ICefPostData> postData,
+                         Ref<ICefStringMultimap> headerMap) {
   // The engine insists on a header map; no map means no headers.
   CefRefPtr<ICefStringMultimap> headers = headerMap;
   if (!headers) headers = MakeRefCounted<TCefStringMultimapOwn>();

@@ -21,14 +21,13 @@ class ICefRequest : public virtual ICefBaseRefCounted {
   virtual ustring GetReferrerUrl() = 0;
   virtual cef_referrer_policy_t GetReferrerPolicy() = 0;
   virtual CefRefPtr<ICefPostData> GetPostData() = 0;
-  virtual void SetPostData(const CefRefPtr<ICefPostData>& postData) = 0;
-  virtual void GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
-  virtual void SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
+  virtual void SetPostData(Ref<ICefPostData> postData) = 0;
+  virtual void GetHeaderMap(Ref<ICefStringMultimap> headerMap) = 0;
+  virtual void SetHeaderMap(Ref<ICefStringMultimap> headerMap) = 0;
   virtual ustring GetHeaderByName(const ustring& name) = 0;
   virtual void SetHeaderByName(const ustring& name, const ustring& value, bool overwrite) = 0;
-  virtual void Set(const ustring& url, const ustring& method,
-                   const CefRefPtr<ICefPostData>& postData,
-                   const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
+  virtual void Set(const ustring& url, const ustring& method, Ref<ICefPostData> postData,
+                   Ref<ICefStringMultimap> headerMap) = 0;
   virtual int GetFlags() = 0;
   virtual void SetFlags(int flags) = 0;
   virtual ustring GetFirstPartyForCookies() = 0;
@@ -54,13 +53,13 @@ class TCefRequestRef final : public TCefRefBase<TCefRequestRef, ICefRequest, cef
   ustring GetReferrerUrl() override;
   cef_referrer_policy_t GetReferrerPolicy() override;
   CefRefPtr<ICefPostData> GetPostData() override;
-  void SetPostData(const CefRefPtr<ICefPostData>& postData) override;
-  void GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) override;
-  void SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) override;
+  void SetPostData(Ref<ICefPostData> postData) override;
+  void GetHeaderMap(Ref<ICefStringMultimap> headerMap) override;
+  void SetHeaderMap(Ref<ICefStringMultimap> headerMap) override;
   ustring GetHeaderByName(const ustring& name) override;
   void SetHeaderByName(const ustring& name, const ustring& value, bool overwrite) override;
-  void Set(const ustring& url, const ustring& method, const CefRefPtr<ICefPostData>& postData,
-           const CefRefPtr<ICefStringMultimap>& headerMap) override;
+  void Set(const ustring& url, const ustring& method, Ref<ICefPostData> postData,
+           Ref<ICefStringMultimap> headerMap) override;
   int GetFlags() override;
   void SetFlags(int flags) override;
   ustring GetFirstPartyForCookies() override;

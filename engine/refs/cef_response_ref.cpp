@@ -5,7 +5,7 @@
 
 namespace {
 
-cef_string_multimap_t HandleOf(const CefRefPtr<ICefStringMultimap>& map) {
+cef_string_multimap_t HandleOf(Ref<ICefStringMultimap> map) {
   return map ? map->GetHandle() : nullptr;
 }
 
@@ -57,12 +57,12 @@ ustring TCefResponseRef::GetHeader(const ustring& name) {
   return CallEngine(Engine(), &cef_response_t::get_header, name);
 }
 
-void TCefResponseRef::GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) {
+void TCefResponseRef::GetHeaderMap(Ref<ICefStringMultimap> headerMap) {
   if (HandleOf(headerMap) == nullptr) return;
   CallEngine(Engine(), &cef_response_t::get_header_map, HandleOf(headerMap));
 }
 
-void TCefResponseRef::SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) {
+void TCefResponseRef::SetHeaderMap(Ref<ICefStringMultimap> headerMap) {
   if (HandleOf(headerMap) == nullptr) return;
   CallEngine(Engine(), &cef_response_t::set_header_map, HandleOf(headerMap));
 }

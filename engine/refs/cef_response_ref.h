@@ -22,8 +22,8 @@ class ICefResponse : public virtual ICefBaseRefCounted {
   virtual ustring GetCharset() = 0;
   virtual void SetCharset(const ustring& charset) = 0;
   virtual ustring GetHeader(const ustring& name) = 0;
-  virtual void GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
-  virtual void SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) = 0;
+  virtual void GetHeaderMap(Ref<ICefStringMultimap> headerMap) = 0;
+  virtual void SetHeaderMap(Ref<ICefStringMultimap> headerMap) = 0;
   virtual ustring GetUrl() = 0;
   virtual void SetUrl(const ustring& url) = 0;
 };
@@ -47,8 +47,8 @@ class TCefResponseRef final : public TCefRefBase<TCefResponseRef, ICefResponse, 
   ustring GetCharset() override;
   void SetCharset(const ustring& charset) override;
   ustring GetHeader(const ustring& name) override;
-  void GetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) override;
-  void SetHeaderMap(const CefRefPtr<ICefStringMultimap>& headerMap) override;
+  void GetHeaderMap(Ref<ICefStringMultimap> headerMap) override;
+  void SetHeaderMap(Ref<ICefStringMultimap> headerMap) override;
   ustring GetUrl() override;
   void SetUrl(const ustring& url) override;
 

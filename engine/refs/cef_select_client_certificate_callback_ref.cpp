@@ -2,6 +2,6 @@
 
 #include "engine/core/cef_ref_call.h"
 
-void TCefSelectClientCertificateCallbackRef::Select(const CefRefPtr<ICefX509Certificate>& cert) {
+void TCefSelectClientCertificateCallbackRef::Select(Ref<ICefX509Certificate> cert) {
   CallEngine(Engine(), &cef_select_client_certificate_callback_t::select, cert);
 }

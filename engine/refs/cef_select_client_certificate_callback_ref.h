@@ -10,7 +10,7 @@
 
 class ICefSelectClientCertificateCallback : public virtual ICefBaseRefCounted {
  public:
-  virtual void Select(const CefRefPtr<ICefX509Certificate>& cert) = 0;
+  virtual void Select(Ref<ICefX509Certificate> cert) = 0;
 };
 
 class TCefSelectClientCertificateCallbackRef final
@@ -20,7 +20,7 @@ class TCefSelectClientCertificateCallbackRef final
  public:
   using TCefRefBase::TCefRefBase;
 
-  void Select(const CefRefPtr<ICefX509Certificate>& cert) override;
+  void Select(Ref<ICefX509Certificate> cert) override;
 
  private:
   ~TCefSelectClientCertificateCallbackRef() override = default;

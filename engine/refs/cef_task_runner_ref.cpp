@@ -12,7 +12,7 @@ CefRefPtr<ICefTaskRunner> TCefTaskRunnerRef::GetForCurrentThread() {
   return CallEntryPoint(cef_task_runner_get_for_current_thread);
 }
 
-bool TCefTaskRunnerRef::IsSame(const CefRefPtr<ICefTaskRunner>& that) {
+bool TCefTaskRunnerRef::IsSame(Ref<ICefTaskRunner> that) {
   return CallEngine(Engine(), &cef_task_runner_t::is_same, that) != 0;
 }
 
@@ -24,10 +24,10 @@ bool TCefTaskRunnerRef::BelongsToThread(cef_thread_id_t threadId) {
   return CallEngine(Engine(), &cef_task_runner_t::belongs_to_thread, threadId) != 0;
 }
 
-bool TCefTaskRunnerRef::PostTask(const CefRefPtr<ICefTask>& task) {
+bool TCefTaskRunnerRef::PostTask(Ref<ICefTask> task) {
   return CallEngine(Engine(), &cef_task_runner_t::post_task, task) != 0;
 }
 
-bool TCefTaskRunnerRef::PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) {
+bool TCefTaskRunnerRef::PostDelayedTask(Ref<ICefTask> task, int64_t delayMs) {
   return CallEngine(Engine(), &cef_task_runner_t::post_delayed_task, task, int64{delayMs}) != 0;
 }

@@ -13,11 +13,11 @@ class ICefTask;
 
 class ICefTaskRunner : public virtual ICefBaseRefCounted {
  public:
-  virtual bool IsSame(const CefRefPtr<ICefTaskRunner>& that) = 0;
+  virtual bool IsSame(Ref<ICefTaskRunner> that) = 0;
   virtual bool BelongsToCurrentThread() = 0;
   virtual bool BelongsToThread(cef_thread_id_t threadId) = 0;
-  virtual bool PostTask(const CefRefPtr<ICefTask>& task) = 0;
-  virtual bool PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) = 0;
+  virtual bool PostTask(Ref<ICefTask> task) = 0;
+  virtual bool PostDelayedTask(Ref<ICefTask> task, int64_t delayMs) = 0;
 };
 
 class TCefTaskRunnerRef final
@@ -30,11 +30,11 @@ class TCefTaskRunnerRef final
   static CefRefPtr<ICefTaskRunner> GetForThread(cef_thread_id_t threadId);
   static CefRefPtr<ICefTaskRunner> GetForCurrentThread();
 
-  bool IsSame(const CefRefPtr<ICefTaskRunner>& that) override;
+  bool IsSame(Ref<ICefTaskRunner> that) override;
   bool BelongsToCurrentThread() override;
   bool BelongsToThread(cef_thread_id_t threadId) override;
-  bool PostTask(const CefRefPtr<ICefTask>& task) override;
-  bool PostDelayedTask(const CefRefPtr<ICefTask>& task, int64_t delayMs) override;
+  bool PostTask(Ref<ICefTask> task) override;
+  bool PostDelayedTask(Ref<ICefTask> task, int64_t delayMs) override;
 
  private:
   ~TCefTaskRunnerRef() override = default;

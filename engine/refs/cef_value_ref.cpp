@@ -14,11 +14,11 @@ bool TCefValueRef::IsOwned() { return CallEngine(Engine(), &cef_value_t::is_owne
 
 bool TCefValueRef::IsReadOnly() { return CallEngine(Engine(), &cef_value_t::is_read_only) != 0; }
 
-bool TCefValueRef::IsSame(const CefRefPtr<ICefValue>& that) {
+bool TCefValueRef::IsSame(Ref<ICefValue> that) {
   return CallEngine(Engine(), &cef_value_t::is_same, that) != 0;
 }
 
-bool TCefValueRef::IsEqual(const CefRefPtr<ICefValue>& that) {
+bool TCefValueRef::IsEqual(Ref<ICefValue> that) {
   return CallEngine(Engine(), &cef_value_t::is_equal, that) != 0;
 }
 
@@ -64,14 +64,14 @@ bool TCefValueRef::SetString(const ustring& value) {
   return CallEngine(Engine(), &cef_value_t::set_string, value) != 0;
 }
 
-bool TCefValueRef::SetBinary(const CefRefPtr<ICefBinaryValue>& value) {
+bool TCefValueRef::SetBinary(Ref<ICefBinaryValue> value) {
   return CallEngine(Engine(), &cef_value_t::set_binary, value) != 0;
 }
 
-bool TCefValueRef::SetDictionary(const CefRefPtr<ICefDictionaryValue>& value) {
+bool TCefValueRef::SetDictionary(Ref<ICefDictionaryValue> value) {
   return CallEngine(Engine(), &cef_value_t::set_dictionary, value) != 0;
 }
 
-bool TCefValueRef::SetList(const CefRefPtr<ICefListValue>& value) {
+bool TCefValueRef::SetList(Ref<ICefListValue> value) {
   return CallEngine(Engine(), &cef_value_t::set_list, value) != 0;
 }

@@ -17,8 +17,8 @@ class ICefValue : public virtual ICefBaseRefCounted {
   virtual bool IsValid() = 0;
   virtual bool IsOwned() = 0;
   virtual bool IsReadOnly() = 0;
-  virtual bool IsSame(const CefRefPtr<ICefValue>& that) = 0;
-  virtual bool IsEqual(const CefRefPtr<ICefValue>& that) = 0;
+  virtual bool IsSame(Ref<ICefValue> that) = 0;
+  virtual bool IsEqual(Ref<ICefValue> that) = 0;
   virtual CefRefPtr<ICefValue> Copy() = 0;
   virtual cef_value_type_t GetType() = 0;
   virtual bool GetBool() = 0;
@@ -33,9 +33,9 @@ class ICefValue : public virtual ICefBaseRefCounted {
   virtual bool SetInt(int value) = 0;
   virtual bool SetDouble(double value) = 0;
   virtual bool SetString(const ustring& value) = 0;
-  virtual bool SetBinary(const CefRefPtr<ICefBinaryValue>& value) = 0;
-  virtual bool SetDictionary(const CefRefPtr<ICefDictionaryValue>& value) = 0;
-  virtual bool SetList(const CefRefPtr<ICefListValue>& value) = 0;
+  virtual bool SetBinary(Ref<ICefBinaryValue> value) = 0;
+  virtual bool SetDictionary(Ref<ICefDictionaryValue> value) = 0;
+  virtual bool SetList(Ref<ICefListValue> value) = 0;
 };
 
 class TCefValueRef final : public TCefRefBase<TCefValueRef, ICefValue, cef_value_t> {
@@ -48,8 +48,8 @@ class TCefValueRef final : public TCefRefBase<TCefValueRef, ICefValue, cef_value
   bool IsValid() override;
   bool IsOwned() override;
   bool IsReadOnly() override;
-  bool IsSame(const CefRefPtr<ICefValue>& that) override;
-  bool IsEqual(const CefRefPtr<ICefValue>& that) override;
+  bool IsSame(Ref<ICefValue> that) override;
+  bool IsEqual(Ref<ICefValue> that) override;
   CefRefPtr<ICefValue> Copy() override;
   cef_value_type_t GetType() override;
   bool GetBool() override;
@@ -64,9 +64,9 @@ class TCefValueRef final : public TCefRefBase<TCefValueRef, ICefValue, cef_value
   bool SetInt(int value) override;
   bool SetDouble(double value) override;
   bool SetString(const ustring& value) override;
-  bool SetBinary(const CefRefPtr<ICefBinaryValue>& value) override;
-  bool SetDictionary(const CefRefPtr<ICefDictionaryValue>& value) override;
-  bool SetList(const CefRefPtr<ICefListValue>& value) override;
+  bool SetBinary(Ref<ICefBinaryValue> value) override;
+  bool SetDictionary(Ref<ICefDictionaryValue> value) override;
+  bool SetList(Ref<ICefListValue> value) override;
 
  private:
   ~TCefValueRef() override = default;

@@ -6,7 +6,7 @@
 namespace {
 
 template <class Handler>
-CefRefPtr<Handler> CreateIf(bool wanted, const CefRefPtr<TChromiumEventsLink>& events) {
+CefRefPtr<Handler> CreateIf(bool wanted, Ref<TChromiumEventsLink> events) {
   return wanted ? MakeRefCounted<Handler>(events) : nullptr;
 }
 

@@ -42,7 +42,7 @@ class TCustomClientHandler final : public TCefClientOwn {
   // Detaches the client and every handler it created from the control.
   void RemoveReferences() override;
   // The link the control waits on before it goes away.
-  const CefRefPtr<TChromiumEventsLink>& EventsLink() const noexcept { return FEvents; }
+  Ref<TChromiumEventsLink> EventsLink() const noexcept { return FEvents; }
 
  private:
   ~TCustomClientHandler() override;

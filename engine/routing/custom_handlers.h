@@ -46,7 +46,7 @@ class TCustomHandler : public OwnBase {
       : FEvents(std::move(events)) {}
 
   void RemoveReferences() override { FEvents->Detach(); }
-  const CefRefPtr<TChromiumEventsLink>& EventsLink() const noexcept { return FEvents; }
+  Ref<TChromiumEventsLink> EventsLink() const noexcept { return FEvents; }
 
  protected:
   using Own = OwnBase;

@@ -28,8 +28,7 @@ ustring UriEncode(const ustring& text) {
   return CopyAndFreeUserFreeString(cef_uriencode(&borrowed, 0));
 }
 
-bool PostTask(cef_thread_id_t thread_id, const CefRefPtr<ICefTask>& task, int64_t delay_ms,
-              bool delayed) {
+bool PostTask(cef_thread_id_t thread_id, Ref<ICefTask> task, int64_t delay_ms, bool delayed) {
   if (!task || !EngineLibraryLoaded()) return false;
   // The engine consumes this reference whatever it answers.
   auto* data = static_cast<cef_task_t*>(EngineDataFromInterface(task));
@@ -79,13 +78,12 @@ bool ParseUrlParts(const ustring& url, TUrlParts& parts) {
   });
 }
 
-bool PostEngineTask(cef_thread_id_t thread_id, const CefRefPtr<ICefTask>& task) {
+bool PostEngineTask(cef_thread_id_t thread_id, Ref<ICefTask> task) {
   return GuardRoutine(L"PostEngineTask", false,
                       [&] { return PostTask(thread_id, task, 0, false); });
 }
 
-bool PostEngineDelayedTask(cef_thread_id_t thread_id, const CefRefPtr<ICefTask>& task,
-                           int64_t delay_ms) {
+bool PostEngineDelayedTask(cef_thread_id_t thread_id, Ref<ICefTask> task, int64_t delay_ms) {
   return GuardRoutine(L"PostEngineDelayedTask", false,
                       [&] { return PostTask(thread_id, task, delay_ms, true); });
 }

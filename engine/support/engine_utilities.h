@@ -38,8 +38,7 @@ bool ParseUrlParts(const ustring& url, TUrlParts& parts);
 // Posts `task` to the engine thread `thread_id` (after `delay_ms` milliseconds); the engine
 // receives one reference of its own. False when the engine is not loaded, the task is missing or
 // the engine refuses it.
-bool PostEngineTask(cef_thread_id_t thread_id, const CefRefPtr<ICefTask>& task);
-bool PostEngineDelayedTask(cef_thread_id_t thread_id, const CefRefPtr<ICefTask>& task,
-                           int64_t delay_ms);
+bool PostEngineTask(cef_thread_id_t thread_id, Ref<ICefTask> task);
+bool PostEngineDelayedTask(cef_thread_id_t thread_id, Ref<ICefTask> task, int64_t delay_ms);
 
 #endif  // OSTREL_ENGINE_SUPPORT_ENGINE_UTILITIES_H_

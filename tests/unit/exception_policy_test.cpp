@@ -80,7 +80,7 @@ TEST_F(StoppedExceptions, AnEngineCallbackStopsItEvenWhenAskedToRaiseItAgain) {
   data->base.release(&data->base);
   ASSERT_EQ(Lines().size(), 1u);
   EXPECT_TRUE(
-      EndsWith(Lines()[0], L"Exception stopped in TCefLoadHandlerOwn.OnLoadEnd: handler failed"))
+      EndsWith(Lines()[0], L"Exception stopped in ICefLoadHandler.OnLoadEnd: handler failed"))
       << Lines()[0];
 }
 

@@ -232,10 +232,8 @@ TEST(HandlerCallbacks, AnExceptionStopsAtTheCallbackAndIsLoggedOnceUnderTheOpera
 
   EXPECT_EQ(browser.refs, 0);
   EXPECT_EQ(frame.refs, 0);
-  EXPECT_EQ(log.LinesWith(L"Exception stopped in TCefLoadHandlerOwn.OnLoadEnd: load end failure"),
-            1);
-  EXPECT_EQ(log.LinesWith(L"Exception stopped in TCefFocusHandlerOwn.OnSetFocus: handler failure"),
-            1);
+  EXPECT_EQ(log.LinesWith(L"Exception stopped in ICefLoadHandler.OnLoadEnd: load end failure"), 1);
+  EXPECT_EQ(log.LinesWith(L"Exception stopped in ICefFocusHandler.OnSetFocus: handler failure"), 1);
 }
 
 // A structure of the right type whose back-pointer names an object of another class.
