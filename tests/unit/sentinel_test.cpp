@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "browser/cef_sentinel.h"
+#include "tests/support/ui_test_support.h"
 #include "tests/unit/engine_test_support.h"
-#include "tests/unit/ui_test_support.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/dialogs.h"
 #include "ui/ui_task.h"
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/application.h"
 #include "ui/controls.h"
 #include "ui/form.h"

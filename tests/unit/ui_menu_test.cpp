@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/ui_task.h"

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/timer.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "browser/cef_window_parent.h"
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
