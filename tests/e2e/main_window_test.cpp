@@ -380,7 +380,7 @@ TEST_F(MainWindow, PopupLeavesTheMainWindowAlone) {
   EXPECT_NE(WaitForTraceLine(copy_, "load-end id=2", kStartTimeout), "");
 
   // The main window is untouched: same caption, same engine window filling the same host.
-  std::this_thread::sleep_for(300ms);
+  std::this_thread::sleep_for(300ms);  // a wrong change would have arrived by now
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_EQ(WindowText(window), kCaption);
   EXPECT_EQ(FindDescendant(window, kEngineWindowClass), engine);
