@@ -181,6 +181,7 @@ void ResourceLoad(std::shared_ptr<Browser> browser, const Args& args) {
 }
 
 bool Run(const std::string& name, const Args& args) {
+  if (name == "context") return PostClosure(TID_UI, &ContextInitialized);
   std::shared_ptr<Browser> browser;
   if (args.count("browser")) {
     browser = FindBrowser(Number(args, "browser", 0));
