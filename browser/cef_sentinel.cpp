@@ -3,18 +3,37 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory>
+#include <utility>
 
 #include "engine/application/cef_application.h"
+#include "ui/timer.h"
 #include "ui/ui_task.h"
 
 namespace {
 
-// A timer interval of 0 would never tick, and the window would wait for ever.
-unsigned TimerInterval(uint32_t ms) { return std::max<uint32_t>(ms, 1); }
+class TWindowsSentinelTimer final : public TSentinelTimer {
+ public:
+  TWindowsSentinelTimer() {
+    FTimer.OnTimer = [this] {
+      FTimer.SetEnabled(false);
+      RaiseEvent(OnTimer);
+    };
+  }
+  void Arm(uint32_t delayMs) override {
+    // An interval of 0 would never tick, and the window would wait for ever.
+    FTimer.SetInterval(std::max<uint32_t>(delayMs, 1));
+    FTimer.SetEnabled(true);
+  }
+
+ private:
+  TTimer FTimer{0};
+};
 
 }  // namespace
 
-TCEFSentinel::TCEFSentinel() {
+TCEFSentinel::TCEFSentinel(std::unique_ptr<TSentinelTimer> timer)
+    : FTimer(timer != nullptr ? std::move(timer) : std::make_unique<TWindowsSentinelTimer>()) {
   if (FCompHandle.Create()) {
     FCompHandle.OnMessage = [this](UINT message, WPARAM, LPARAM, LRESULT& result) {
       if (message != MSG_SENTINEL_START && message != MSG_SENTINEL_CLOSE) return false;
@@ -23,7 +42,7 @@ TCEFSentinel::TCEFSentinel() {
       return true;
     };
   }
-  FTimer.OnTimer = [this] { TimerTick(); };
+  FTimer->OnTimer = [this] { TimerTick(); };
 }
 
 bool TCEFSentinel::Start() {
@@ -71,45 +90,28 @@ bool TCEFSentinel::PostToMainThread(UINT message) {
 
 void TCEFSentinel::HandleMessage(UINT message) {
   if (message == MSG_SENTINEL_START) {
-    StartTimer();
+    FTimer->Arm(InitialDelayMs());
   } else {
     RaiseEvent(OnClose);
   }
 }
 
-void TCEFSentinel::StartTimer() {
-  FTimer.SetInterval(TimerInterval(InitialDelayMs()));
-  FTimer.SetEnabled(true);
-}
-
 void TCEFSentinel::TimerTick() {
-  FTimer.SetEnabled(false);
   bool close = false;
   {
     std::lock_guard lock(FStatusCS);
-    switch (FStatus) {
-      case ssInitialDelay:
-        if (CanClose()) {
-          FStatus = ssClosing;
-          close = true;
-        } else {
-          FStatus = ssCheckingChildren;
-          FCheckCount = 0;
-          FTimer.SetInterval(TimerInterval(FFinalDelayMs));
-          FTimer.SetEnabled(true);
-        }
-        break;
-      case ssCheckingChildren:
-        if (CanClose()) {
-          FStatus = ssClosing;
-          close = true;
-        } else {
-          ++FCheckCount;
-          FTimer.SetEnabled(true);
-        }
-        break;
-      default:
-        break;
+    if (FStatus != ssInitialDelay && FStatus != ssCheckingChildren) return;
+    if (CanClose()) {
+      FStatus = ssClosing;
+      close = true;
+    } else {
+      if (FStatus == ssInitialDelay) {
+        FStatus = ssCheckingChildren;
+        FCheckCount = 0;
+      } else {
+        ++FCheckCount;
+      }
+      FTimer->Arm(FFinalDelayMs);
     }
   }
   if (close) PostToMainThread(MSG_SENTINEL_CLOSE);

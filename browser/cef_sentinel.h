@@ -13,6 +13,9 @@
 // Start may be called from any thread (the before-close notification arrives on an engine
 // thread); it hands over to the main thread through the sentinel's hidden window. Settings,
 // CanClose and the destructor belong to the main thread.
+//
+// The waits run on a TSentinelTimer: a Win32 timer of the main thread unless one is handed in
+// (tests bring a clock of their own, so that the timing needs no real seconds).
 
 #include <windows.h>
 
@@ -21,8 +24,15 @@
 #include <memory>
 #include <mutex>
 
-#include "ui/timer.h"
 #include "ui/window.h"
+
+// Calls OnTimer once, on the main thread, `delayMs` after Arm; arming again replaces the wait.
+class TSentinelTimer {
+ public:
+  virtual ~TSentinelTimer() = default;
+  virtual void Arm(uint32_t delayMs) = 0;
+  std::function<void()> OnTimer;
+};
 
 enum TSentinelStatus : int {
   ssIdle = 0,
@@ -37,7 +47,7 @@ inline constexpr UINT MSG_SENTINEL_CLOSE = 0x8A0B;  // raise OnClose
 
 class TCEFSentinel {
  public:
-  TCEFSentinel();  // main thread
+  explicit TCEFSentinel(std::unique_ptr<TSentinelTimer> timer = nullptr);  // main thread
   TCEFSentinel(const TCEFSentinel&) = delete;
   TCEFSentinel& operator=(const TCEFSentinel&) = delete;
 
@@ -74,7 +84,6 @@ class TCEFSentinel {
  private:
   bool PostToMainThread(UINT message);
   void HandleMessage(UINT message);
-  void StartTimer();
   void TimerTick();
 
   TMessageWindow FCompHandle;
@@ -86,7 +95,7 @@ class TCEFSentinel {
   int32_t FMinChildProcs = 2;
   int32_t FMaxCheckCount = 10;
   int32_t FCheckCount = 0;
-  TTimer FTimer{0};
+  std::unique_ptr<TSentinelTimer> FTimer;
   std::shared_ptr<int> FLife = std::make_shared<int>(0);
 };
 

@@ -186,6 +186,7 @@ bool Run(const std::string& name, const Args& args) {
     HoldChildEnds(name == "hold-renderer-end");
     return true;
   }
+  if (name == "context") return PostClosure(TID_UI, &ContextInitialized);
   std::shared_ptr<Browser> browser;
   if (args.count("browser")) {
     browser = FindBrowser(Number(args, "browser", 0));

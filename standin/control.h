@@ -17,6 +17,8 @@ void StartControl();
 void StopControl();
 // Runs one command; false (and "control-error <reason>" in the trace) when it is not understood.
 bool RunCommand(const std::string& line);
+// The browser-process handler's on_context_initialized, on the UI thread (runtime.cpp).
+void ContextInitialized();
 
 }  // namespace standin
 

@@ -126,12 +126,6 @@ cef_browser_process_handler_t* BrowserProcessHandler() {
   return engine.browser_handler.get();  // held until the threads are stopped
 }
 
-void ContextInitialized() {
-  Trace(std::string("context-initialized thread=") + ThreadName(CurrentEngineThread()));
-  cef_browser_process_handler_t* handler = BrowserProcessHandler();
-  if (handler && handler->on_context_initialized) handler->on_context_initialized(handler);
-}
-
 void StartServiceChildren() {
   StartChild(L"gpu-process", L"", BrowserProcessHandler());
   StartChild(L"utility", L"--utility-sub-type=network.mojom.NetworkService",
@@ -170,6 +164,13 @@ void ReportLiveObjects() {
 }
 
 }  // namespace
+
+void ContextInitialized() {
+  Trace(std::string("context-initialized thread=") + ThreadName(CurrentEngineThread()));
+  cef_browser_process_handler_t* handler = BrowserProcessHandler();
+  if (handler && handler->on_context_initialized) handler->on_context_initialized(handler);
+}
+
 }  // namespace standin
 
 extern "C" {

@@ -19,7 +19,7 @@ std::string TraceValue(std::wstring_view text);
 
 struct Faults {
   bool init_fail = false;      // init-fail: cef_initialize returns 0
-  bool context_never = false;  // context-never: on_context_initialized is never called
+  bool context_never = false;  // context-never: on_context_initialized only on "context"
   int context_late_ms = 0;     // context-late=<ms>: on_context_initialized that much later
 };
 Faults ReadFaults();

@@ -36,13 +36,10 @@ TEST(Startup, BrowserProcessInitialisesTheEngineAndClosesCleanly) {
   HWND window = program.WaitForWindow(L"Ostrel-Mini版", kStartTimeout);
   ASSERT_NE(window, nullptr) << "the main window did not appear";
 
-  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
-  while (FindLine(copy.TraceLines(), "context-initialized").empty() &&
-         std::chrono::steady_clock::now() < deadline)
-    Sleep(50);
-  auto trace = copy.TraceLines();
-  EXPECT_EQ(FindLine(trace, "context-initialized"), "context-initialized thread=ui")
+  EXPECT_EQ(WaitForTraceLine(copy, "context-initialized", kStartTimeout),
+            "context-initialized thread=ui")
       << "the context must come up, on the engine's UI thread";
+  auto trace = copy.TraceLines();
 
   const std::string settings = FindLine(trace, "settings ");
   ASSERT_NE(settings, "");

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "tests/unit/engine_test_support.h"
+#include "tests/unit/standin_test_support.h"
 
 namespace {
 
@@ -62,10 +63,14 @@ TEST_F(EngineInitialize, ContextReadyArrivesFromTheEngineThreadAndIsSeenOnTheMai
 }
 
 TEST_F(EngineInitialize, ContextFlagStaysFalseUntilALateEngineReportsIt) {
-  SetEnvironmentVariableW(L"OSTREL_STANDIN_FAULT", L"context-late=1500");
+  SetEnvironmentVariableW(L"OSTREL_STANDIN_FAULT", L"context-never");  // until "context" below
   RecordingApplication app;
   ASSERT_TRUE(app.StartMainProcess());
   EXPECT_FALSE(app.GlobalContextInitialized()) << "ready before the engine said so";
+  auto command = standin_test::Resolve<standin_command_func>(GetModuleHandleW(L"libcef.dll"),
+                                                             "standin_command");
+  ASSERT_NE(command, nullptr);
+  ASSERT_EQ(command("context"), 1);
   EXPECT_TRUE(WaitForContext(app, 10s));
 }
 

@@ -1,7 +1,7 @@
 // The wait for the engine's child processes after the browser closed: how long the first check
 // waits, how later checks bound the wait when children never end, that OnClose comes once and
-// on the main thread however Start is called, and the states on the way. Most timings run with
-// short delays; one check runs the program's own 1.5 s wait in real time.
+// on the main thread however Start is called, and the states on the way. Time is the test's own
+// clock; one check runs the wait on the real Win32 timer.
 
 #include <gtest/gtest.h>
 
@@ -16,28 +16,69 @@
 #include <vector>
 
 #include "browser/cef_sentinel.h"
+#include "tests/support/ui_test_support.h"
 #include "tests/unit/engine_test_support.h"
-#include "tests/unit/ui_test_support.h"
+#include "ui/application.h"
 
 namespace {
 
-using ui_test::PumpFor;
 using ui_test::PumpUntil;
+
+// Time that moves only when the test moves it, with the sentinel's timer on it.
+class FakeClock {
+ public:
+  class Timer : public TSentinelTimer {
+   public:
+    explicit Timer(FakeClock& clock) : FClock(clock) { FClock.FTimer = this; }
+    ~Timer() override { FClock.FTimer = nullptr; }
+    void Arm(uint32_t delayMs) override {
+      FClock.waits.push_back(delayMs);
+      FDue = FClock.FNow + delayMs;
+      FArmed = true;
+    }
+
+   private:
+    friend class FakeClock;
+    FakeClock& FClock;
+    uint64_t FDue = 0;
+    bool FArmed = false;
+  };
+
+  uint64_t Now() const { return FNow; }
+  // Moves the time on to `ms`, ticking whenever the armed wait runs out on the way.
+  void RunTo(uint64_t ms) {
+    while (FTimer != nullptr && FTimer->FArmed && FTimer->FDue <= ms) {
+      FNow = FTimer->FDue;
+      FTimer->FArmed = false;
+      RaiseEvent(FTimer->OnTimer);
+    }
+    FNow = std::max(FNow, ms);
+  }
+
+  std::vector<uint32_t> waits;  // every Arm, in order
+
+ private:
+  uint64_t FNow = 0;
+  Timer* FTimer = nullptr;
+};
 
 class Sentinel : public ui_test::UiTest {
  protected:
   void SetUp() override {
     UiTest::SetUp();
-    sentinel = std::make_unique<TCEFSentinel>();
-    sentinel->OnClose = [this] {
-      ++closes;
-      closeThread = GetCurrentThreadId();
-      closedAt = GetTickCount64();
-    };
+    Watch(std::make_unique<FakeClock::Timer>(clock));
   }
   void TearDown() override {
     sentinel.reset();
     UiTest::TearDown();
+  }
+  // A new sentinel on `timer` (nullptr: the program's own), its closes counted.
+  void Watch(std::unique_ptr<TSentinelTimer> timer) {
+    sentinel = std::make_unique<TCEFSentinel>(std::move(timer));
+    sentinel->OnClose = [this] {
+      ++closes;
+      closeThread = GetCurrentThreadId();
+    };
   }
   // The count reported at each ask: `counts[i]` for the i-th ask, the last one from then on.
   void ReportChildren(std::vector<int32_t> counts) {
@@ -47,20 +88,32 @@ class Sentinel : public ui_test::UiTest {
       return counts[index];
     };
   }
-  // Short delays, so the timing rules show in a fraction of a second.
-  void UseShortDelays() {
-    sentinel->SetDelayPerProcMs(20);
-    sentinel->SetMinInitDelayMs(100);
-    sentinel->SetFinalDelayMs(20);
+  // The main thread has begun the wait (at the clock's 0).
+  bool WaitBegun() {
+    return PumpUntil([this] { return !clock.waits.empty(); });
   }
-  bool WaitForClose(DWORD timeoutMs = 5000) {
-    return PumpUntil([this] { return closes > 0; }, timeoutMs);
+  bool Started() { return sentinel->Start() && WaitBegun(); }
+  // OnClose comes `ms` after the start, and not a moment earlier.
+  ::testing::AssertionResult ClosesAt(uint64_t ms) {
+    clock.RunTo(ms - 1);
+    Application().ProcessMessages();  // the close is posted at once when it is due
+    if (closes != 0) return ::testing::AssertionFailure() << "closed before " << ms << " ms";
+    clock.RunTo(ms);
+    if (!PumpUntil([this] { return closes > 0; })) {
+      return ::testing::AssertionFailure() << "not closed at " << ms << " ms";
+    }
+    return ::testing::AssertionSuccess();
+  }
+  // Whatever time may still bring, once its messages are handled.
+  void RunLong() {
+    clock.RunTo(clock.Now() + 600000);
+    Application().ProcessMessages();
   }
 
+  FakeClock clock;
   std::unique_ptr<TCEFSentinel> sentinel;
   int closes = 0;
   DWORD closeThread = 0;
-  ULONGLONG closedAt = 0;
   size_t asked = 0;
 };
 
@@ -130,84 +183,78 @@ TEST_F(Sentinel, CountsTheProgramsOwnChildProcessesThroughTheEngineObject) {
 
 TEST_F(Sentinel, WithoutChildrenClosesAfterTheMinimumDelay) {
   ReportChildren({0});
-  const ULONGLONG started = GetTickCount64();
-  ASSERT_TRUE(sentinel->Start());
-  ASSERT_TRUE(WaitForClose(8000));
-  EXPECT_GE(closedAt - started, 1450u);  // 1500 ms, give or take the clock's grain
+  ASSERT_TRUE(Started());
+  EXPECT_TRUE(ClosesAt(1500));
   EXPECT_EQ(sentinel->CheckCount(), 0);
   EXPECT_EQ(asked, 2u);  // once for the delay, once at the first check
 }
 
 TEST_F(Sentinel, ManyChildrenPostponeTheFirstCheck) {
-  UseShortDelays();
-  ReportChildren({8, 0});  // 8 x 20 ms outweighs the 100 ms minimum
-  const ULONGLONG started = GetTickCount64();
-  ASSERT_TRUE(sentinel->Start());
-  ASSERT_TRUE(WaitForClose());
-  EXPECT_GE(closedAt - started, 150u);
+  ReportChildren({8, 0});  // 8 x 200 ms outweighs the 1500 ms minimum
+  ASSERT_TRUE(Started());
+  EXPECT_TRUE(ClosesAt(1600));
   EXPECT_EQ(sentinel->CheckCount(), 0);
 }
 
 TEST_F(Sentinel, ChildrenThatNeverEndDelayClosingOnlyUpToTheLastCheck) {
-  UseShortDelays();
   ReportChildren({5});
-  const ULONGLONG started = GetTickCount64();
-  ASSERT_TRUE(sentinel->Start());
-  ASSERT_TRUE(WaitForClose());
-  // 100 ms, then MaxCheckCount + 1 intervals of 20 ms.
-  EXPECT_GE(closedAt - started, 100u + 11 * 20 - 20);
+  ASSERT_TRUE(Started());
+  // 1500 ms, then MaxCheckCount + 1 intervals of 100 ms.
+  EXPECT_TRUE(ClosesAt(1500 + 11 * 100));
   EXPECT_EQ(sentinel->CheckCount(), 10);
   // Asked for the delay, at the first check and at ten later ones; the last check needs no count.
   EXPECT_EQ(asked, 12u);
 }
 
 TEST_F(Sentinel, ChildrenEndingStopTheChecksEarly) {
-  UseShortDelays();
   ReportChildren({5, 5, 5, 5, 2});
-  ASSERT_TRUE(sentinel->Start());
-  ASSERT_TRUE(WaitForClose());
+  ASSERT_TRUE(Started());
+  EXPECT_TRUE(ClosesAt(1500 + 3 * 100));
   EXPECT_EQ(sentinel->CheckCount(), 2);
   EXPECT_EQ(asked, 5u);
 }
 
 TEST_F(Sentinel, ZeroDelaysStillEndTheWait) {
+  Watch(nullptr);
   sentinel->SetDelayPerProcMs(0);
   sentinel->SetMinInitDelayMs(0);
   sentinel->SetFinalDelayMs(0);
   sentinel->SetMaxCheckCount(3);
   ReportChildren({5});
   ASSERT_TRUE(sentinel->Start());
-  EXPECT_TRUE(WaitForClose());
+  ASSERT_TRUE(PumpUntil([this] { return closes > 0; }));
+  EXPECT_EQ(sentinel->CheckCount(), 3);
+  EXPECT_EQ(closeThread, GetCurrentThreadId());
 }
 
 // ---- States and starting ----
 
 TEST_F(Sentinel, PassesThroughItsStatesInOrder) {
-  UseShortDelays();
   ReportChildren({5, 5, 5, 0});
   ASSERT_TRUE(sentinel->Start());
   EXPECT_EQ(sentinel->Status(), ssInitialDelay);  // at once, before the main thread runs
-  ASSERT_TRUE(PumpUntil([&] { return sentinel->Status() == ssCheckingChildren; }));
-  EXPECT_EQ(closes, 0);
-  ASSERT_TRUE(WaitForClose());
+  ASSERT_TRUE(WaitBegun());
+  EXPECT_EQ(sentinel->Status(), ssInitialDelay);
+  clock.RunTo(1500);
+  EXPECT_EQ(sentinel->Status(), ssCheckingChildren);
+  EXPECT_TRUE(ClosesAt(1500 + 2 * 100));
   EXPECT_EQ(sentinel->Status(), ssClosing);
 }
 
 TEST_F(Sentinel, StartingAgainChangesNothingAndClosesOnce) {
-  UseShortDelays();
   ReportChildren({0});
   EXPECT_TRUE(sentinel->Start());
-  EXPECT_TRUE(sentinel->Start());
-  ASSERT_TRUE(WaitForClose());
+  ASSERT_TRUE(Started());  // the second time
+  EXPECT_TRUE(ClosesAt(1500));
   EXPECT_TRUE(sentinel->Start());  // after closing
-  PumpFor(300);
+  RunLong();
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(sentinel->Status(), ssClosing);
-  EXPECT_EQ(asked, 2u);  // a single wait was run
+  EXPECT_EQ(clock.waits, std::vector<uint32_t>{1500});  // a single wait was run
+  EXPECT_EQ(asked, 2u);
 }
 
 TEST_F(Sentinel, StartedFromOtherThreadsClosesOnceOnTheMainThread) {
-  UseShortDelays();
   ReportChildren({0});
   std::atomic<bool> go{false};
   std::vector<std::thread> threads;
@@ -219,19 +266,20 @@ TEST_F(Sentinel, StartedFromOtherThreadsClosesOnceOnTheMainThread) {
   }
   go = true;
   for (auto& thread : threads) thread.join();
-  ASSERT_TRUE(WaitForClose());
-  PumpFor(200);
+  ASSERT_TRUE(WaitBegun());
+  EXPECT_TRUE(ClosesAt(1500));
+  RunLong();
   EXPECT_EQ(closes, 1);
   EXPECT_EQ(closeThread, GetCurrentThreadId());
 }
 
 TEST_F(Sentinel, DestroyedWhileWaitingRaisesNothing) {
-  UseShortDelays();
   ReportChildren({0});
   ASSERT_TRUE(sentinel->Start());
   sentinel.reset();  // the start message is still queued
-  PumpFor(300);
+  RunLong();
   EXPECT_EQ(closes, 0);
+  EXPECT_TRUE(clock.waits.empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <regex>
 #include <string>
@@ -90,12 +91,27 @@ int Initialize(TestApp& test, const cef_settings_t& settings) {
   return Engine().cef_initialize(nullptr, &settings, test.app.Get(), nullptr);
 }
 
+// Polls `done` until it holds, 5 s at most; true when it held.
+bool WaitUntil(const std::function<bool()>& done) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    Sleep(5);
+  }
+  return true;
+}
+
 // A task recording the order and thread of its runs in a shared log.
 struct TestTask {
   FakeEngineObject<cef_task_t> task;  // first: the engine structure's address is the task's
   std::string name;
   static inline std::mutex lock;
   static inline std::vector<std::string> runs;
+
+  static std::vector<std::string> Runs() {
+    std::lock_guard<std::mutex> guard(lock);
+    return runs;
+  }
 
   explicit TestTask(std::string task_name) : name(std::move(task_name)) {
     task.Get()->execute = [](cef_task_t* self) {
@@ -209,12 +225,9 @@ TEST(StandinRuntime, TasksRunInDueOrderOnTheirThread) {
   EXPECT_EQ(1, Engine().cef_post_task(TID_IO, d.Give()));
   EXPECT_EQ(1, Engine().cef_post_delayed_task(TID_IO, never.Give(), 60000));
   EXPECT_EQ(0, Engine().cef_post_task(TID_RENDERER, before.Give()));  // not in this process
-  Sleep(700);
-  {
-    std::lock_guard<std::mutex> guard(TestTask::lock);
-    EXPECT_EQ((std::vector<std::string>{"b@io", "d@io", "c@io", "a@io"}), TestTask::runs);
-  }
-  EXPECT_EQ(1, a.task.refs.load());  // released after running
+  ASSERT_TRUE(WaitUntil([] { return TestTask::Runs().size() >= 4; }));
+  EXPECT_EQ((std::vector<std::string>{"b@io", "d@io", "c@io", "a@io"}), TestTask::Runs());
+  EXPECT_TRUE(WaitUntil([&] { return a.task.refs.load() == 1; }));  // released after running
   EXPECT_EQ(2, never.task.refs.load());
   test.kept_command_line->base.release(&test.kept_command_line->base);
   Engine().cef_shutdown();
@@ -234,11 +247,8 @@ TEST(StandinRuntime, TaskRunnersPostToTheirThread) {
   TestTask task("runner");
   TestTask::runs.clear();
   EXPECT_EQ(1, runner->post_task(runner, task.Give()));
-  Sleep(200);
-  {
-    std::lock_guard<std::mutex> guard(TestTask::lock);
-    EXPECT_EQ((std::vector<std::string>{"runner@io"}), TestTask::runs);
-  }
+  ASSERT_TRUE(WaitUntil([] { return !TestTask::Runs().empty(); }));
+  EXPECT_EQ((std::vector<std::string>{"runner@io"}), TestTask::Runs());
   runner->base.release(&runner->base);
   test.kept_command_line->base.release(&test.kept_command_line->base);
   Engine().cef_shutdown();

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/ui_error.h"
 #include "ui/ui_task.h"
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/timer.h"
 
 namespace {
@@ -49,9 +49,13 @@ TEST_F(Timers, ATickAlreadyQueuedDoesNotFireAfterDisabling) {
   int ticks = 0;
   timer.OnTimer = [&] { ++ticks; };
   timer.SetEnabled(true);
-  Sleep(60);
+  // Waits, handling nothing, until the tick is in the queue.
+  const ULONGLONG deadline = GetTickCount64() + 5000;
   MSG message;
-  PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE);  // the tick is in the queue
+  while (!PeekMessageW(&message, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE)) {
+    ASSERT_LT(GetTickCount64(), deadline) << "the timer never ticked";
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_TIMER);
+  }
   timer.SetEnabled(false);
   PumpFor(100);
   EXPECT_EQ(ticks, 0);

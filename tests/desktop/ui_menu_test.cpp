@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/ui_task.h"
@@ -73,12 +73,11 @@ TEST_F(PopupMenuUse, TheChosenItemRunsAfterTheMenuHasClosed) {
     clicked_inside_menu = (info.flags & GUI_INMENUMODE) != 0;
   });
   menu.Items.Add(L"Second");
-  // Keys for the menu's loop: select the first item and choose it.
-  uitask::Post([] {
-    keybd_event(VK_DOWN, 0, 0, 0);
-    keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
-    keybd_event(VK_RETURN, 0, 0, 0);
-    keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+  // Keys for the menu's loop: select the first item and choose it. Posted, as the loop reads
+  // this thread's queue; keyboard input would go to whichever process has the foreground.
+  uitask::Post([&] {
+    PostMessageW(owner.Handle(), WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(owner.Handle(), WM_KEYDOWN, VK_RETURN, 1);
   });
   // Should the keys go astray, the menu still ends and the test fails instead of hanging.
   const UINT_PTR guard = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });

@@ -209,6 +209,7 @@ TEST(StandinControlFile, EachLineAppendedRunsOnce) {
     append("status text=from%20the%20file\n");
     ASSERT_TRUE(client.WaitFor("status 1 from the file"));
     append("status text=half");  // no line end yet: not run
+    // The engine looks every 50 ms: time to see the half line, and to run it if it were wrong.
     Sleep(300);
     append("%20done\n");
     ASSERT_TRUE(client.WaitFor("status 1 half done"));

@@ -2,9 +2,8 @@
 // and utility processes (the program file again with --type=...), and cef_shutdown ends them.
 // A sub-process also ends when its browser process is gone.
 //
-// The stand-in starts the executable of the process by default, which for this test program
-// would run every test again: for the whole test program OSTREL_STANDIN_CHILDREN is "off"
-// unless a test points it at OstrelMini.exe.
+// The sub-processes are off in the test programs (tests/support/standin_children_off.cpp)
+// unless a test points them at OstrelMini.exe.
 
 #include <windows.h>
 
@@ -21,13 +20,6 @@ using standin_test::Engine;
 using standin_test::FakeProgram;
 using standin_test::PumpUntil;
 using standin_test::TraceFile;
-
-[[maybe_unused]] const bool children_off_by_default = [] {
-  if (GetEnvironmentVariableW(L"OSTREL_STANDIN_CHILDREN", nullptr, 0) == 0) {
-    SetEnvironmentVariableW(L"OSTREL_STANDIN_CHILDREN", L"off");
-  }
-  return true;
-}();
 
 // Points the stand-in's sub-processes at OstrelMini.exe for one test.
 class ProgramChildren {

@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "browser/cef_window_parent.h"
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
 namespace {
 
-using ui_test::PumpFor;
 using ui_test::PumpUntil;
 
 // What the engine window was sent.
@@ -60,6 +59,9 @@ RECT PlaceInParent(HWND window) {
   return rect;
 }
 
+// The forms stay hidden: the focus inside a hidden form is this thread's own, while a shown one
+// competes for the display's one foreground with every other test process, and losing it
+// empties this thread's focus.
 class WindowParent : public ui_test::UiTest {
  protected:
   void SetUp() override {
@@ -160,9 +162,7 @@ TEST_F(WindowParent, HandsTheFocusOnToTheEngineWindow) {
   ASSERT_TRUE(button.Create({.parent = &form, .align = alTop, .bounds = {0, 0, 0, 25}}));
   CreateHost();
   HWND engine = CreateEngineWindow(host.Handle());
-  form.Show();
   button.SetFocus();
-  PumpFor(50);
   ASSERT_TRUE(button.Focused());
   gLog = {};
   host.SetFocus();
@@ -199,9 +199,7 @@ TEST_F(WindowParent, TabReachesThePageInsteadOfMovingTheFocus) {
   ASSERT_TRUE(button.Create({.parent = &form, .align = alTop, .bounds = {0, 0, 0, 25}}));
   CreateHost();
   HWND engine = CreateEngineWindow(host.Handle());
-  form.Show();
   SetFocus(engine);
-  PumpFor(50);
   ASSERT_EQ(GetFocus(), engine);
   for (WPARAM key : std::initializer_list<WPARAM>{VK_TAB, VK_DOWN, VK_RETURN, VK_ESCAPE}) {
     PostMessageW(engine, WM_KEYDOWN, key, 1);
@@ -219,12 +217,10 @@ TEST_F(WindowParent, ReturnClicksTheFormsDefaultButtonInstead) {
       ok.Create({.parent = &form, .align = alTop, .bounds = {0, 0, 0, 25}, .isDefault = true}));
   CreateHost();
   HWND engine = CreateEngineWindow(host.Handle());
-  form.Show();
   SetFocus(engine);
   PostMessageW(engine, WM_KEYDOWN, VK_RETURN, 1);
   PostMessageW(engine, WM_KEYDOWN, VK_TAB, 1);
-  ASSERT_TRUE(PumpUntil([] { return !gLog.keys.empty(); }, 3000));
-  PumpFor(50);
+  ASSERT_TRUE(PumpUntil([] { return !gLog.keys.empty(); }, 3000));  // Return went first
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(gLog.keys, std::vector<WPARAM>{VK_TAB});
 }

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/application.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -45,12 +45,11 @@ class QuestionForm : public TForm {
   TButton Later;
 };
 
-// Posts `key` to the focused window once the modal loop runs, as a key press would arrive.
-void PressInModalLoop(UINT message, WPARAM key) {
-  uitask::Post([message, key] {
-    HWND focus = GetFocus();
-    PostMessageW(focus != nullptr ? focus : GetActiveWindow(), message, key, 0);
-  });
+// Posts `key` once the modal loop runs to Yes, where the form's focus starts, as a key press
+// would arrive there. Not to GetFocus(): another test process showing a window meanwhile takes
+// the foreground, and with it this thread's focus.
+void PressInModalLoop(QuestionForm& form, UINT message, WPARAM key) {
+  uitask::Post([&form, message, key] { PostMessageW(form.Yes.Handle(), message, key, 0); });
 }
 
 class Forms : public ui_test::UiTest {};
@@ -87,13 +86,13 @@ TEST_F(Forms, OnCloseQueryCanKeepAModalFormOpen) {
 
 TEST_F(Forms, EscapeClicksTheCancelButton) {
   QuestionForm form;
-  PressInModalLoop(WM_KEYDOWN, VK_ESCAPE);
+  PressInModalLoop(form, WM_KEYDOWN, VK_ESCAPE);
   EXPECT_EQ(form.ShowModal(), mrNo);
 }
 
 TEST_F(Forms, ReturnClicksTheDefaultButton) {
   QuestionForm form;
-  PressInModalLoop(WM_KEYDOWN, VK_RETURN);
+  PressInModalLoop(form, WM_KEYDOWN, VK_RETURN);
   EXPECT_EQ(form.ShowModal(), mrYes);
 }
 

@@ -1,5 +1,5 @@
-#ifndef OSTREL_TESTS_UNIT_UI_TEST_SUPPORT_H_
-#define OSTREL_TESTS_UNIT_UI_TEST_SUPPORT_H_
+#ifndef OSTREL_TESTS_SUPPORT_UI_TEST_SUPPORT_H_
+#define OSTREL_TESTS_SUPPORT_UI_TEST_SUPPORT_H_
 
 // Helpers of the windowing-layer tests: a message pump with a deadline, and a fixture that runs
 // the UI task queue on the test's thread. Windows need a display (scripts/test provides Xvfb).
@@ -44,4 +44,4 @@ class UiTest : public ::testing::Test {
 
 }  // namespace ui_test
 
-#endif  // OSTREL_TESTS_UNIT_UI_TEST_SUPPORT_H_
+#endif  // OSTREL_TESTS_SUPPORT_UI_TEST_SUPPORT_H_

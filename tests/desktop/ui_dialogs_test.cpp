@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/dialogs.h"
 #include "ui/ui_task.h"
 
@@ -27,11 +27,28 @@ TEST(FileDialogFilter, DropsADescriptionWithoutPatterns) {
   EXPECT_EQ(FileDialogFilter(L"Any file (*.*)|*.*|Dangling"), L"Any file (*.*)\0*.*\0\0"s);
 }
 
+// The input box while it runs: this thread's one enabled window on screen. Found, not taken from
+// GetActiveWindow() or GetFocus(), which another test process taking the foreground empties.
+HWND InputBoxWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+        *reinterpret_cast<HWND*>(param) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND InputBoxEdit() { return FindWindowExW(InputBoxWindow(), nullptr, L"Edit", nullptr); }
+
 class InputBoxes : public ui_test::UiTest {};
 
 TEST_F(InputBoxes, OkGivesTheTypedText) {
   uitask::Post([] {
-    HWND edit = GetFocus();  // the text field has the focus, its text selected
+    HWND edit = InputBoxEdit();  // its text selected
     SendMessageW(edit, WM_CHAR, L'x', 1);
     PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
   });
@@ -39,15 +56,15 @@ TEST_F(InputBoxes, OkGivesTheTypedText) {
 }
 
 TEST_F(InputBoxes, OkWithoutTypingGivesTheProposedText) {
-  uitask::Post([] { PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0); });
+  uitask::Post([] { PostMessageW(InputBoxEdit(), WM_KEYDOWN, VK_RETURN, 0); });
   EXPECT_EQ(InputBox(L"Download Image", L"URL:", L"http://a/b.png"), L"http://a/b.png");
 }
 
 TEST_F(InputBoxes, CancellingGivesNothingNotTheProposal) {
-  uitask::Post([] { PostMessageW(GetActiveWindow(), WM_CLOSE, 0, 0); });
+  uitask::Post([] { PostMessageW(InputBoxWindow(), WM_CLOSE, 0, 0); });
   EXPECT_EQ(InputBox(L"Resolve host", L"URL :", L"http://127.0.0.1:8765/"), L"");
   std::wstring value = L"kept";
-  uitask::Post([] { PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
+  uitask::Post([] { PostMessageW(InputBoxEdit(), WM_KEYDOWN, VK_ESCAPE, 0); });
   EXPECT_FALSE(InputQuery(L"Frame name", L"Type the fame name :", value));
   EXPECT_EQ(value, L"kept");
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

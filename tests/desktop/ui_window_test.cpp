@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/ui_error.h"
