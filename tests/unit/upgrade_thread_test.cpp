@@ -90,6 +90,22 @@ TEST_F(UpgradeThread, WaitForLetsTheWorkersSynchronisedCallsRunOnTheMainThread) 
   EXPECT_EQ(terminatedOn, FMain);
 }
 
+TEST_F(UpgradeThread, WaitForInsideTheRunsOwnEventReturnsAtOnce) {
+  TulCustomThread thread;
+  DWORD inside = 1;
+  bool terminated = false;
+  thread.OnExecute = [](TulCustomThread& sender) { sender.SetReturnValue(5); };
+  thread.OnTerminate = [&](TulCustomThread& sender) {
+    inside = sender.WaitFor();  // the worker waits for this very call to return
+    terminated = true;
+  };
+  EXPECT_EQ(thread.WaitFor(), 0u);  // not started
+  ASSERT_TRUE(thread.Execute());
+  ASSERT_TRUE(PumpUntil([&] { return terminated; }));
+  EXPECT_EQ(inside, 5u);
+  EXPECT_EQ(thread.WaitFor(), 5u);
+}
+
 TEST_F(UpgradeThread, ExecuteWithWaitThreadHandlesMessagesUntilTheRunEnds) {
   TulCustomThread thread;
   thread.SetWaitThread(true);

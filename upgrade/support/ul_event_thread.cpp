@@ -146,8 +146,9 @@ TulEventThread::TulEventThread(TulCustomThread& owner, int priority)
 TulEventThread::~TulEventThread() {
   if (FHandle != nullptr) {
     FTerminated = true;
-    bool wait = true;
-    // Never started: its first step sees the stop flag and ends it.
+    // A killed thread was waited for already. One never started sees the stop flag in its first
+    // step and ends.
+    bool wait = FPhase.load() != rpKilled;
     if (int idle = rpIdle; FPhase.compare_exchange_strong(idle, rpStarted)) {
       wait = ResumeFully(FHandle);
     }

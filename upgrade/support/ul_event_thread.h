@@ -58,6 +58,8 @@ class TulEventThread {
   static void Dispatch(TulEventThread* run, WPARAM call);
   // Worker: runs `method` through the synchronisation window and waits for it.
   void Synchronize(const std::function<void()>& method);
+  // Main thread: a call of this run is running (the worker waits for it).
+  bool InSynchronizedCall() const { return FInSync > 0; }
 
   HANDLE FHandle = nullptr;
   DWORD FThreadID = 0;

@@ -140,7 +140,10 @@ void TulCustomThread::Resume() {
 
 DWORD TulCustomThread::WaitFor() {
   TulEventThread& run = *FThread;
-  if (run.FPhase.load() == rpIdle || run.FThreadID == GetCurrentThreadId()) {
+  // Waiting would never end: for a run not started, from its own thread, from inside one of its
+  // calls (the worker waits for the call to return).
+  if (run.FPhase.load() == rpIdle || run.FThreadID == GetCurrentThreadId() ||
+      run.InSynchronizedCall()) {
     return static_cast<DWORD>(run.FReturnValue.load());
   }
   const TThreadHandle thread(run.FHandle);

@@ -89,7 +89,8 @@ class TulCustomThread {
   void Suspend();
   void Resume();  // also starts a run that was never started, as Execute would
   // Waits for the run to end and returns its exit code; on the main thread it lets the worker's
-  // synchronising calls in meanwhile.
+  // synchronising calls in meanwhile. A wait that could never end (for a run not started, on
+  // the worker itself, inside one of the run's own events) returns the exit code so far at once.
   DWORD WaitFor();
 
   HANDLE Handle() const;

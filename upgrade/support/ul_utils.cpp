@@ -229,7 +229,7 @@ std::wstring GetContentTypeOfExtension(std::wstring_view extension) {
   std::wstring key = LowerAscii(extension);
   if (!key.starts_with(L'.')) key.insert(0, L".");
   const auto type =
-      ReadRegistryText(HKEY_CLASSES_ROOT, key, L"Content Type", 260 * sizeof(wchar_t));
+      ReadRegistryText(HKEY_CLASSES_ROOT, key, L"Content Type", (260 + 1) * sizeof(wchar_t));
   return type && !type->empty() ? *type : L"application/octet-stream";
 }
 
