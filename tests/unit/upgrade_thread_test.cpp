@@ -414,6 +414,11 @@ TEST_F(UpgradeThread, TheSynchronisationWindowLivesAsLongAsAThreadDoes) {
       TulCustomThread second;
       EXPECT_EQ(SyncWindow(), window);
     }
+    // A stray message, even from another program, names no run of ours: nothing happens.
+    int notARun = 0;
+    EXPECT_EQ(SendMessageW(window, 0x8FFF, 1, reinterpret_cast<LPARAM>(&notARun)), 0);
+    EXPECT_EQ(SendMessageW(window, 0x8FFF, 0, 0x12345678), 0);
+    EXPECT_EQ(notARun, 0);
     EXPECT_EQ(SyncWindow(), window);
   }
   // At once, unless a run of an earlier test still waits to be freed.

@@ -213,7 +213,10 @@ void TulEventThread::Kill() {
 }
 
 void TulEventThread::Suspend() {
-  if (SuspendAtSafePoint(FHandle)) FSuspended = true;
+  // Already frozen, it only counts one more.
+  if (FSuspended ? SuspendThread(FHandle) != kResumeFailed : SuspendAtSafePoint(FHandle)) {
+    FSuspended = true;
+  }
 }
 
 bool TulEventThread::OnMainThread() {
