@@ -8,7 +8,7 @@ OSTREL_BUILD="${OSTREL_BUILD:-$OSTREL_ROOT/build}"
 export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
 
 OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb
-                 xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3)
+                 xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++)
 # Bump when ostrel_prepare_prefix changes so existing prefixes are set up again.
 OSTREL_PREFIX_LAYOUT=1
 
@@ -165,4 +165,21 @@ ostrel_kill_pid() {
   [[ -n "$pid" ]] || return 0
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+}
+
+# The parts of the program that need no Windows API (tests/native/CMakeLists.txt lists them),
+# built for this machine with AddressSanitizer and UndefinedBehaviorSanitizer into
+# $OSTREL_BUILD/native, and their tests run. Uses ccache when the main build does.
+ostrel_native_tests() {
+  local dir="$OSTREL_BUILD/native" launcher=()
+  if grep -q '^CMAKE_CXX_COMPILER_LAUNCHER:.*ccache' "$OSTREL_BUILD/CMakeCache.txt" 2>/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  if [[ ! -f "$dir/CMakeCache.txt" ]]; then
+    cmake -S "$OSTREL_ROOT/tests/native" -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=g++ \
+      "${launcher[@]}" >/dev/null || return 1
+  fi
+  cmake --build "$dir" || return 1
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    "$dir/native_tests" --gtest_brief=1 </dev/null
 }

@@ -20,7 +20,9 @@ ENGINE_ALL = ENGINE_REFS | {
     "engine/routing",
     "engine/application",
 }
-PROGRAM = ENGINE_ALL | {"ui", "browser", "forms", "upgrade", "upgrade/updater"}
+# upgrade/updater is a program of its own: only the app and the tests may include it.
+UPGRADE = {"upgrade/support", "upgrade/http", "upgrade/controller", "upgrade/dialogs"}
+PROGRAM = ENGINE_ALL | UPGRADE | {"ui", "browser", "forms", "upgrade/updater"}
 
 # layer -> the layers its files may include (a layer may always include itself)
 ALLOWED = {
@@ -35,9 +37,12 @@ ALLOWED = {
     "engine/application": ENGINE_ALL,
     "ui": set(),
     "browser": ENGINE_ALL | {"ui"},
-    "forms": ENGINE_ALL | {"ui", "browser", "upgrade", "config"},
-    "upgrade": {"ui"},
-    "upgrade/updater": {"upgrade"},
+    "forms": ENGINE_ALL | UPGRADE | {"ui", "browser", "config"},
+    "upgrade/support": {"ui"},
+    "upgrade/http": {"upgrade/support"},
+    "upgrade/controller": {"upgrade/http", "upgrade/support"},
+    "upgrade/dialogs": {"upgrade/controller", "upgrade/support", "ui"},
+    "upgrade/updater": {"upgrade/support"},
     "standin": {"engine/capi"},
     "app": PROGRAM | {"app", "config"},
     "tests": PROGRAM | {"standin", "tests", "config"},
@@ -55,8 +60,8 @@ def layer_of(path):
     parts = path.split("/")
     if parts[0] == "engine" and len(parts) > 2:
         return "engine/" + parts[1]
-    if parts[:2] == ["upgrade", "updater"] and len(parts) > 2:
-        return "upgrade/updater"
+    if parts[0] == "upgrade" and len(parts) > 2:
+        return "upgrade/" + parts[1]
     return parts[0] if len(parts) > 1 and parts[0] in ALLOWED else None
 
 
@@ -65,6 +70,8 @@ def violation(source, included):
     own = layer_of(source)
     if own is None:
         return None
+    if own not in ALLOWED:
+        return f"{source}: {own} is no layer (add its rules to {pathlib.Path(__file__).name})"
     target = layer_of(included)
     if target is None:
         # Quoted includes relative to the file itself ("resource.h") stay inside its folder.
@@ -105,6 +112,25 @@ def self_test():
         ("tests/unit/x_test.cpp", "app/engine_setup.h", False),
         ("app/main.cpp", "app/engine_setup.h", True),
         ("app/resources/OstrelMini.rc", "resource.h", True),
+        ("upgrade/support/ul_wait.cpp", "ui/application.h", True),
+        ("upgrade/support/ul_utils.cpp", "engine/support/time_conversion.h", False),
+        ("upgrade/support/ul_thread.cpp", "upgrade/http/ul_http.h", False),
+        ("upgrade/http/ul_http.cpp", "upgrade/support/ul_thread.h", True),
+        ("upgrade/http/ul_http.cpp", "upgrade/controller/ul_upliner.h", False),
+        ("upgrade/http/ul_http.cpp", "ui/form.h", False),
+        ("upgrade/controller/ul_upliner.cpp", "upgrade/http/ul_http.h", True),
+        ("upgrade/controller/ul_upliner.cpp", "upgrade/dialogs/ul_forms.h", False),
+        ("upgrade/controller/ul_upliner.cpp", "engine/core/cef_string.h", False),
+        ("upgrade/dialogs/ul_forms.cpp", "upgrade/controller/ul_upliner.h", True),
+        ("upgrade/dialogs/ul_forms.cpp", "ui/form.h", True),
+        ("upgrade/updater/main.cpp", "upgrade/support/ul_text.h", True),
+        ("upgrade/updater/main.cpp", "upgrade/http/ul_http.h", False),
+        ("upgrade/updater/main.cpp", "ui/window.h", False),
+        ("upgrade/unknown/x.cpp", "upgrade/support/ul_text.h", False),
+        ("upgrade/support/ul_text.cpp", "upgrade/unknown/x.h", False),
+        ("forms/mini_browser_form.cpp", "upgrade/controller/ul_upliner.h", True),
+        ("forms/mini_browser_form.cpp", "upgrade/updater/updater.h", False),
+        ("ui/form.cpp", "upgrade/support/ul_thread.h", False),
     ]
     failed = [c for c in cases if (violation(c[0], c[1]) is None) != c[2]]
     for source, included, allowed in failed:

@@ -1,0 +1,158 @@
+#include "upgrade/support/ul_date_time.h"
+
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "upgrade/support/ul_text.h"
+
+namespace {
+
+using std::chrono::days;
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
+
+constexpr sys_days kEpoch{std::chrono::year{1899} / std::chrono::December / 30};
+constexpr int64_t kMillisecondsPerDay = 86400000;
+
+TDateTime FromMilliseconds(int64_t milliseconds) {
+  const int64_t whole = milliseconds >= 0
+                            ? milliseconds / kMillisecondsPerDay
+                            : -((-milliseconds + kMillisecondsPerDay - 1) / kMillisecondsPerDay);
+  const double fraction =
+      static_cast<double>(milliseconds - whole * kMillisecondsPerDay) / kMillisecondsPerDay;
+  return whole < 0 ? static_cast<double>(whole) - fraction : static_cast<double>(whole) + fraction;
+}
+
+bool ToMilliseconds(const TulDateTimeParts& parts, int64_t& milliseconds) {
+  const year_month_day date{std::chrono::year{parts.Year},
+                            std::chrono::month{static_cast<unsigned>(parts.Month)},
+                            std::chrono::day{static_cast<unsigned>(parts.Day)}};
+  if (parts.Year < 1 || parts.Year > 9999 || parts.Month < 1 || parts.Day < 1 || !date.ok() ||
+      parts.Hour < 0 || parts.Hour > 23 || parts.Minute < 0 || parts.Minute > 59 ||
+      parts.Second < 0 || parts.Second > 59 || parts.Millisecond < 0 || parts.Millisecond > 999) {
+    return false;
+  }
+  const int64_t day = (sys_days{date} - kEpoch).count();
+  milliseconds = day * kMillisecondsPerDay +
+                 ((parts.Hour * 60LL + parts.Minute) * 60 + parts.Second) * 1000 +
+                 parts.Millisecond;
+  return true;
+}
+
+// ---- HTTP dates ----
+
+constexpr std::array<std::wstring_view, 7> kWeekdays{L"sun", L"mon", L"tue", L"wed",
+                                                     L"thu", L"fri", L"sat"};
+constexpr std::array<std::wstring_view, 12> kMonths{L"jan", L"feb", L"mar", L"apr", L"may", L"jun",
+                                                    L"jul", L"aug", L"sep", L"oct", L"nov", L"dec"};
+
+// 1 to 12 for a field that starts with a month's name, else 0.
+int MonthOf(std::wstring_view field) {
+  const std::wstring name = LowerAscii(field.substr(0, 3));
+  for (size_t i = 0; i < kMonths.size(); ++i) {
+    if (name == kMonths[i]) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+std::optional<int> ReadNumber(std::wstring_view field) {
+  field = TrimText(field);
+  if (field.empty() || field.size() > 9) return std::nullopt;
+  int value = 0;
+  for (wchar_t c : field) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    value = value * 10 + (c - L'0');
+  }
+  return value;
+}
+
+// Cuts the text up to `separator` off `rest` (the separator goes with it) and trims the rest.
+std::wstring_view TakeField(std::wstring_view& rest, wchar_t separator) {
+  const size_t at = rest.find(separator);
+  const std::wstring_view field = rest.substr(0, at);
+  rest = at == std::wstring_view::npos ? std::wstring_view{} : TrimText(rest.substr(at + 1));
+  return field;
+}
+
+}  // namespace
+
+bool EncodeDateTime(const TulDateTimeParts& parts, TDateTime& value) {
+  int64_t milliseconds = 0;
+  if (!ToMilliseconds(parts, milliseconds)) return false;
+  value = FromMilliseconds(milliseconds);
+  return true;
+}
+
+bool DecodeDateTime(TDateTime value, TulDateTimeParts& parts) {
+  if (!std::isfinite(value) || std::fabs(value) > 3e6) return false;
+  double whole = std::trunc(value);
+  int64_t milliseconds = std::llround(std::fabs(value - whole) * kMillisecondsPerDay);
+  if (milliseconds == kMillisecondsPerDay) {  // rounded up to the next midnight
+    milliseconds = 0;
+    whole += whole < 0 ? -1 : 1;
+  }
+  const year_month_day date{kEpoch + days{static_cast<int64_t>(whole)}};
+  parts.Year = static_cast<int>(date.year());
+  parts.Month = static_cast<int>(static_cast<unsigned>(date.month()));
+  parts.Day = static_cast<int>(static_cast<unsigned>(date.day()));
+  parts.Hour = static_cast<int>(milliseconds / 3600000);
+  parts.Minute = static_cast<int>(milliseconds / 60000 % 60);
+  parts.Second = static_cast<int>(milliseconds / 1000 % 60);
+  parts.Millisecond = static_cast<int>(milliseconds % 1000);
+  return parts.Year >= 1 && parts.Year <= 9999;
+}
+
+TDateTime HttpDateToUtc(std::wstring_view text) {
+  std::wstring_view rest = TrimText(text);
+  if (rest.empty()) return 0;
+  const std::wstring weekday = LowerAscii(rest.substr(0, 3));
+  for (const std::wstring_view name : kWeekdays) {
+    if (weekday == name) {
+      TakeField(rest, L' ');
+      break;
+    }
+  }
+  // "06-Nov-94" (RFC 850) or "06 Nov 1994" and "Nov  6 … 1994" (asctime).
+  const size_t space = rest.find(L' ');
+  const size_t dash = rest.find(L'-', 1);
+  const wchar_t separator = dash != std::wstring_view::npos && dash < space ? L'-' : L' ';
+  TulDateTimeParts parts;
+  const std::wstring_view first = TakeField(rest, separator);
+  if (const int month = MonthOf(first); month != 0) {
+    parts.Month = month;
+    parts.Day = ReadNumber(TakeField(rest, separator)).value_or(1);
+  } else {
+    parts.Day = ReadNumber(first).value_or(1);
+    parts.Month = MonthOf(TakeField(rest, separator));
+  }
+  const std::wstring_view yearField = TakeField(rest, L' ');
+  parts.Year = ReadNumber(yearField).value_or(1900);
+  if (parts.Year == 1900) {  // asctime: the time comes before the year
+    parts.Year = ReadNumber(rest).value_or(1900);
+    rest = yearField;
+  }
+  if (parts.Year < 80) {
+    parts.Year += 2000;
+  } else if (parts.Year < 100) {
+    parts.Year += 1900;
+  }
+  if (rest.find(L':') != std::wstring_view::npos) {
+    std::wstring_view time = TakeField(rest, L' ');
+    parts.Hour = ReadNumber(TakeField(time, L':')).value_or(0);
+    parts.Minute = ReadNumber(TakeField(time, L':')).value_or(0);
+    parts.Second = ReadNumber(time).value_or(0);
+  }
+  int64_t milliseconds = 0;
+  if (!ToMilliseconds(parts, milliseconds)) return 0;
+  // A numeric zone ("+0800", "-0130") is the local time's offset from UTC; names mean UTC.
+  rest = TrimText(rest);
+  if (rest.size() > 4 && (rest[0] == L'+' || rest[0] == L'-')) {
+    const int minutes =
+        ReadNumber(rest.substr(1, 2)).value_or(0) * 60 + ReadNumber(rest.substr(3, 2)).value_or(0);
+    milliseconds -= (rest[0] == L'-' ? -1 : 1) * minutes * 60000LL;
+  }
+  return FromMilliseconds(milliseconds);
+}

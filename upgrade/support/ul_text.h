@@ -1,0 +1,40 @@
+#ifndef OSTREL_UPGRADE_SUPPORT_UL_TEXT_H_
+#define OSTREL_UPGRADE_SUPPORT_UL_TEXT_H_
+
+// Text helpers of the upgrade library: trimming, ASCII case, file extensions, command lines,
+// addresses, Base64 and percentages. Free of <windows.h> (also built natively, tests/native).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Without leading and trailing spaces and control characters.
+std::wstring_view TrimText(std::wstring_view text);
+// Only A-Z change: the texts compared with these are names, macros and addresses.
+std::wstring LowerAscii(std::wstring_view text);
+bool SameTextAscii(std::wstring_view a, std::wstring_view b);
+bool ContainsTextAscii(std::wstring_view text, std::wstring_view part);
+
+// From the last "." of the last path component ("C:\a.b\c" has none), "." included.
+std::wstring_view ExtractFileExt(std::wstring_view path);
+
+// A registered command line taken apart: the program to run and what follows it.
+struct TulCommandLine {
+  std::wstring Program;
+  std::wstring Parameters;
+};
+// Quoted, unquoted ("C:\App\app.exe /s", "notepad.exe %1") and RUNDLL host lines
+// ("rundll32.exe "C:\x\viewer.dll",Show %1"), whose program is the library they run.
+TulCommandLine SplitCommandLine(std::wstring_view commandLine);
+
+// "http://" in front of an address without "://".
+std::wstring AddressWithScheme(std::wstring_view address);
+
+// Standard alphabet with "=" padding; a CR LF follows every 20th group of three bytes, so lines
+// hold 80 characters.
+std::string EncodeBase64(std::string_view bytes);
+
+// part × 100 / total, rounded and kept within 0 to 100; 0 when total is 0.
+uint8_t Percentage(int64_t total, int64_t part);
+
+#endif  // OSTREL_UPGRADE_SUPPORT_UL_TEXT_H_
