@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/ui_error.h"
 #include "ui/ui_task.h"
 #include "upgrade/support/ul_thread.h"

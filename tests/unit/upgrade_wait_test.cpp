@@ -7,7 +7,7 @@
 
 #include <thread>
 
-#include "tests/unit/ui_test_support.h"
+#include "tests/support/ui_test_support.h"
 #include "ui/ui_task.h"
 #include "upgrade/support/ul_wait.h"
 
