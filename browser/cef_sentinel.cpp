@@ -79,7 +79,7 @@ bool TCEFSentinel::CanClose() const {
 
 bool TCEFSentinel::PostToMainThread(UINT message) {
   HWND window = FCompHandle.Handle();
-  if (window != nullptr && PostMessageW(window, message, 0, 0)) return true;
+  if (PostToWindow(window, message)) return true;
   // A full message queue must not leave the window waiting for ever: the UI task queue keeps
   // work it cannot announce at once.
   std::weak_ptr<int> life = FLife;

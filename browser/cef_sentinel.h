@@ -24,6 +24,7 @@
 #include <memory>
 #include <mutex>
 
+#include "ui/messages.h"
 #include "ui/window.h"
 
 // Calls OnTimer once, on the main thread, `delayMs` after Arm; arming again replaces the wait.
@@ -42,8 +43,6 @@ enum TSentinelStatus : int {
 };
 
 // Messages of the sentinel's hidden window; neither carries parameters.
-inline constexpr UINT MSG_SENTINEL_START = 0x8A0A;  // start the timer
-inline constexpr UINT MSG_SENTINEL_CLOSE = 0x8A0B;  // raise OnClose
 
 class TCEFSentinel {
  public:

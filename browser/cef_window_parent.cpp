@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/form.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ LRESULT TCEFWindowParent::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SETFOCUS:
       // Posted, not set: the engine window hands the focus on to the page's own window itself.
-      if (HWND child = ChildWindowHandle()) PostMessageW(child, WM_SETFOCUS, wparam, 0);
+      PostToWindow(ChildWindowHandle(), WM_SETFOCUS, wparam);
       break;
     case WM_ERASEBKGND:
       // The engine window covers the whole client area: erasing behind it only flickers.

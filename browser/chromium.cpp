@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "browser/chromium_raise.h"
 #include "engine/application/cef_application.h"
 #include "engine/core/cef_api.h"
 #include "engine/core/exception_policy.h"
@@ -11,6 +12,8 @@
 #include "engine/routing/custom_client_handler.h"
 #include "engine/routing/custom_request_handlers.h"
 #include "ui/window.h"
+
+using chromium_raise::Raise;
 
 namespace {
 
@@ -69,7 +72,7 @@ bool TChromium::CompWndProc(UINT message, WPARAM wParam, LRESULT& result) {
   result = 0;
   switch (message) {
     case kChromiumPrefsAvailable:
-      if (OnPrefsAvailable) OnPrefsAvailable(*this, wParam != 0);
+      Raise(OnPrefsAvailable, *this, wParam != 0);
       return true;
     case kChromiumDragStart:  // windowless drag and drop only
       return true;
@@ -80,7 +83,7 @@ bool TChromium::CompWndProc(UINT message, WPARAM wParam, LRESULT& result) {
 
 bool TChromium::PostCompMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = FCompHandle.load();
-  return window != nullptr && PostMessageW(window, message, wParam, lParam) != FALSE;
+  return PostToWindow(window, message, wParam, lParam);
 }
 
 // ---- State ----
@@ -294,12 +297,12 @@ void TChromium::HandleAfterCreated(Ref<ICefBrowser> browser) {
     }
   }
   ApplyPreferences(browser);
-  if (OnAfterCreated) OnAfterCreated(*this, browser);
+  Raise(OnAfterCreated, *this, browser);
 }
 
 bool TChromium::HandleClose(Ref<ICefBrowser> browser) {
   TCefCloseBrowserAction action = cbaClose;
-  if (OnClose) OnClose(*this, browser, action);
+  Raise(OnClose, *this, browser, action);
   if (action == cbaCancel) return true;
   if (IsMainBrowser(browser)) FClosing = true;
   // Delayed: the engine must not close the window now; the program destroys its parent.
@@ -314,7 +317,7 @@ void TChromium::HandleBeforeClose(Ref<ICefBrowser> browser) {
   // The page's pop-ups share the client handler: detached sooner, their closes would go
   // unreported.
   if (browser && --FOpenBrowsers == 0) DestroyClientHandler();
-  if (OnBeforeClose) OnBeforeClose(*this, browser);
+  Raise(OnBeforeClose, *this, browser);
 }
 
 void TChromium::ForgetBrowser() {

@@ -29,13 +29,10 @@
 #include "engine/routing/chromium_events.h"
 #include "engine/routing/custom_handlers.h"
 #include "engine/support/window_info.h"
+#include "ui/messages.h"
 
 class TWindow;
 class TMessageWindow;
-
-// Messages of the control's hidden window.
-inline constexpr UINT kChromiumPrefsAvailable = 0x8A00;  // wParam: 1 preferences written, 0 not
-inline constexpr UINT kChromiumDragStart = 0x8A02;       // windowless drag start (not used here)
 
 class TChromium : public IChromiumEvents, public TChromiumEventTypes {
  public:

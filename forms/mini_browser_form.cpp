@@ -207,7 +207,7 @@ void TMiniBrowserFrm::PostToMainThread(std::function<void()> work) {
 
 void TMiniBrowserFrm::Chromium1AfterCreated(TChromium& sender, Ref<ICefBrowser> browser) {
   if (sender.IsSameBrowser(browser)) {
-    PostMessageW(Handle(), MSG_BROWSER_CREATED, 0, 0);
+    PostToWindow(Handle(), MSG_BROWSER_CREATED);
     return;
   }
   if (browser == nullptr) return;
@@ -234,7 +234,7 @@ void TMiniBrowserFrm::BrowserCreatedMsg() {
 void TMiniBrowserFrm::Chromium1Close(TChromium& sender, Ref<ICefBrowser> browser,
                                      TCefCloseBrowserAction& action) {
   if (browser == nullptr || browser->GetIdentifier() != sender.BrowserId()) return;
-  PostMessageW(Handle(), MSG_DESTROY_HOST, 0, 0);
+  PostToWindow(Handle(), MSG_DESTROY_HOST);
   action = cbaDelay;
 }
 
@@ -268,7 +268,7 @@ void TMiniBrowserFrm::ClosePopups() {
 
 void TMiniBrowserFrm::SentinelClose() {
   FCanClose = true;
-  PostMessageW(Handle(), WM_CLOSE, 0, 0);
+  PostToWindow(Handle(), WM_CLOSE);
 }
 
 void TMiniBrowserFrm::Chromium1TitleChange(TChromium& sender, Ref<ICefBrowser> browser,

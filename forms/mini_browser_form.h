@@ -24,10 +24,8 @@
 #include "ui/controls.h"
 #include "ui/font.h"
 #include "ui/form.h"
+#include "ui/messages.h"
 #include "ui/timer.h"
-
-inline constexpr UINT MSG_BROWSER_CREATED = WM_APP + 0xA03;
-inline constexpr UINT MSG_DESTROY_HOST = WM_APP + 0xA06;
 
 // The running program's file version as "major.minor.release.build"; empty when it has none.
 std::wstring GetApplicationVersionText();

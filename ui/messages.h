@@ -6,9 +6,10 @@
 //
 // Engine threads, workers and timers never touch a window. They either post one of these
 // messages to a window the main thread owns (PostToWindow), or queue a callable with
-// uitask::Post (ui_task.h), which wakes the main thread with a message of its own. Nothing is
-// sent across threads: a sent message waits for a main thread that may itself be waiting for
-// the sender.
+// uitask::Post (ui_task.h), which wakes the main thread with a message of its own. Nothing else
+// is sent across threads: a sent message waits for a main thread that may itself be waiting for
+// the sender. The one exception is the upgrade worker's synchronisation (kThreadSyncMessage),
+// which waits by design; every wait of the main thread keeps such messages flowing.
 
 #include <windows.h>
 
@@ -23,6 +24,10 @@ inline constexpr UINT MSG_SENTINEL_CLOSE = 0x8A0B;  // raise OnClose
 // The main window; no parameters.
 inline constexpr UINT MSG_BROWSER_CREATED = WM_APP + 0xA03;  // the main browser exists
 inline constexpr UINT MSG_DESTROY_HOST = WM_APP + 0xA06;     // destroy the browser's host window
+
+// The upgrade workers' shared window ("TulThreadWindow"): run the pending call of the run in
+// lParam, whose number is in wParam; number 0 asks to free that run, whose thread has ended.
+inline constexpr UINT kThreadSyncMessage = 0x8FFF;
 
 // Posts `message` to `window`, a window of the main thread. False when there is no window to
 // post to: PostMessage without a window would queue the message to the calling thread instead,

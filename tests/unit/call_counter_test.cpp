@@ -14,6 +14,7 @@
 #include "browser/chromium.h"
 #include "engine/core/call_counter.h"
 #include "engine/interfaces/cef_load_handler.h"
+#include "ui/messages.h"
 #include "ui/window.h"
 
 namespace {
@@ -120,6 +121,30 @@ TEST(ChromiumTeardown, DestructionWaitsForANotificationInProgress) {
 
   // Detached: a late notification no longer reaches the control that is gone.
   load->OnLoadingStateChange(nullptr, false, false, false);
+}
+
+// An engine thread posting to a window that is gone: PostMessage without a window would queue
+// the message to the engine thread itself, which never reads it.
+TEST(MainThreadMessages, APostToAWindowThatIsGoneIsRefusedAndQueuesNothing) {
+  HWND gone = nullptr;
+  {
+    TMessageWindow window;
+    ASSERT_TRUE(window.Create());
+    gone = window.Handle();
+  }
+  bool refusedNull = false;
+  bool refusedGone = false;
+  bool queued = true;
+  std::thread engineThread([&] {
+    refusedNull = !PostToWindow(nullptr, MSG_BROWSER_CREATED);
+    refusedGone = !PostToWindow(gone, MSG_BROWSER_CREATED);
+    MSG message;
+    queued = PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE;
+  });
+  engineThread.join();
+  EXPECT_TRUE(refusedNull);
+  EXPECT_TRUE(refusedGone);
+  EXPECT_FALSE(queued);
 }
 
 }  // namespace

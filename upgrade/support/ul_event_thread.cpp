@@ -68,7 +68,7 @@ void ReleaseWindow(TulEventThread* user) {
     DestroyWindow(window);
     UnregisterClassW(kWindowClass, GetModuleHandleW(nullptr));
   } else {
-    PostMessageW(window, WM_CLOSE, 0, 0);  // only its own thread can destroy it
+    PostToWindow(window, WM_CLOSE);  // only its own thread can destroy it
   }
 }
 
@@ -335,7 +335,7 @@ DWORD TulEventThread::End() {
   FRunning = false;
   if (int finishing = rpFinishing; !FPhase.compare_exchange_strong(finishing, rpEnded)) {
     // An orphan: the main thread frees it, after this thread has ended.
-    PostMessageW(Sync().window.load(), kThreadSyncMessage, 0, reinterpret_cast<LPARAM>(this));
+    PostToWindow(Sync().window.load(), kThreadSyncMessage, 0, reinterpret_cast<LPARAM>(this));
   }
   return code;  // once ended, the run may be freed at any moment: nothing of it is used here
 }

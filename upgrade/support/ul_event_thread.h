@@ -16,11 +16,8 @@
 #include <exception>
 #include <functional>
 
+#include "ui/messages.h"
 #include "upgrade/support/ul_thread.h"
-
-// The shared window's message: run the pending call of the run in lParam, whose number is in
-// wParam; number 0 asks to free that run, whose thread has ended.
-inline constexpr UINT kThreadSyncMessage = 0x8FFF;
 
 enum TRunPhase : int {
   rpIdle,       // made suspended, never started
