@@ -54,7 +54,7 @@ bool TulCustomHTTP::StartWorker(bool forceWaitThread) {
   if (forceWaitThread) FThread->SetWaitThread(true);
   FAborted = false;
   FOutputFile = OutputFileName;
-  const bool started = !FThread->Running() && FThread->Execute();
+  const bool started = FThread->Execute();
   FThread->SetWaitThread(waitThread);
   if (!started) {
     // Either the worker of the last transfer is still finishing, or a wait time-out killed it.

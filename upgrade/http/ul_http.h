@@ -230,6 +230,8 @@ class TulCustomHTTP : public TulLoginComponent {
 
   TulBeforeSendRequestEvent OnBeforeSendRequest;  // worker
   TulHeaderInfoEvent OnHeaderInfo;
+  // After a block is read (written, for an upload): the first, then at most one every 50 ms,
+  // and the last.
   TulProgressEvent OnProgress;
   TulProgressEvent OnUploadProgress;
   TulUploadFieldRequestEvent OnUploadFieldRequest;  // in Upload
@@ -267,8 +269,9 @@ class TulCustomHTTP : public TulLoginComponent {
   TStep AfterSend();
   TStep OpenOutput();
   TStep ReadBody();
+  // At most every 50 ms, and always for the `last` block.
   void RaiseProgress(const TulProgressEvent& event, uint64_t size, uint64_t done, uint64_t start,
-                     bool download);
+                     bool download, bool last);
   bool Stopped();
   TStep Failed();  // notes the WinInet error
   bool FollowRedirect();
@@ -311,6 +314,8 @@ class TulCustomHTTP : public TulLoginComponent {
   TulAddress FAddress;       // of the running transfer
   std::wstring FCurrentURL;  // the address asked for, once redirects are followed
   int FRedirects = 0;
+  uint64_t FProgressTick = 0;     // when the last progress event was raised
+  bool FProgressPending = false;  // a block was read that no progress event reported
   std::unique_ptr<TulHTTPUploadStream> FUploadStream;
   TBodyKind FBodyKind = bkFormUrlEncoded;
   bool FBusy = false;

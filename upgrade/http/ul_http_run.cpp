@@ -137,6 +137,8 @@ void TulCustomHTTP::Execute() {
   HTTPContentType.clear();
   HTTPData.assign(TransferBufferSize, 0);
   HTTPStartTime = GetTickCount64();
+  FProgressTick = 0;
+  FProgressPending = false;
   HTTPContinueDownload = true;
   HTTPSuccess = HTTPTryAgain = HTTPOutputToFile = HTTPDeleteOutputFileOnAbort = false;
   HTTPFileSize = HTTPBytesTransferred = 0;
@@ -163,6 +165,8 @@ void TulCustomHTTP::Execute() {
     TStep step = TStep::Restart;
     while (step == TStep::Restart) step = Transfer();
   }
+  // Closed here rather than in the completion, so that their status events stay on the worker.
+  CloseHandles();
   HTTPData.clear();
 }
 
@@ -354,8 +358,9 @@ bool TulCustomHTTP::SendOnce() {
           static_cast<DWORD>(std::min<size_t>(TransferBufferSize, body.size() - sent));
       if (!InternetWriteFile(hRequest, body.data() + sent, count, &written) || written == 0) break;
       sent += written;
-      RaiseProgress(OnUploadProgress, body.size(), sent, 0, false);
+      RaiseProgress(OnUploadProgress, body.size(), sent, 0, false, sent == body.size());
     }
+    if (FProgressPending) RaiseProgress(OnUploadProgress, body.size(), sent, 0, false, true);
     if (HttpEndRequestW(hRequest, nullptr, 0, 0)) return true;
     HTTPTryAgain = GetLastError() == ERROR_INTERNET_FORCE_RETRY;
     return HTTPTryAgain;
@@ -460,7 +465,11 @@ TulCustomHTTP::TStep TulCustomHTTP::ReadBody() {
       HTTPOutputToFile = false;
       break;
     }
-    RaiseProgress(OnProgress, HTTPFileSize, HTTPBytesTransferred, HTTPInitStartRange, true);
+    RaiseProgress(OnProgress, HTTPFileSize, HTTPBytesTransferred, HTTPInitStartRange, true,
+                  lengthKnown && HTTPBytesTransferred == HTTPFileSize);
+  }
+  if (FProgressPending) {
+    RaiseProgress(OnProgress, HTTPFileSize, HTTPBytesTransferred, HTTPInitStartRange, true, true);
   }
   HTTPSuccess = FHTTPErrorCode == 200 || FHTTPErrorCode == 206;
   if (HTTPSuccess && HTTPFileSize != 0 && HTTPStream) {
@@ -469,10 +478,16 @@ TulCustomHTTP::TStep TulCustomHTTP::ReadBody() {
   return TStep::End;
 }
 
+// Each synchronisation costs the worker a round trip to the main thread, far more than reading a
+// block; a progress display needs no more than a few figures a second, and always the last one.
 void TulCustomHTTP::RaiseProgress(const TulProgressEvent& event, uint64_t size, uint64_t done,
-                                  uint64_t start, bool download) {
-  const TulProgressFigures figures =
-      ProgressFigures(size, done, start, GetTickCount64() - HTTPStartTime);
+                                  uint64_t start, bool download, bool last) {
+  constexpr uint64_t kProgressIntervalMs = 50;
+  const uint64_t now = GetTickCount64();
+  FProgressPending = !last && FProgressTick != 0 && now - FProgressTick < kProgressIntervalMs;
+  if (FProgressPending) return;
+  FProgressTick = now;
+  const TulProgressFigures figures = ProgressFigures(size, done, start, now - HTTPStartTime);
   ProgressPercentsDone = figures.PercentsDone;
   ProgressElapsedTime = figures.ElapsedTime;
   ProgressEstimatedTime = figures.EstimatedTime;
