@@ -10,19 +10,9 @@
 
 namespace {
 
-using http_test::FileExists;
-using http_test::Pattern;
-using http_test::Port;
-using http_test::RequestsWith;
-using http_test::TempFile;
-using http_test::TRecorder;
-using http_test::Url;
+using namespace http_test;
 
-class HttpAuth : public http_test::HttpTest {
- protected:
-  TulCustomHTTP http;
-  TRecorder events{http};
-};
+class HttpAuth : public http_test::HttpTest {};
 
 TEST_F(HttpAuth, Answers401WithTheCredentialsOfOnPasswordRequest) {
   std::wstring realm;
@@ -32,9 +22,7 @@ TEST_F(HttpAuth, Answers401WithTheCredentialsOfOnPasswordRequest) {
     sender.SetPassword(L"pass");
     tryAgain = true;
   };
-  http.URL = Url("http", L"/data/5000/auth-retry?auth=Ostrel%20Area");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/data/5000/auth-retry?auth=Ostrel%20Area")));
   EXPECT_EQ(realm, L"Ostrel Area");
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, Pattern(0, 5000));
@@ -43,9 +31,7 @@ TEST_F(HttpAuth, Answers401WithTheCredentialsOfOnPasswordRequest) {
 }
 
 TEST_F(HttpAuth, WithoutAHandlerA401IsAnHTTPError) {
-  http.URL = Url("http", L"/data/5000/auth-none?auth=x");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/data/5000/auth-none?auth=x")));
   EXPECT_EQ(events.httpError, 401);
 }
 
@@ -54,9 +40,7 @@ TEST_F(HttpAuth, DownloadsThroughTheProxy) {
   http.Proxy.ProxyServer = L"127.0.0.1";
   http.Proxy.ProxyPort = Port("proxy");
   http.Proxy.ProxyBypass = L"<none>";
-  http.URL = Url("http", L"/data/80000/proxy-plain");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/data/80000/proxy-plain")));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, Pattern(0, 80000));
   EXPECT_NE(RequestsWith("proxy-plain").find("Via: 1.1 ostrel-test-proxy"), std::string::npos);
@@ -75,9 +59,7 @@ TEST_F(HttpAuth, Answers407ThroughOnProxyAuthenticationRequest) {
     password = L"proxypass";
     tryAgain = true;
   };
-  http.URL = Url("http", L"/data/80000/proxy-auth");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/data/80000/proxy-auth")));
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, Pattern(0, 80000));
@@ -87,9 +69,7 @@ TEST_F(HttpAuth, Answers407ThroughOnProxyAuthenticationRequest) {
 TEST_F(HttpAuth, RefusesACertificateOfAnUnknownAuthority) {
   const std::wstring file = TempFile(L"rogue.bin");
   http.OutputFileName = file;
-  http.URL = Url("rogue", L"/data/1000/rogue-refused");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("rogue", L"/data/1000/rogue-refused")));
   EXPECT_EQ(events.hostUnreachable, 1);
   EXPECT_EQ(events.done, 0);
   // Windows says "unknown authority"; Wine says it cannot check the revocation of such a chain.
@@ -102,25 +82,19 @@ TEST_F(HttpAuth, RefusesACertificateOfAnUnknownAuthority) {
 
 TEST_F(HttpAuth, AcceptsAnUnknownAuthorityWhenTheOptionSaysSo) {
   http.InternetOptions.Include(ioIgnoreUnknownCertificateAuthority);
-  http.URL = Url("rogue", L"/data/1000/rogue-accepted");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("rogue", L"/data/1000/rogue-accepted")));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, Pattern(0, 1000));
 }
 
 TEST_F(HttpAuth, DoesNotFollowARedirectFromHttpsToPlainHttp) {
   const std::wstring plain = Url("http", L"/data/1000/downgraded");
-  http.URL = Url("https", L"/r/downgrade?redirect=" + plain);
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("https", L"/r/downgrade?redirect=" + plain)));
   EXPECT_EQ(events.httpError, 302);
-  EXPECT_EQ(http_test::Count(RequestsWith("downgraded"), "GET /data/"), 0);
+  EXPECT_EQ(Count(RequestsWith("downgraded"), "GET /data/"), 0);
 
-  events.ended = false;
   http.InternetOptions.Include(ioIgnoreRedirectToHTTP);
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(http.URL));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, Pattern(0, 1000));
 }

@@ -10,40 +10,31 @@
 
 namespace {
 
-using http_test::FileExists;
-using http_test::Pattern;
-using http_test::ReadFileBytes;
-using http_test::RequestsWith;
-using http_test::TempFile;
-using http_test::TRecorder;
-using http_test::Url;
+using namespace http_test;
 
 class HttpBadInput : public http_test::HttpTest {
  protected:
-  void Fetch(const std::wstring& url, const std::wstring& fileName) {
+  // Fetches `url` into `fileName`, which must fail.
+  void FetchFailing(const std::wstring& url, const std::wstring& fileName) {
     file = TempFile(fileName);
     http.OutputFileName = file;
-    http.URL = url;
-    ASSERT_TRUE(http.Read());
-    ASSERT_TRUE(events.WaitIdle());
+    ASSERT_TRUE(Fetch(url));
     EXPECT_EQ(events.done, 0);
     EXPECT_EQ(events.anyError, 1);
   }
 
-  TulCustomHTTP http;
-  TRecorder events{http};
   std::wstring file;
 };
 
 TEST_F(HttpBadInput, AnAddressWithoutHostIsUnreachable) {
-  Fetch(L"http:///data/100/nohost", L"nohost.bin");
+  FetchFailing(L"http:///data/100/nohost", L"nohost.bin");
   EXPECT_EQ(events.hostUnreachable, 1);
   EXPECT_FALSE(FileExists(file));
 }
 
 TEST_F(HttpBadInput, AnUnknownSchemeIsNotFetchedAsHttp) {
-  Fetch(L"gopher://127.0.0.1:" + std::to_wstring(http_test::Port("http")) + L"/data/100/gopher",
-        L"gopher.bin");
+  FetchFailing(L"gopher://127.0.0.1:" + std::to_wstring(Port("http")) + L"/data/100/gopher",
+               L"gopher.bin");
   EXPECT_EQ(events.hostUnreachable, 1);
   EXPECT_EQ(http.InternetError(), static_cast<DWORD>(ERROR_INTERNET_UNRECOGNIZED_SCHEME));
   EXPECT_FALSE(FileExists(file));
@@ -51,7 +42,7 @@ TEST_F(HttpBadInput, AnUnknownSchemeIsNotFetchedAsHttp) {
 }
 
 TEST_F(HttpBadInput, NoMoreThanTheAnnouncedLengthIsWritten) {
-  Fetch(Url("http", L"/data/1000/extra?extra=5000"), L"extra.bin");
+  FetchFailing(Url("http", L"/data/1000/extra?extra=5000"), L"extra.bin");
   const std::string written = ReadFileBytes(file);
   EXPECT_LE(written.size(), 1000u);
   EXPECT_EQ(written, Pattern(0, written.size()));
@@ -64,9 +55,7 @@ TEST_F(HttpBadInput, AHeaderLineOf64KiBDoesNotDisturbTheTransfer) {
   http.OnHeaderInfo = [&](TulCustomHTTP&, TulHTTPHeaderInfo& info) { seen = info; };
   file = TempFile(L"bigheader.bin");
   http.OutputFileName = file;
-  http.URL = Url("http", L"/data/1000/bigheader?bigheader=65536");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/data/1000/bigheader?bigheader=65536")));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(ReadFileBytes(file), Pattern(0, 1000));
   EXPECT_NE(seen.RawHeadersCRLF.find(L"X-Big: " + std::wstring(4000, L'b')), std::wstring::npos);
@@ -76,7 +65,7 @@ TEST_F(HttpBadInput, AHeaderLineOf64KiBDoesNotDisturbTheTransfer) {
 TEST_F(HttpBadInput, ARedirectLoopEndsAfterTwentyRedirects) {
   int redirects = 0;
   http.OnRedirected = [&](TulCustomHTTP&, const std::wstring&) { ++redirects; };
-  Fetch(Url("http", L"/loop/endless"), L"loop.bin");
+  FetchFailing(Url("http", L"/loop/endless"), L"loop.bin");
   EXPECT_EQ(events.httpError, 302);
   EXPECT_EQ(redirects, 20);
   EXPECT_FALSE(FileExists(file));
@@ -84,17 +73,11 @@ TEST_F(HttpBadInput, ARedirectLoopEndsAfterTwentyRedirects) {
 
 // ---- Bodies sent ----
 
-class HttpSend : public http_test::HttpTest {
- protected:
-  TulCustomHTTP http;
-  TRecorder events{http};
-};
+class HttpSend : public http_test::HttpTest {};
 
 TEST_F(HttpSend, PostsTheFormData) {
   http.POSTData = L"a=1&b=two";
-  http.URL = Url("http", L"/echo/post-form");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/echo/post-form")));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, "a=1&b=two");
   const std::string log = RequestsWith("post-form");

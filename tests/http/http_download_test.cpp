@@ -9,13 +9,7 @@
 
 namespace {
 
-using http_test::FileExists;
-using http_test::Pattern;
-using http_test::ReadFileBytes;
-using http_test::RequestsWith;
-using http_test::TempFile;
-using http_test::TRecorder;
-using http_test::Url;
+using namespace http_test;
 
 // Each test runs over plain http and over https with the trusted test authority.
 class HttpDownload : public http_test::HttpTest, public ::testing::WithParamInterface<const char*> {
@@ -29,8 +23,6 @@ class HttpDownload : public http_test::HttpTest, public ::testing::WithParamInte
 INSTANTIATE_TEST_SUITE_P(Schemes, HttpDownload, ::testing::Values("http", "https"));
 
 TEST_P(HttpDownload, ReadsIntoMemoryAndReportsTheHeaders) {
-  TulCustomHTTP http;
-  TRecorder events(http);
   TulHTTPHeaderInfo seen;
   http.OnHeaderInfo = [&](TulCustomHTTP&, TulHTTPHeaderInfo& info) { seen = info; };
   http.URL = Address(L"/data/30000/" + Tag(L"memory"));
@@ -53,14 +45,10 @@ TEST_P(HttpDownload, ReadsIntoMemoryAndReportsTheHeaders) {
 }
 
 TEST_P(HttpDownload, SendsTheAgentTheHeadersAndTheEncodedQuery) {
-  TulCustomHTTP http;
-  TRecorder events(http);
   http.Agent = L"OstrelTestAgent/1";
   http.CacheOptions.Include(coPragmaNoCache);
   http.AddHeaders = {L"X-Ostrel: yes"};
-  http.URL = Address(L"/echo/" + Tag(L"query") + L"?q=a b+c\u4E2D&r=1");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Address(L"/echo/" + Tag(L"query") + L"?q=a b+c\u4E2D&r=1")));
   EXPECT_EQ(events.done, 1);
   const std::string log = RequestsWith("query-" + std::string(GetParam()));
   EXPECT_NE(log.find("?q=a%20b%2Bc%4E2D&r=1 HTTP/1.1"), std::string::npos) << log;
@@ -70,25 +58,17 @@ TEST_P(HttpDownload, SendsTheAgentTheHeadersAndTheEncodedQuery) {
 }
 
 TEST_P(HttpDownload, RequestsTheRangeAsked) {
-  TulCustomHTTP http;
-  TRecorder events(http);
-  http.URL = Address(L"/data/10000/" + Tag(L"range"));
   http.Range = {100, 199};
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Address(L"/data/10000/" + Tag(L"range"))));
   EXPECT_EQ(events.body, Pattern(100, 200));
   EXPECT_NE(RequestsWith("range-" + std::string(GetParam())).find("RANGE: bytes=100-199"),
             std::string::npos);
 }
 
 TEST_P(HttpDownload, WritesTheFileAndGivesItItsCompleteAttributes) {
-  TulCustomHTTP http;
-  TRecorder events(http);
   const std::wstring file = TempFile(Tag(L"tofile") + L".bin");
   http.OutputFileName = file;
-  http.URL = Address(L"/data/70000/" + Tag(L"tofile"));
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Address(L"/data/70000/" + Tag(L"tofile"))));
   EXPECT_EQ(events.done, 1);
   EXPECT_TRUE(events.body.empty()) << "no stream for a file output";
   EXPECT_EQ(ReadFileBytes(file), Pattern(0, 70000));
@@ -96,13 +76,9 @@ TEST_P(HttpDownload, WritesTheFileAndGivesItItsCompleteAttributes) {
 }
 
 TEST_P(HttpDownload, A404RaisesOnHTTPErrorAndLeavesNoFile) {
-  TulCustomHTTP http;
-  TRecorder events(http);
   const std::wstring file = TempFile(Tag(L"missing") + L".bin");
   http.OutputFileName = file;
-  http.URL = Address(L"/nothing/" + Tag(L"missing"));
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Address(L"/nothing/" + Tag(L"missing"))));
   EXPECT_EQ(events.httpError, 404);
   EXPECT_EQ(events.anyError, 1);
   EXPECT_EQ(events.done, 0);
@@ -110,11 +86,7 @@ TEST_P(HttpDownload, A404RaisesOnHTTPErrorAndLeavesNoFile) {
 }
 
 TEST_P(HttpDownload, ADroppedConnectionRaisesOnConnLostWithTheBytesReceived) {
-  TulCustomHTTP http;
-  TRecorder events(http);
-  http.URL = Address(L"/data/40000/" + Tag(L"drop") + L"?drop=20000");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Address(L"/data/40000/" + Tag(L"drop") + L"?drop=20000")));
   EXPECT_EQ(events.connLost, 1);
   EXPECT_EQ(events.anyError, 1);
   EXPECT_EQ(events.fileSize, 40000u);
@@ -123,11 +95,7 @@ TEST_P(HttpDownload, ADroppedConnectionRaisesOnConnLostWithTheBytesReceived) {
 }
 
 TEST_P(HttpDownload, ProgressRisesAndEndsAtAHundredPercent) {
-  TulCustomHTTP http;
-  TRecorder events(http);
-  http.URL = Address(L"/data/50000/" + Tag(L"progress"));
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Address(L"/data/50000/" + Tag(L"progress"))));
   ASSERT_FALSE(events.progress.empty());
   for (size_t i = 1; i < events.progress.size(); ++i) {
     EXPECT_GE(events.progress[i].BytesRead, events.progress[i - 1].BytesRead);
@@ -139,14 +107,10 @@ TEST_P(HttpDownload, ProgressRisesAndEndsAtAHundredPercent) {
 }
 
 TEST_P(HttpDownload, FollowsARedirectAndReportsIt) {
-  TulCustomHTTP http;
-  TRecorder events(http);
   std::wstring redirected;
   http.OnRedirected = [&](TulCustomHTTP&, const std::wstring& url) { redirected = url; };
   const std::wstring target = L"/data/1000/" + Tag(L"redirected");
-  http.URL = Address(L"/r/" + Tag(L"redirect") + L"?redirect=" + target);
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Address(L"/r/" + Tag(L"redirect") + L"?redirect=" + target)));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, Pattern(0, 1000));
   EXPECT_NE(redirected.find(target), std::wstring::npos)
@@ -158,37 +122,26 @@ TEST_P(HttpDownload, FollowsARedirectAndReportsIt) {
 class HttpLocal : public http_test::HttpTest {};
 
 TEST_F(HttpLocal, AnAddressWithoutSchemeIsFetchedAsHttp) {
-  TulCustomHTTP http;
-  TRecorder events(http);
-  http.URL = L"127.0.0.1:" + std::to_wstring(http_test::Port("http")) + L"/data/100/noscheme";
+  http.URL = L"127.0.0.1:" + std::to_wstring(Port("http")) + L"/data/100/noscheme";
   EXPECT_EQ(http.FileName(), L"noscheme");
   EXPECT_EQ(http.HostName(), L"127.0.0.1");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(http.URL));
   EXPECT_EQ(events.body, Pattern(0, 100));
 }
 
 TEST_F(HttpLocal, ReadsAFileAddress) {
   const std::wstring source = TempFile(L"local-source.bin");
-  http_test::WriteFileBytes(source, Pattern(0, 9000));
-  TulCustomHTTP http;
-  TRecorder events(http);
+  WriteFileBytes(source, Pattern(0, 9000));
   bool headers = false;
   http.OnHeaderInfo = [&](TulCustomHTTP&, TulHTTPHeaderInfo&) { headers = true; };
-  http.URL = L"file:///" + source;
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(L"file:///" + source));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(events.body, Pattern(0, 9000));
   EXPECT_FALSE(headers);
 }
 
 TEST_F(HttpLocal, AFileAddressOfAMissingFileEndsWith404) {
-  TulCustomHTTP http;
-  TRecorder events(http);
-  http.URL = L"file:///" + TempFile(L"local-missing.bin");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(L"file:///" + TempFile(L"local-missing.bin")));
   EXPECT_EQ(events.httpError, 404);
   EXPECT_EQ(events.anyError, 1);
 }

@@ -13,16 +13,9 @@
 
 namespace {
 
-using http_test::Pattern;
-using http_test::TempFile;
-using http_test::TRecorder;
-using http_test::Url;
+using namespace http_test;
 
-class HttpLifecycle : public http_test::HttpTest {
- protected:
-  TulCustomHTTP http;
-  TRecorder events{http};
-};
+class HttpLifecycle : public http_test::HttpTest {};
 
 TEST_F(HttpLifecycle, AForcedWaitReturnsOnceTheTransferIsDone) {
   http.URL = Url("http", L"/data/20000/wait-done");
@@ -62,9 +55,7 @@ TEST_F(HttpLifecycle, OnDoneCanStartTheNextTransfer) {
       events.ended = true;
     }
   };
-  http.URL = Url("http", L"/data/1000/chain");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/data/1000/chain")));
   ASSERT_EQ(bodies.size(), 3u);
   EXPECT_EQ(bodies[0], Pattern(0, 1000));
   EXPECT_EQ(bodies[2], Pattern(0, 3000));
@@ -114,9 +105,7 @@ TEST_F(HttpLifecycle, AnOutputFileThatCannotBeOpenedIsAnOutputFileError) {
   const std::wstring folder = TempFile(L"a-folder");
   CreateDirectoryW(folder.c_str(), nullptr);
   http.OutputFileName = folder;
-  http.URL = Url("http", L"/data/1000/no-output");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(Url("http", L"/data/1000/no-output")));
   EXPECT_EQ(events.outputFileError, 1);
   EXPECT_EQ(events.anyError, 1);
   EXPECT_EQ(events.done, 0);

@@ -9,14 +9,7 @@
 
 namespace {
 
-using http_test::FileExists;
-using http_test::Pattern;
-using http_test::ReadFileBytes;
-using http_test::RequestsWith;
-using http_test::TempFile;
-using http_test::TRecorder;
-using http_test::Url;
-using http_test::WriteFileBytes;
+using namespace http_test;
 
 constexpr uint64_t kSize = 100000;
 
@@ -29,8 +22,6 @@ class HttpResume : public http_test::HttpTest {
     http.URL = Url("http", L"/data/" + std::to_wstring(kSize) + L"/" + tag + query);
   }
 
-  TulCustomHTTP http;
-  TRecorder events{http};
   std::wstring file;
 };
 
@@ -60,7 +51,7 @@ TEST_F(HttpResume, DownloadsACorruptedPartialFileAgainFromTheStart) {
   EXPECT_EQ(ReadFileBytes(file), Pattern(0, kSize));
   const std::string log = RequestsWith("resume-corrupt");
   EXPECT_NE(log.find("RANGE: bytes=55904-"), std::string::npos) << log;
-  EXPECT_EQ(http_test::Count(log, "GET /data/"), 2) << "then one for the whole file: " << log;
+  EXPECT_EQ(Count(log, "GET /data/"), 2) << "then one for the whole file: " << log;
 }
 
 TEST_F(HttpResume, RewritesTheFileWhenTheServerIgnoresTheRange) {
@@ -133,10 +124,8 @@ TEST_F(HttpAbort, AHardAbortEndsTheWorkerAtOnceAndTheClientCanGoOn) {
   http.Abort(true, true);
   ExpectAbortedAndIdle();
   EXPECT_FALSE(FileExists(file));
-  events.ended = false;
   Prepare(L"abort-after");
-  ASSERT_TRUE(http.Read());
-  ASSERT_TRUE(events.WaitIdle());
+  ASSERT_TRUE(Fetch(http.URL));
   EXPECT_EQ(events.done, 1);
   EXPECT_EQ(ReadFileBytes(file), Pattern(0, kSize));
 }

@@ -150,4 +150,10 @@ void HttpTest::SetUp() {
   ASSERT_NE(Port("http"), 0) << "the loopback servers are not running (CTest fixture http_servers)";
 }
 
+bool HttpTest::Fetch(const std::wstring& url) {
+  events.ended = false;
+  http.URL = url;
+  return http.Read() && events.WaitIdle();
+}
+
 }  // namespace http_test

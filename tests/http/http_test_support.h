@@ -46,9 +46,14 @@ struct TRecorder {
   std::vector<TulHTTPProgress> progress;
 };
 
+// A client with its recorder; Fetch starts a download of `url` and waits until it has ended.
 class HttpTest : public ui_test::UiTest {
  protected:
   void SetUp() override;
+  bool Fetch(const std::wstring& url);
+
+  TulCustomHTTP http;
+  TRecorder events{http};
 };
 
 }  // namespace http_test

@@ -33,10 +33,6 @@ TulCustomHTTP::~TulCustomHTTP() {
   CloseHandles();
 }
 
-void TulCustomHTTP::SetTransferBufferSize(int64_t size) {
-  TransferBufferSize = static_cast<uint32_t>(std::clamp<int64_t>(size, 255, 2147483647));
-}
-
 bool TulCustomHTTP::Read(bool forceWaitThread) { return ReadRange(0, 0, forceWaitThread); }
 
 bool TulCustomHTTP::ReadRange(uint32_t startRange, uint32_t endRange, bool forceWaitThread) {
@@ -68,7 +64,7 @@ bool TulCustomHTTP::StartWorker(bool forceWaitThread) {
 
 bool TulCustomHTTP::Resume() {
   const uint64_t size = GetFileSizeOf(OutputFileName);
-  const uint64_t start = size > TransferBufferSize ? size - TransferBufferSize : 0;
+  const uint64_t start = size > BufferSize() ? size - BufferSize() : 0;
   return ReadRange(static_cast<uint32_t>(std::min<uint64_t>(start, UINT32_MAX)), 0, false);
 }
 

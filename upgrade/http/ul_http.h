@@ -13,6 +13,7 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -221,12 +222,10 @@ class TulCustomHTTP : public TulLoginComponent {
   TulInternetOptions InternetOptions{ioKeepConnection};
   TulHTTPProxy Proxy;
   TulHTTPTimeouts Timeouts;
-  uint32_t TransferBufferSize = 4096;  // 255 to 2147483647 (SetTransferBufferSize keeps it so)
+  uint32_t TransferBufferSize = 4096;  // taken as 255 to 2147483647
   bool ShowGoOnlineMessage = false;
   bool WorkOffline = false;
   void* Data = nullptr;
-
-  void SetTransferBufferSize(int64_t size);
 
   TulBeforeSendRequestEvent OnBeforeSendRequest;  // worker
   TulHeaderInfoEvent OnHeaderInfo;
@@ -281,6 +280,7 @@ class TulCustomHTTP : public TulLoginComponent {
   void Completion();
   bool StartWorker(bool forceWaitThread);
   void CloseHandles();
+  uint32_t BufferSize() const { return std::clamp<uint32_t>(TransferBufferSize, 255, 2147483647); }
 
   // Per transfer; written by the worker, read by the main thread in synchronised events and
   // after the run.
@@ -290,7 +290,7 @@ class TulCustomHTTP : public TulLoginComponent {
   bool HTTPOutputToFile = false;
   bool HTTPContinueDownload = true;
   bool HTTPDeleteOutputFileOnAbort = false;
-  std::vector<char> HTTPData;
+  std::vector<char> HTTPData;  // TransferBufferSize bytes, within its bounds
   uint64_t HTTPFileSize = 0;
   uint64_t HTTPBytesTransferred = 0;
   uint64_t HTTPStartTime = 0;

@@ -135,7 +135,7 @@ bool TulCustomHTTP::Stopped() {
 void TulCustomHTTP::Execute() {
   FHTTPErrorCode = -1;
   HTTPContentType.clear();
-  HTTPData.assign(TransferBufferSize, 0);
+  HTTPData.assign(BufferSize(), 0);
   HTTPStartTime = GetTickCount64();
   FProgressTick = 0;
   FProgressPending = false;
@@ -167,7 +167,7 @@ void TulCustomHTTP::Execute() {
   }
   // Closed here rather than in the completion, so that their status events stay on the worker.
   CloseHandles();
-  HTTPData.clear();
+  HTTPData = {};
 }
 
 void TulCustomHTTP::RunLocalFile() {
@@ -354,8 +354,7 @@ bool TulCustomHTTP::SendOnce() {
     size_t sent = 0;
     while (sent < body.size() && !FThread->Terminated()) {
       DWORD written = 0;
-      const auto count =
-          static_cast<DWORD>(std::min<size_t>(TransferBufferSize, body.size() - sent));
+      const auto count = static_cast<DWORD>(std::min<size_t>(HTTPData.size(), body.size() - sent));
       if (!InternetWriteFile(hRequest, body.data() + sent, count, &written) || written == 0) break;
       sent += written;
       RaiseProgress(OnUploadProgress, body.size(), sent, 0, false, sent == body.size());
