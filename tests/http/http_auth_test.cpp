@@ -30,11 +30,6 @@ TEST_F(HttpAuth, Answers401WithTheCredentialsOfOnPasswordRequest) {
             std::string::npos);
 }
 
-TEST_F(HttpAuth, WithoutAHandlerA401IsAnHTTPError) {
-  ASSERT_TRUE(Fetch(Url("http", L"/data/5000/auth-none?auth=x")));
-  EXPECT_EQ(events.httpError, 401);
-}
-
 TEST_F(HttpAuth, DownloadsThroughTheProxy) {
   http.Proxy.AccessType = atUseProxy;
   http.Proxy.ProxyServer = L"127.0.0.1";

@@ -43,9 +43,8 @@ TEST_F(HttpBadInput, AnUnknownSchemeIsNotFetchedAsHttp) {
 
 TEST_F(HttpBadInput, NoMoreThanTheAnnouncedLengthIsWritten) {
   FetchFailing(Url("http", L"/data/1000/extra?extra=5000"), L"extra.bin");
-  const std::string written = ReadFileBytes(file);
-  EXPECT_LE(written.size(), 1000u);
-  EXPECT_EQ(written, Pattern(0, written.size()));
+  EXPECT_EQ(events.connLost, 1);
+  EXPECT_EQ(ReadFileBytes(file), Pattern(0, 1000));
 }
 
 // WinInet takes such an answer (Wine's keeps the first 4 KiB of the line): the transfer goes on
@@ -124,17 +123,6 @@ TEST_F(HttpSend, UploadsAMultipartBodyWithProgress) {
   ASSERT_FALSE(uploaded.empty());
   EXPECT_EQ(uploaded.back().BytesRead, body.size());
   EXPECT_EQ(uploaded.back().DataSize, body.size());
-}
-
-TEST_F(HttpSend, UploadIsRefusedWithoutItsEventOrWhilePending) {
-  EXPECT_FALSE(http.Upload(1));
-  http.OnUploadFieldRequest = [](TulCustomHTTP&, uint16_t, TulMemoryStream&, std::wstring&,
-                                 std::wstring&) {};
-  http.URL = Url("http", L"/data/1000/upload-pending?trickle=5");
-  ASSERT_TRUE(http.Read());
-  EXPECT_FALSE(http.Upload(1));
-  EXPECT_FALSE(http.BeginPrepareUpload());
-  ASSERT_TRUE(events.WaitIdle());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The HTTP client's system-free rules: the extra part as sent, the range header, realms, status
-// texts, progress figures, multipart pieces and the scrambled "LInfo" record.
+// The HTTP client's system-free rules: the extra part as sent, the range header, realms, file
+// names, progress figures, multipart pieces and the scrambled "LInfo" record.
 
 #include <gtest/gtest.h>
 
@@ -30,22 +30,6 @@ TEST(RealmOf, TakesTheQuotedTextAfterTheFirstEquals) {
   EXPECT_EQ(RealmOf(L"Basic realm=unquoted"), L"Basic realm=unquoted");
   EXPECT_EQ(RealmOf(L"Basic realm=\""), L"");
   EXPECT_EQ(RealmOf(L""), L"");
-}
-
-TEST(StatusText, NamesTheKnownNotifications) {
-  EXPECT_EQ(StatusText(10), L"Resolving name");
-  EXPECT_EQ(StatusText(21), L"Connected");
-  EXPECT_EQ(StatusText(110), L"Redirect");
-  EXPECT_EQ(StatusText(200), L"State change");
-  EXPECT_EQ(StatusText(0), L"Unknown status");
-  EXPECT_EQ(StatusText(999), L"Unknown status");
-}
-
-TEST(RedirectTarget, StopsAtTheTerminatingCharacter) {
-  const wchar_t text[] = L"http://a/b";
-  EXPECT_EQ(RedirectTarget(text, 11), L"http://a/b");
-  EXPECT_EQ(RedirectTarget(text, 4), L"http");
-  EXPECT_EQ(RedirectTarget(nullptr, 5), L"");
 }
 
 TEST(FileNameOfPath, TakesTheLastComponent) {
@@ -79,13 +63,6 @@ TEST(Multipart, WritesTheFieldHeadsAndTheTail) {
             "Content-Type: text/plain\r\n\r\n");
   EXPECT_EQ(MultipartTail(L"B"), "--B--\r\n");
   EXPECT_EQ(ByteText(L"a\u00E9\u4E2D"), "a\xE9?");
-}
-
-TEST(LoginInfo, StoresNothingWithoutCredentials) {
-  TulLoginComponent login;
-  EXPECT_FALSE(login.StoresLoginInfo());
-  login.SetPassword(L"p");
-  EXPECT_TRUE(login.StoresLoginInfo());
 }
 
 TEST(LoginInfo, ScramblesAndReadsBack) {

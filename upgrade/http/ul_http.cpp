@@ -48,12 +48,16 @@ bool TulCustomHTTP::ReadRange(uint32_t startRange, uint32_t endRange, bool force
 bool TulCustomHTTP::StartWorker(bool forceWaitThread) {
   const bool waitThread = FThread->WaitThread();
   if (forceWaitThread) FThread->SetWaitThread(true);
-  FAborted = false;
+  // Set here: an Abort may come before the worker starts.
+  const bool aborted = std::exchange(FAborted, false);
+  HTTPDeleteOutputFileOnAbort = false;
   FOutputFile = OutputFileName;
   const bool started = FThread->Execute();
   FThread->SetWaitThread(waitThread);
   if (!started) {
-    // Either the worker of the last transfer is still finishing, or a wait time-out killed it.
+    // Either the worker of an aborted transfer is still ending (called from OnAborted), or a
+    // wait time-out killed this one.
+    FAborted = aborted;
     CloseHandles();
     HTTPStream.reset();
     FUploadStream.reset();

@@ -140,7 +140,7 @@ void TulCustomHTTP::Execute() {
   FProgressTick = 0;
   FProgressPending = false;
   HTTPContinueDownload = true;
-  HTTPSuccess = HTTPTryAgain = HTTPOutputToFile = HTTPDeleteOutputFileOnAbort = false;
+  HTTPSuccess = HTTPTryAgain = HTTPOutputToFile = false;
   HTTPFileSize = HTTPBytesTransferred = 0;
   FAddress = {};
   FInternetError = 0;
@@ -449,8 +449,12 @@ TulCustomHTTP::TStep TulCustomHTTP::ReadBody() {
                           : InternetReadFile(hRequest, buffer, size, &count);
     if (!read || count == 0) break;
     HTTPBytesTransferred += count;
-    // More than the server announced: what it sends is not what it described.
-    if (lengthKnown && HTTPBytesTransferred > HTTPFileSize) break;
+    // More than the server announced: what it sends is not what it described. What fits the
+    // announced length is kept, the rest ends the transfer.
+    const uint64_t excess = lengthKnown && HTTPBytesTransferred > HTTPFileSize
+                                ? HTTPBytesTransferred - HTTPFileSize
+                                : 0;
+    count -= static_cast<DWORD>(std::min<uint64_t>(excess, count));
     if (FCheckBlock) {
       FCheckBlock = false;
       std::vector<char> local(count);
@@ -464,6 +468,7 @@ TulCustomHTTP::TStep TulCustomHTTP::ReadBody() {
       HTTPOutputToFile = false;
       break;
     }
+    if (excess != 0) break;
     RaiseProgress(OnProgress, HTTPFileSize, HTTPBytesTransferred, HTTPInitStartRange, true,
                   lengthKnown && HTTPBytesTransferred == HTTPFileSize);
   }
