@@ -1,6 +1,6 @@
 // The client's life around a transfer: waiting for it, a wait that times out, the next transfer
-// started from OnDone, freeing itself afterwards, the events raised on the worker, and an output
-// file that cannot be opened.
+// started from OnDone, freeing itself afterwards, the events raised on the worker, a header
+// handler that stops it, and an output file that cannot be opened.
 
 #include <gtest/gtest.h>
 
@@ -99,6 +99,21 @@ TEST_F(HttpLifecycle, RaisesTheStatusAndRequestEventsOnTheWorker) {
   // The request has no context value: only the connection's own notifications arrive.
   EXPECT_NE(std::find(texts.begin(), texts.end(), L"Handle created"), texts.end());
   EXPECT_NE(std::find(texts.begin(), texts.end(), L"Handle closing"), texts.end());
+}
+
+TEST_F(HttpLifecycle, AHeaderHandlerThatStopsTheTransferEndsItInterrupted) {
+  int interrupted = 0;
+  http.OnHeaderInfo = [](TulCustomHTTP&, TulHTTPHeaderInfo& info) {
+    info.ContinueDownload = info.ContentLength < 1000;
+  };
+  http.OnDoneInterrupted = [&](TulCustomHTTP&) { ++interrupted; };
+  const std::wstring file = TempFile(L"interrupted.bin");
+  http.OutputFileName = file;
+  http.URL = Url("http", L"/data/5000/interrupted");
+  ASSERT_TRUE(http.Read(true));
+  EXPECT_EQ(interrupted, 1);
+  EXPECT_EQ(events.done + events.anyError, 0);
+  EXPECT_FALSE(FileExists(file));
 }
 
 TEST_F(HttpLifecycle, AnOutputFileThatCannotBeOpenedIsAnOutputFileError) {
