@@ -84,20 +84,17 @@ TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>()) {
           .icon = Application().Icon()});
   BuildControls();
 
-  Chromium1->OnAfterCreated = [this](TChromium& sender, Ref<ICefBrowser> browser) {
-    Chromium1AfterCreated(sender, browser);
-  };
-  Chromium1->OnClose = [this](TChromium& sender, Ref<ICefBrowser> browser,
-                              TCefCloseBrowserAction& action) {
-    Chromium1Close(sender, browser, action);
-  };
-  Chromium1->OnBeforeClose = [this](TChromium& sender, Ref<ICefBrowser> browser) {
-    Chromium1BeforeClose(sender, browser);
-  };
-  Chromium1->OnTitleChange = [this](TChromium& sender, Ref<ICefBrowser> browser,
-                                    const ustring& title) {
-    Chromium1TitleChange(sender, browser, title);
-  };
+  Chromium1->OnAfterCreated = Calls<&TMiniBrowserFrm::Chromium1AfterCreated>();
+  Chromium1->OnClose = Calls<&TMiniBrowserFrm::Chromium1Close>();
+  Chromium1->OnBeforeClose = Calls<&TMiniBrowserFrm::Chromium1BeforeClose>();
+  Chromium1->OnTitleChange = Calls<&TMiniBrowserFrm::Chromium1TitleChange>();
+  Chromium1->OnBeforeDownload = Calls<&TMiniBrowserFrm::Chromium1BeforeDownload>();
+  Chromium1->OnDownloadUpdated = Calls<&TMiniBrowserFrm::Chromium1DownloadUpdated>();
+  Chromium1->OnBeforeResourceLoad = Calls<&TMiniBrowserFrm::Chromium1BeforeResourceLoad>();
+  Chromium1->OnResourceResponse = Calls<&TMiniBrowserFrm::Chromium1ResourceResponse>();
+  Chromium1->OnLoadError = Calls<&TMiniBrowserFrm::Chromium1LoadError>();
+  Chromium1->OnCertificateError = Calls<&TMiniBrowserFrm::Chromium1CertificateError>();
+  Chromium1->OnBeforePluginLoad = Calls<&TMiniBrowserFrm::Chromium1BeforePluginLoad>();
   Timer1.OnTimer = [this] { Timer1Timer(); };
   CEFSentinel1.OnClose = [this] { SentinelClose(); };
 
@@ -301,6 +298,9 @@ LRESULT TMiniBrowserFrm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
     case MSG_DESTROY_HOST:
       DestroyHostMsg();
       return 0;
+    case MSG_SHOW_HEADERS:
+      ShowHeadersMsg();
+      return 0;
     case WM_MOVE:
     case WM_MOVING: {
       const LRESULT result = TForm::WndProc(message, wparam, lparam);
@@ -325,5 +325,11 @@ TPreferencesFrm::TPreferencesFrm() {
 }
 
 TSimpleTextViewerFrm::TSimpleTextViewerFrm() {
-  Create({.caption = L"Simple text viewer", .clientWidth = 500, .clientHeight = 400});
+  Create({.caption = L"Simple text viewer",
+          .clientWidth = 694,
+          .clientHeight = 572,
+          .borderStyle = bsSingle,
+          .borderIcons = biSystemMenu});
+  Memo1.Create(
+      {.parent = this, .align = alClient, .multiLine = true, .scrollBars = true, .readOnly = true});
 }

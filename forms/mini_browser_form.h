@@ -27,6 +27,9 @@
 #include "ui/messages.h"
 #include "ui/timer.h"
 
+// The user's documents folder as the shell reports it; empty when it cannot tell.
+std::wstring GetDocumentsFolder();
+
 // The running program's file version as "major.minor.release.build"; empty when it has none.
 std::wstring GetApplicationVersionText();
 
@@ -65,6 +68,37 @@ class TMiniBrowserFrm final : public TForm {
   void Chromium1BeforeClose(TChromium& sender, Ref<ICefBrowser> browser);
   void Chromium1TitleChange(TChromium& sender, Ref<ICefBrowser> browser, const ustring& title);
 
+  // Downloads, failed loads, certificates, plug-ins and header capture (engine threads).
+  void Chromium1BeforeDownload(TChromium& sender, Ref<ICefBrowser> browser,
+                               Ref<ICefDownloadItem> downloadItem, const ustring& suggestedName,
+                               Ref<ICefBeforeDownloadCallback> callback);
+  void Chromium1DownloadUpdated(TChromium& sender, Ref<ICefBrowser> browser,
+                                Ref<ICefDownloadItem> downloadItem,
+                                Ref<ICefDownloadItemCallback> callback);
+  void Chromium1BeforeResourceLoad(TChromium& sender, Ref<ICefBrowser> browser,
+                                   Ref<ICefFrame> frame, Ref<ICefRequest> request,
+                                   Ref<ICefRequestCallback> callback, cef_return_value_t& result);
+  void Chromium1ResourceResponse(TChromium& sender, Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                 Ref<ICefRequest> request, Ref<ICefResponse> response,
+                                 bool& result);
+  void Chromium1LoadError(TChromium& sender, Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                          int errorCode, const ustring& errorText, const ustring& failedUrl);
+  void Chromium1CertificateError(TChromium& sender, Ref<ICefBrowser> browser, int certError,
+                                 const ustring& requestUrl, Ref<ICefSslInfo> sslInfo,
+                                 Ref<ICefRequestCallback> callback, bool& result);
+  void Chromium1BeforePluginLoad(TChromium& sender, const ustring& mimeType,
+                                 const ustring& pluginUrl, bool isMainFrame,
+                                 const ustring& topOriginUrl, Ref<ICefWebPluginInfo> pluginInfo,
+                                 cef_plugin_policy_t& pluginPolicy, bool& result);
+  void ShowHeadersMsg();
+
+  // An event handler that calls `Handler` on this window.
+  template <auto Handler>
+  auto Calls() {
+    return
+        [this](auto&&... args) { return (this->*Handler)(std::forward<decltype(args)>(args)...); };
+  }
+
   TFont FFormFont;
   TFont FSymbolFont;
   TFont FConfigFont;
@@ -90,6 +124,9 @@ class TMiniBrowserFrm final : public TForm {
   TCEFSentinel CEFSentinel1;
 
   std::wstring FCaption;  // the product caption with the program's version
+  // The main frame's last request and response headers: captured on the engine's network
+  // thread, read by the viewer on the main thread.
+  std::mutex FHeadersLock;
   std::vector<std::wstring> FResponse;
   std::vector<std::wstring> FRequest;
   std::vector<std::wstring> FNavigation;
@@ -112,6 +149,8 @@ class TPreferencesFrm final : public TForm {
 class TSimpleTextViewerFrm final : public TForm {
  public:
   TSimpleTextViewerFrm();
+
+  TEdit Memo1;
 };
 
 extern TMiniBrowserFrm* MiniBrowserFrm;

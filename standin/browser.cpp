@@ -181,11 +181,6 @@ void Browser::Reload() {
   });
 }
 
-void Browser::StopLoad() {
-  std::lock_guard<std::mutex> guard(lock_);
-  if (loading_) ++load_sequence_;  // the load's result is dropped when it arrives
-}
-
 void Browser::CloseBrowser(bool force) {
   auto self = shared_from_this();
   PostClosure(TID_UI, [self, force] {

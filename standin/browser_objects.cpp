@@ -198,7 +198,7 @@ class HostObject : public EngineObject<HostObject, cef_browser_host_t> {
       auto b = Of(self);
       if (!b) return;
       std::wstring address = FromRecord(url);
-      PostClosure(TID_UI, [b, address] { StartDownload(b, address, L""); });
+      DownloadUrl(b, address);
     };
     // Called on every move of the program's window: nothing to do for native windows.
     s->notify_move_or_resize_started = [](cef_browser_host_t*) {};

@@ -196,6 +196,7 @@ bool Run(const std::string& name, const Args& args) {
   if (!browser && name != "plugin") return false;
   auto ui = [](std::function<void()> action) { return PostClosure(TID_UI, std::move(action)); };
   if (name == "load") return ui([browser, url = Text(args, "url")] { browser->LoadUrl(url); });
+  if (name == "stop") return ui([browser] { browser->StopLoad(); });
   if (name == "close") {
     return ui([browser, force = Number(args, "force", 1)] { browser->CloseBrowser(force != 0); });
   }
@@ -208,9 +209,10 @@ bool Run(const std::string& name, const Args& args) {
   if (name == "certificate-error") return ui([browser, args] { CertificateError(browser, args); });
   if (name == "status") return ui([browser, t = Text(args, "text")] { browser->StatusMessage(t); });
   if (name == "download") {
-    return ui([browser, url = Text(args, "url"), file = Text(args, "name")] {
-      StartDownload(browser, url, file);
-    });
+    std::optional<std::wstring> suggested;
+    if (args.count("name")) suggested = Text(args, "name");
+    DownloadUrl(browser, Text(args, "url"), suggested);
+    return true;
   }
   if (name == "context-menu") {
     const int choose = Text(args, "choose") == L"" ? -1 : Number(args, "choose", -1);

@@ -2,6 +2,7 @@
 
 #include <wininet.h>
 
+#include "standin/downloads.h"
 #include "standin/net_objects.h"
 #include "standin/text.h"
 #include "standin/threads.h"
@@ -67,7 +68,10 @@ Headers ParseRawHeaders(const std::wstring& raw) {
   return headers;
 }
 
-void HttpFetch(const RequestData& request, Fetched* fetched) {
+// What a transfer does with the response body.
+enum class Body { kRead, kLeaveDownload, kLeave };
+
+void HttpFetch(const RequestData& request, Body body, Fetched* fetched) {
   HINTERNET session = InternetOpenW(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
   if (!session) {
     fetched->error = ERR_FAILED;
@@ -101,13 +105,24 @@ void HttpFetch(const RequestData& request, Fetched* fetched) {
   fetched->final_url = InternetQueryOptionW(handle, INTERNET_OPTION_URL, final_url, &url_size)
                            ? std::wstring(final_url)
                            : request.url;
+  const std::wstring length = QueryText(handle, HTTP_QUERY_CONTENT_LENGTH);
+  if (!length.empty()) fetched->content_length = _wtoi64(length.c_str());
+  auto unread = std::make_shared<ResponseBody>(session, handle);
+  if (body == Body::kLeave || (body == Body::kLeaveDownload && IsDownloadResponse(*fetched))) {
+    fetched->unread_body = std::move(unread);
+    return;
+  }
   char buffer[16384];
-  DWORD read = 0;
-  while (InternetReadFile(handle, buffer, sizeof buffer, &read) && read > 0) {
+  long read = 0;
+  while ((read = unread->Read(buffer, sizeof buffer)) > 0) {
     if (fetched->body.size() < kLargestDocument) fetched->body.append(buffer, read);
   }
-  InternetCloseHandle(handle);
-  InternetCloseHandle(session);
+}
+
+std::wstring HeaderValue(const Headers& headers, std::wstring_view name) {
+  for (const auto& [key, value] : headers)
+    if (AsciiLower(key) == name) return value;
+  return {};
 }
 
 // Test hook: OSTREL_STANDIN_PORT_MAP="8765=50123,8766=50124" sends loopback requests for the
@@ -121,7 +136,8 @@ std::wstring MappedUrl(const std::wstring& url) {
   const size_t path = url.find(L'/', authority + 3);
   const size_t colon = url.rfind(L':', path == std::wstring::npos ? url.size() : path);
   if (colon == std::wstring::npos || colon < authority + 3) return url;
-  const std::wstring port = url.substr(colon + 1, path == std::wstring::npos ? path : path - colon - 1);
+  const std::wstring port =
+      url.substr(colon + 1, path == std::wstring::npos ? path : path - colon - 1);
   size_t begin = 0;
   while (begin < map.size()) {
     size_t end = map.find(L',', begin);
@@ -137,7 +153,7 @@ std::wstring MappedUrl(const std::wstring& url) {
   return url;
 }
 
-void Transfer(const RequestData& original, Fetched* fetched) {
+void Transfer(const RequestData& original, Body body, Fetched* fetched) {
   RequestData request = original;
   if (IsLoopbackUrl(request.url)) request.url = MappedUrl(request.url);
   if (FetchLocal(request.url, fetched)) return;
@@ -147,7 +163,7 @@ void Transfer(const RequestData& original, Fetched* fetched) {
   } else if (!IsLoopbackUrl(request.url)) {
     fetched->error = ERR_NAME_NOT_RESOLVED;
   } else {
-    HttpFetch(request, fetched);
+    HttpFetch(request, body, fetched);
     if (fetched->final_url == request.url) fetched->final_url = original.url;
   }
 }
@@ -206,6 +222,42 @@ bool BeforeResourceLoad(Browser& browser, cef_resource_request_handler_t* handle
 
 }  // namespace
 
+ResponseBody::~ResponseBody() {
+  InternetCloseHandle(request_);
+  InternetCloseHandle(session_);
+}
+
+long ResponseBody::Read(char* buffer, unsigned long size) {
+  DWORD read = 0;
+  if (!InternetReadFile(request_, buffer, size, &read)) return -1;
+  return static_cast<long>(read);
+}
+
+bool IsDownloadResponse(const Fetched& fetched) {
+  if (AsciiLower(HeaderValue(fetched.headers, L"content-disposition")).starts_with(L"attachment"))
+    return true;
+  const std::wstring& type = fetched.mime_type;
+  return !(type.empty() || type.starts_with(L"text/") || type.starts_with(L"image/") ||
+           type == L"application/xhtml+xml" || type == L"application/xml" ||
+           type == L"application/json" || type == L"application/javascript" ||
+           type == L"application/pdf");
+}
+
+std::wstring SuggestedFileName(const Fetched& fetched, const std::wstring& url) {
+  const std::wstring disposition = HeaderValue(fetched.headers, L"content-disposition");
+  const size_t key = AsciiLower(disposition).find(L"filename=");
+  if (key != std::wstring::npos) {
+    std::wstring name = disposition.substr(key + 9);
+    name = name.substr(0, name.find(L';'));
+    if (name.size() >= 2 && name.front() == L'"') name = name.substr(1, name.find(L'"', 1) - 1);
+    return name;
+  }
+  std::wstring path = url.substr(0, url.find_first_of(L"?#"));
+  const size_t slash = path.find_last_of(L'/');
+  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+  return name.empty() ? L"download" : name;
+}
+
 Fetched LoadResource(Browser& browser, cef_request_t* request, bool is_navigation,
                      bool is_download) {
   RequestData data;
@@ -224,7 +276,11 @@ Fetched LoadResource(Browser& browser, cef_request_t* request, bool is_navigatio
     fetched.error = ERR_ABORTED;
   } else {
     ReadRequest(request, &data);  // with the program's changes
-    Transfer(data, &fetched);
+    Transfer(data,
+             is_download     ? Body::kLeave
+             : is_navigation ? Body::kLeaveDownload
+                             : Body::kRead,
+             &fetched);
   }
   Trace("resource url=" + TraceValue(data.url) + " status=" + std::to_string(fetched.status) +
         " error=" + std::to_string(fetched.error));
@@ -287,6 +343,20 @@ class Navigation {
     }
   }
 
+  static void AddressAndTitle(Browser& b, const std::wstring& url, const std::wstring& title) {
+    const std::string id = " id=" + std::to_string(b.id);
+    Trace("address-change" + id + " url=" + TraceValue(url));
+    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_address_change) {
+      cef_string_t u{const_cast<wchar_t*>(url.c_str()), url.size(), nullptr};
+      h->on_address_change(h.get(), b.NewBrowserRef(), b.NewFrameRef(), &u);
+    }
+    Trace("title-change" + id + " title=" + TraceValue(title));
+    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_title_change) {
+      cef_string_t t{const_cast<wchar_t*>(title.c_str()), title.size(), nullptr};
+      h->on_title_change(h.get(), b.NewBrowserRef(), &t);
+    }
+  }
+
   // UI thread: the load's result arrives; a stale one (stopped, superseded, closed) is dropped.
   static void Commit(Browser& b, int sequence, const std::wstring& url, const Fetched& fetched,
                      cef_transition_type_t transition, int history_step) {
@@ -294,9 +364,10 @@ class Navigation {
     {
       std::lock_guard<std::mutex> guard(b.lock_);
       if (b.closed_ || sequence != b.load_sequence_) return;
-      if (fetched.error != 0) {
-        b.page_.error = NetErrorText(fetched.error);
-        b.page_.url = url;
+      if (fetched.unread_body) {
+        b.loading_ = false;  // the page stays as it was
+      } else if (fetched.error != 0) {
+        b.page_ = Page{.url = url, .title = url, .error = NetErrorText(fetched.error)};
         b.loading_ = false;
       } else {
         page.url = fetched.final_url.empty() ? url : fetched.final_url;
@@ -312,27 +383,27 @@ class Navigation {
         b.page_ = page;
       }
     }
+    if (fetched.unread_body) {
+      // A navigation that turns out to be a download ends without a page of its own.
+      LoadError(b, ERR_ABORTED, url);
+      LoadingState(b, false);
+      StartDownload(b.shared_from_this(), url, SuggestedFileName(fetched, url), fetched);
+      return;
+    }
     if (HWND render = b.RenderWindow()) InvalidateRect(render, nullptr, TRUE);
+    const std::string id = " id=" + std::to_string(b.id);
     if (fetched.error != 0) {
+      // The engine commits an error page of its own, titled with the address.
       LoadError(b, fetched.error, url);
+      AddressAndTitle(b, url, url);
       LoadingState(b, false);
       return;
     }
-    const std::string id = " id=" + std::to_string(b.id);
     Trace("load-start" + id + " transition=" + std::to_string(transition));
     if (auto h = b.Get(&cef_client_t::get_load_handler); h && h->on_load_start) {
       h->on_load_start(h.get(), b.NewBrowserRef(), b.NewFrameRef(), transition);
     }
-    Trace("address-change" + id + " url=" + TraceValue(page.url));
-    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_address_change) {
-      cef_string_t u{const_cast<wchar_t*>(page.url.c_str()), page.url.size(), nullptr};
-      h->on_address_change(h.get(), b.NewBrowserRef(), b.NewFrameRef(), &u);
-    }
-    Trace("title-change" + id + " title=" + TraceValue(page.title));
-    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_title_change) {
-      cef_string_t t{const_cast<wchar_t*>(page.title.c_str()), page.title.size(), nullptr};
-      h->on_title_change(h.get(), b.NewBrowserRef(), &t);
-    }
+    AddressAndTitle(b, page.url, page.title);
     Trace("loading-progress" + id + " progress=1");
     if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_loading_progress_change) {
       h->on_loading_progress_change(h.get(), b.NewBrowserRef(), 1.0);
@@ -341,6 +412,7 @@ class Navigation {
     if (auto h = b.Get(&cef_client_t::get_load_handler); h && h->on_load_end) {
       h->on_load_end(h.get(), b.NewBrowserRef(), b.NewFrameRef(), page.status);
     }
+    Trace("page-text" + id + " text=" + TraceValue(page.text));
     {
       std::lock_guard<std::mutex> guard(b.lock_);
       if (sequence == b.load_sequence_) b.loading_ = false;
@@ -348,6 +420,22 @@ class Navigation {
     LoadingState(b, false);
   }
 };
+
+void Browser::StopLoad() {
+  std::wstring url;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (!loading_) return;
+    ++load_sequence_;  // the load's result is dropped when it arrives
+    loading_ = false;
+    url = pending_url_;
+  }
+  auto self = shared_from_this();
+  PostClosure(TID_UI, [self, url] {
+    Navigation::LoadError(*self, ERR_ABORTED, url);
+    Navigation::LoadingState(*self, false);
+  });
+}
 
 void Browser::Navigate(const std::wstring& url, cef_transition_type_t transition, int history_step,
                        std::shared_ptr<std::string> content) {

@@ -20,8 +20,30 @@
 
 namespace standin {
 
+// The unread body of a response: an open WinInet transfer, closed with the object.
+class ResponseBody {
+ public:
+  ResponseBody(void* session, void* request) : session_(session), request_(request) {}
+  ~ResponseBody();
+  ResponseBody(const ResponseBody&) = delete;
+  ResponseBody& operator=(const ResponseBody&) = delete;
+  // Bytes read into `buffer`: 0 at the end of the body, -1 when the transfer broke.
+  long Read(char* buffer, unsigned long size);
+
+ private:
+  void* session_;
+  void* request_;
+};
+
+// Whether a response is saved rather than shown: sent as an attachment, or of a type no page
+// shows.
+bool IsDownloadResponse(const Fetched& fetched);
+// The file name a response suggests: the Content-Disposition name, else the address's last part.
+std::wstring SuggestedFileName(const Fetched& fetched, const std::wstring& url);
+
 // IO thread: the resource-request callbacks around one request and its transfer. `request`
-// stays the caller's.
+// stays the caller's. A download's body (always for `is_download`; for a navigation when the
+// response is one) is left unread in `unread_body`.
 Fetched LoadResource(Browser& browser, cef_request_t* request, bool is_navigation,
                      bool is_download);
 

@@ -4,12 +4,15 @@
 // What the stand-in makes of a document: its title, text and links (no script, no styles), and
 // the addresses it reads without a network: data:, file:, about:blank and the developer tools.
 
+#include <memory>
 #include <string>
 
 #include "standin/browser.h"
 #include "standin/net_objects.h"
 
 namespace standin {
+
+class ResponseBody;
 
 struct Fetched {
   int error = 0;  // a cef_errorcode_t; 0 when the document arrived
@@ -19,6 +22,9 @@ struct Fetched {
   Headers headers;
   std::string body;
   std::wstring final_url;  // after redirects
+  // A download's body is left in the transfer, to be read into its file.
+  std::shared_ptr<ResponseBody> unread_body;
+  int64 content_length = -1;  // -1: not announced
 };
 
 // Fills title, text, links and source of `page` from a document of `mime_type`; a document

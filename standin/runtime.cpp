@@ -22,6 +22,7 @@
 #include "standin/children.h"
 #include "standin/command_line.h"
 #include "standin/control.h"
+#include "standin/downloads.h"
 #include "standin/log.h"
 #include "standin/refcount.h"
 #include "standin/text.h"
@@ -257,6 +258,7 @@ void cef_shutdown(void) {
   // The program must close every browser first; the real engine stops here in a debug build.
   AbandonBrowsers();
   StopControl();
+  EndDownloads();
   StopEngineThreads();
   EndAllChildren(kChildEndWaitMs);
   // No engine thread runs any more: nobody else touches the held references.

@@ -25,6 +25,19 @@ inline constexpr UINT MSG_SENTINEL_CLOSE = 0x8A0B;  // raise OnClose
 inline constexpr UINT MSG_BROWSER_CREATED = WM_APP + 0xA03;  // the main browser exists
 inline constexpr UINT MSG_DESTROY_HOST = WM_APP + 0xA06;     // destroy the browser's host window
 
+// The main window's commands (context menu, keys, results of the engine's operations).
+inline constexpr UINT MSG_SHOW_DEVTOOLS = 0x8101;  // wParam: x << 16 | y (16 bits each), 0: F12
+inline constexpr UINT MSG_HIDE_DEVTOOLS = 0x8102;
+inline constexpr UINT MSG_COPY_HTML = 0x8103;
+inline constexpr UINT MSG_SHOW_HEADERS = 0x8104;
+inline constexpr UINT MSG_COPY_FRAME_IDS = 0x8105;
+inline constexpr UINT MSG_COPY_FRAME_NAMES = 0x8106;
+inline constexpr UINT MSG_SAVE_PREFERENCES = 0x8107;
+inline constexpr UINT MSG_COPY_TEXT = 0x8108;
+inline constexpr UINT MSG_TAKE_SNAPSHOT = 0x8109;
+inline constexpr UINT MSG_SHOW_NAVIGATION = 0x810A;
+inline constexpr UINT MSG_COOKIES_FLUSHED = 0x810B;
+
 // The upgrade workers' shared window ("TulThreadWindow"): run the pending call of the run in
 // lParam, whose number is in wParam; number 0 asks to free that run, whose thread has ended.
 inline constexpr UINT kThreadSyncMessage = 0x8FFF;

@@ -173,7 +173,7 @@ TEST_F(StandinBrowser, ReportsAnUnresolvableHostAndA404WithTheirCodes) {
   const std::vector<std::string> failure(events.begin() + static_cast<long>(before), events.end());
   EXPECT_EQ((std::vector<std::string>{"before-browse", "loading-state", "resource-handler",
                                       "before-resource-load", "resource-complete", "load-error",
-                                      "loading-state"}),
+                                      "address", "title", "loading-state"}),
             Words(failure));
   EXPECT_EQ("load-error 1 -105 net::ERR_NAME_NOT_RESOLVED http://unresolvable.invalid/ @ui",
             client.Events("load-error")[0]);

@@ -147,9 +147,11 @@ HWND Process::WaitForWindow(const std::wstring& caption, std::chrono::millisecon
 }
 
 std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  // Sent, not GetWindowText: that gives only the caption of another process's control.
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(
+      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 
@@ -232,6 +234,47 @@ std::vector<DWORD> ProcessesOf(const fs::path& exe) {
     DWORD size = static_cast<DWORD>(std::size(path));
     if (QueryFullProcessImageNameW(process, 0, path, &size) && lower(path) == wanted) {
       found.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+std::vector<std::pair<DWORD, std::wstring>> CommandLinesOf(const std::wstring& exe_name) {
+  // The command line is read from the process's own parameter block (its PEB).
+  using QueryProcess = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  static const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  struct BasicInformation {
+    LONG exit_status;
+    BYTE* peb;
+    ULONG_PTR affinity, priority, pid, parent;
+  };
+  struct CountedText {
+    USHORT length, maximum;
+    wchar_t* buffer;
+  };
+  std::vector<std::pair<DWORD, std::wstring>> found;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE || query == nullptr) return found;
+  PROCESSENTRY32W entry{.dwSize = sizeof entry};
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (lstrcmpiW(entry.szExeFile, exe_name.c_str()) != 0) continue;
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID);
+    if (process == nullptr) continue;
+    BasicInformation basic{};
+    BYTE* parameters = nullptr;
+    CountedText text{};
+    // PEB.ProcessParameters at 0x20, RTL_USER_PROCESS_PARAMETERS.CommandLine at 0x70 (x64).
+    if (query(process, 0, &basic, sizeof basic, nullptr) == 0 &&
+        ReadProcessMemory(process, basic.peb + 0x20, &parameters, sizeof parameters, nullptr) &&
+        ReadProcessMemory(process, parameters + 0x70, &text, sizeof text, nullptr)) {
+      std::wstring line(text.length / sizeof(wchar_t), L'\0');
+      if (ReadProcessMemory(process, text.buffer, line.data(), text.length, nullptr))
+        found.emplace_back(entry.th32ProcessID, line);
     }
     CloseHandle(process);
   }

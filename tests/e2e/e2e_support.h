@@ -87,6 +87,9 @@ std::wstring StatusBarPanelText(HWND status_bar, int panel);
 // Running processes started from `exe` (compared by full path), e.g. the program and the
 // engine's sub-processes of one program copy.
 std::vector<DWORD> ProcessesOf(const fs::path& exe);
+// Running processes of the program file named `exe_name` (e.g. L"explorer.exe"), with their
+// command lines.
+std::vector<std::pair<DWORD, std::wstring>> CommandLinesOf(const std::wstring& exe_name);
 
 }  // namespace e2e
 

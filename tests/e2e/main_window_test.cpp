@@ -16,49 +16,10 @@
 #include "ostrel_config.h"
 #include "tests/e2e/e2e_support.h"
 #include "tests/e2e/http_server.h"
+#include "tests/e2e/running_program.h"
 
 namespace e2e {
 namespace {
-
-constexpr auto kStartTimeout = 30s;
-// The sentinel's longest wait (about 2.6 s) and the engine's shutdown, with room to spare.
-constexpr auto kSentinelTimeout = 10s;
-const std::wstring kProductCaption = L"Ostrel-Mini版";
-const std::wstring kCaption = kProductCaption + L"(x64) - " + OSTREL_VERSION;
-const std::wstring kStartingText = L"启动中，请等待...";
-constexpr wchar_t kEngineWindowClass[] = L"CefBrowserWindow";
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(5ms);
-  }
-  return true;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256] = L"";
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
-HWND FindDescendant(HWND parent, const std::wstring& class_name) {
-  struct Search {
-    const std::wstring& name;
-    HWND found = nullptr;
-  } search{class_name};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (ClassOf(window) != s->name) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 RECT ScreenRect(HWND window) {
   RECT rect{};
@@ -80,128 +41,11 @@ std::string Show(const RECT& r) {
          std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
 }
 
-// Index of the first line starting with `prefix`; -1 when there is none.
-int IndexOf(const std::vector<std::string>& lines, const std::string& prefix) {
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (lines[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
-  return -1;
-}
-
-int CountOf(const std::vector<std::string>& lines, const std::string& prefix) {
-  return static_cast<int>(std::count_if(
-      lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
-}
-
-// The engine ended in order: every sub-process seen to end before shutdown, nothing killed,
-// nothing left referenced and no call the real engine would refuse.
-void ExpectCleanEngineEnd(const std::vector<std::string>& trace) {
-  const int shutdown = IndexOf(trace, "shutdown ");
-  ASSERT_GE(shutdown, 0) << "the engine was not shut down";
-  EXPECT_EQ(trace[static_cast<size_t>(shutdown)], "shutdown live=0") << "engine objects leaked";
-  for (const char* type : {"gpu-process", "utility"}) {
-    const int ended = IndexOf(trace, std::string("child-ended type=") + type);
-    EXPECT_TRUE(ended >= 0 && ended < shutdown)
-        << type << " did not end before shutdown: " << ::testing::PrintToString(trace);
-  }
-  for (const char* bad : {"child-killed", "leak ", "overrelease ", "use-after-release ", "misuse "})
-    EXPECT_EQ(FindLine(trace, bad), "");
-}
-
-std::string PageWithTitle(const std::string& title) {
-  return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" + title +
-         "</title></head><body><p>" + title + "</p></body></html>";
-}
-
-class MainWindow : public testing::Test {
+class MainWindow : public RunningProgram {
  protected:
-  void SetUp() override {
-    if (start_.port == 0) GTEST_SKIP() << "the start address is not a loopback HTTP address";
-    ASSERT_NE(server_.port(), 0) << "the test's web server could not listen";
-    std::ofstream(control_file_).flush();
-  }
-
-  std::unique_ptr<Process> Launch(const std::wstring& fault = L"") {
-    LaunchOptions options{.trace_file = copy_.trace(), .fault = fault};
-    options.environment = {{L"OSTREL_STANDIN_PORT_MAP",
-                            std::to_wstring(start_.port) + L"=" + std::to_wstring(server_.port())},
-                           {L"OSTREL_STANDIN_CONTROL", control_file_.wstring()}};
-    return std::make_unique<Process>(copy_.exe(), options);
-  }
-
-  // Has the engine raise what a page or user would: one control command.
-  void Command(const std::string& line) {
-    std::ofstream(control_file_, std::ios::app) << line << "\n";
-  }
-
-  std::string Address(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(start_.port) + path;
-  }
-
-  // The main window once the start page has loaded.
-  HWND WaitForLoadedWindow(const Process& program) {
-    HWND window = program.WaitForWindow(kProductCaption, kStartTimeout);
-    EXPECT_NE(window, nullptr) << "the main window did not appear";
-    EXPECT_NE(WaitForTraceLine(copy_, "load-end id=1", kStartTimeout), "")
-        << "the start page did not load";
-    return window;
-  }
-
-  struct CloseOutcome {
-    bool hidden_while_running = false;
-    bool renderer_gone_before_window = false;
-    std::optional<DWORD> exit_code;
-  };
-
-  // The main browser's renderer process, to see when it ends; the caller closes the handle.
-  HANDLE OpenRenderer() {
-    const std::string renderer =
-        WaitForTraceLine(copy_, "child-started type=renderer pid=", kStartTimeout);
-    const DWORD renderer_pid =
-        renderer.empty() ? 0 : std::stoul(renderer.substr(renderer.rfind('=') + 1));
-    HANDLE renderer_process = OpenProcess(SYNCHRONIZE, FALSE, renderer_pid);
-    EXPECT_NE(renderer_process, nullptr) << "the page's renderer process is not running";
-    return renderer_process;
-  }
-
-  // Waits for the window to go and tells whether the renderer had ended by then.
-  static bool RendererGoneBeforeWindow(HANDLE renderer_process, HWND window) {
-    return WaitUntil([&] { return !IsWindow(window); }, kStartTimeout) &&
-           renderer_process != nullptr && WaitForSingleObject(renderer_process, 0) == WAIT_OBJECT_0;
-  }
-
-  // Posts WM_CLOSE (plus `repeats` more while the handshake runs) and watches the program end;
-  // `while_hidden` runs once the window has hidden.
-  CloseOutcome CloseAndWatch(Process& program, HWND window, int repeats = 0,
-                             const std::function<void()>& while_hidden = {}) {
-    CloseOutcome outcome;
-    HANDLE renderer_process = OpenRenderer();
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    outcome.hidden_while_running =
-        WaitUntil([&] { return !IsWindowVisible(window); }, 1s) && program.Running();
-    if (while_hidden) while_hidden();
-    if (repeats > 0) PostMessageW(window, WM_CLOSE, 0, 0);
-    if (repeats > 1) {
-      EXPECT_NE(WaitForTraceLine(copy_, "before-close id=1", kStartTimeout), "");
-      PostMessageW(window, WM_CLOSE, 0, 0);
-    }
-    // The window goes for real only once the engine has let the browser's processes end.
-    outcome.renderer_gone_before_window = RendererGoneBeforeWindow(renderer_process, window);
-    if (renderer_process != nullptr) CloseHandle(renderer_process);
-    outcome.exit_code = program.WaitForExit(kStartTimeout);
-    return outcome;
-  }
-
-  void ExpectNoProcessLeft() {
-    EXPECT_TRUE(WaitUntil([&] { return ProcessesOf(copy_.exe()).empty(); }, 5s))
-        << ProcessesOf(copy_.exe()).size() << " process(es) of the program still run";
-  }
-
-  const StartAddress start_ = LoopbackStartAddress();
-  HttpServer server_{{{start_.path, {.body = PageWithTitle("测试首页")}},
-                      {"/second", {.body = PageWithTitle("第二页")}},
-                      {"/popup", {.body = PageWithTitle("弹出窗口")}}}};
-  ProgramCopy copy_;
-  const fs::path control_file_ = copy_.dir() / L"standin-control.txt";
+  MainWindow()
+      : RunningProgram({{"/second", {.body = PageWithTitle("第二页")}},
+                        {"/popup", {.body = PageWithTitle("弹出窗口")}}}) {}
 };
 
 TEST_F(MainWindow, CaptionIsProductAndVersionWhateverThePageTitle) {

@@ -1,5 +1,7 @@
 #include "tests/support/loopback_server.h"
 
+#include <algorithm>
+#include <chrono>
 #include <type_traits>
 
 namespace test_support {
@@ -78,12 +80,15 @@ LoopbackServer::LoopbackServer(std::map<std::string, Reply> replies)
 LoopbackServer::~LoopbackServer() {
   stop_ = true;
   if (thread_.joinable()) thread_.join();
+  for (std::thread& answering : answering_) answering.join();
   if (listener_ != INVALID_SOCKET) Sockets(winsock_).closesocket_(listener_);
 }
 
 std::wstring LoopbackServer::Url(const std::string& path) const {
   return L"http://127.0.0.1:" + std::to_wstring(port_) + std::wstring(path.begin(), path.end());
 }
+
+void LoopbackServer::Release() { released_ = true; }
 
 std::vector<std::string> LoopbackServer::Requests() {
   std::lock_guard<std::mutex> guard(lock_);
@@ -111,30 +116,59 @@ void LoopbackServer::Serve() {
     if (ws.select_(0, &ready, nullptr, nullptr, &wait) <= 0) continue;
     SOCKET peer = ws.accept_(listener_, nullptr, nullptr);
     if (peer == INVALID_SOCKET) continue;
-    std::string request;
-    char buffer[4096];
-    while (request.find("\r\n\r\n") == std::string::npos) {
-      const int n = ws.recv_(peer, buffer, sizeof buffer, 0);
-      if (n <= 0) break;
-      request.append(buffer, static_cast<size_t>(n));
-    }
-    {
-      std::lock_guard<std::mutex> guard(lock_);
-      requests_.push_back(request);
-    }
-    const size_t start = request.find(' ') + 1;
-    const std::string path =
-        start == 0 ? std::string() : request.substr(start, request.find(' ', start) - start);
-    Reply reply{.status = 404, .body = "<title>Not Found</title>Nothing here."};
-    if (auto found = replies_.find(path); found != replies_.end()) reply = found->second;
-    const std::string response = "HTTP/1.0 " + std::to_string(reply.status) + " " +
-                                 Reason(reply.status) + "\r\nContent-Type: " + reply.content_type +
-                                 "\r\nContent-Length: " + std::to_string(reply.body.size()) +
-                                 "\r\nConnection: close\r\n" + reply.extra_headers + "\r\n" +
-                                 reply.body;
-    ws.send_(peer, response.data(), static_cast<int>(response.size()), 0);
-    ws.closesocket_(peer);
+    answering_.emplace_back([this, peer] { Answer(peer); });
   }
+}
+
+bool LoopbackServer::Send(SOCKET peer, const char* data, size_t size) {
+  const Winsock& ws = Sockets(winsock_);
+  while (size > 0 && !stop_) {
+    const int sent = ws.send_(peer, data, static_cast<int>(std::min<size_t>(size, 1 << 20)), 0);
+    if (sent <= 0) return false;
+    data += sent;
+    size -= static_cast<size_t>(sent);
+  }
+  return size == 0;
+}
+
+void LoopbackServer::Answer(SOCKET peer) {
+  const Winsock& ws = Sockets(winsock_);
+  std::string request;
+  char buffer[4096];
+  while (request.find("\r\n\r\n") == std::string::npos) {
+    const int n = ws.recv_(peer, buffer, sizeof buffer, 0);
+    if (n <= 0) break;
+    request.append(buffer, static_cast<size_t>(n));
+  }
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    requests_.push_back(request);
+  }
+  const size_t start = request.find(' ') + 1;
+  const std::string path =
+      start == 0 ? std::string() : request.substr(start, request.find(' ', start) - start);
+  Reply reply{.status = 404, .body = "<title>Not Found</title>Nothing here."};
+  if (auto found = replies_.find(path); found != replies_.end()) reply = found->second;
+  const std::uint64_t size = reply.generated_size > 0 ? reply.generated_size : reply.body.size();
+  std::string head = "HTTP/1.0 " + std::to_string(reply.status) + " " + Reason(reply.status) +
+                     "\r\nContent-Type: " + reply.content_type + "\r\n";
+  if (reply.announce_length) head += "Content-Length: " + std::to_string(size) + "\r\n";
+  head += "Connection: close\r\n" + reply.extra_headers + "\r\n";
+  bool open = Send(peer, head.data(), head.size());
+  std::vector<char> piece(64 * 1024);
+  for (std::uint64_t sent = 0; open && sent < size;) {
+    if (reply.hold_after > 0 && sent == reply.hold_after) {
+      while (!released_ && !stop_) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::uint64_t end = std::min<std::uint64_t>(size, sent + piece.size());
+    if (reply.hold_after > sent) end = std::min(end, reply.hold_after);
+    for (std::uint64_t i = sent; i < end; ++i) {
+      piece[i - sent] = reply.generated_size > 0 ? PatternByte(i) : reply.body[i];
+    }
+    open = Send(peer, piece.data(), end - sent);
+    sent = end;
+  }
+  ws.closesocket_(peer);
 }
 
 }  // namespace test_support

@@ -8,6 +8,7 @@
 #include <winsock2.h>
 
 #include <atomic>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <string>
@@ -23,7 +24,16 @@ class LoopbackServer {
     std::string content_type = "text/html; charset=utf-8";
     std::string body;
     std::string extra_headers;  // "Name: value\r\n" lines
+    // Instead of `body`: this many bytes of PatternByte, sent in pieces.
+    std::uint64_t generated_size = 0;
+    bool announce_length = true;  // false: no Content-Length; the end of the body closes
+    // Non-zero: after this many bytes of the body, wait for Release() before the rest.
+    std::uint64_t hold_after = 0;
   };
+  // Byte `index` of a generated body.
+  static char PatternByte(std::uint64_t index) {
+    return static_cast<char>((index * 2654435761u + index / 65521) >> 7);
+  }
   explicit LoopbackServer(std::map<std::string, Reply> replies);
   ~LoopbackServer();
   LoopbackServer(const LoopbackServer&) = delete;
@@ -36,17 +46,23 @@ class LoopbackServer {
   std::vector<std::string> Requests();
   // The paths requested so far, in order.
   std::vector<std::string> RequestedPaths();
+  // Lets held replies send the rest of their bodies.
+  void Release();
 
  private:
   void Serve();
+  void Answer(SOCKET peer);
+  bool Send(SOCKET peer, const char* data, size_t size);
 
   const std::map<std::string, Reply> replies_;
   HMODULE winsock_ = nullptr;
   SOCKET listener_ = INVALID_SOCKET;
   int port_ = 0;
   std::atomic<bool> stop_{false};
+  std::atomic<bool> released_{false};
   std::mutex lock_;
   std::vector<std::string> requests_;
+  std::vector<std::thread> answering_;  // one per connection; joined at the end
   std::thread thread_;
 };
 

@@ -115,6 +115,7 @@ TEST_F(ChromiumBrowser, LoadsPagesAndClosesThroughTheDelayHandshake) {
   EXPECT_EQ((std::vector<std::string>{
                 "before-browse", "loading-state 1", "before-resource-load",
                 "load-error -105 net::ERR_NAME_NOT_RESOLVED http://unresolvable.invalid/",
+                "address http://unresolvable.invalid/", "title http://unresolvable.invalid/",
                 "loading-state 0"}),
             Since(first));
 

@@ -1,0 +1,73 @@
+#include "forms/browser_texts.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+bool IsDeviceName(std::wstring_view name) {
+  // Windows opens the device for these whatever the extension ("con.txt" too).
+  std::wstring stem(name.substr(0, name.find(L'.')));
+  while (!stem.empty() && stem.back() == L' ') stem.pop_back();
+  for (wchar_t& c : stem) c = (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+  static constexpr std::array<std::wstring_view, 6> kPlain = {L"CON", L"PRN",    L"AUX",
+                                                              L"NUL", L"CONIN$", L"CONOUT$"};
+  if (std::find(kPlain.begin(), kPlain.end(), stem) != kPlain.end()) return true;
+  return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) &&
+         stem[3] >= L'1' && stem[3] <= L'9';
+}
+
+bool IsRefusedCharacter(wchar_t c) {
+  return c < 32 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
+}
+
+}  // namespace
+
+std::wstring LoadErrorPageHtml(std::wstring_view errorText, int errorCode) {
+  std::wstring page = L"<html><body bgcolor=\"white\"><h2>打开OstrelMini失败，错误原因：";
+  page += errorText;
+  page += L" (" + std::to_wstring(errorCode) + L").</h2></body></html>";
+  return page;
+}
+
+std::wstring DownloadStatusText(const TDownloadProgress& download) {
+  const std::wstring path(download.fullPath);
+  if (download.complete) return path + L" 已完成";
+  if (download.canceled) return path + L" 已取消";
+  if (!download.inProgress) return {};
+  if (download.percent < 0)
+    return path + L" : " + std::to_wstring(download.receivedBytes) + L" bytes 已接收";
+  return path + L" : " + std::to_wstring(download.percent) + L"%";
+}
+
+std::wstring SafeDownloadName(std::wstring_view suggested) {
+  const size_t slash = suggested.find_last_of(L"/\\");
+  if (slash != std::wstring_view::npos) suggested.remove_prefix(slash + 1);
+  std::wstring name(suggested);
+  std::replace_if(name.begin(), name.end(), IsRefusedCharacter, L'_');
+  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+  if (name.empty()) return kDefaultDownloadName;
+  if (IsDeviceName(name)) name.insert(0, 1, L'_');
+  return name;
+}
+
+std::wstring DownloadTargetPath(std::wstring_view folder, std::wstring_view suggested) {
+  std::wstring path(folder);
+  if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path += L'\\';
+  return path + SafeDownloadName(suggested);
+}
+
+std::vector<std::wstring> HeaderViewerLines(std::span<const std::wstring> request,
+                                            std::span<const std::wstring> response) {
+  const std::wstring rule(26, L'-');
+  std::vector<std::wstring> lines{rule, L"Request headers : ", rule};
+  lines.insert(lines.end(), request.begin(), request.end());
+  lines.insert(lines.end(), {L"", rule, L"Response headers : ", rule});
+  lines.insert(lines.end(), response.begin(), response.end());
+  return lines;
+}
+
+std::wstring CertificateErrorLogText(int errorCode, std::wstring_view requestUrl) {
+  return L"Certificate error code:" + std::to_wstring(errorCode) + L" - URL:" +
+         std::wstring(requestUrl);
+}
