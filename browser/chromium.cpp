@@ -32,7 +32,8 @@ class SettingsTextsScope {
 
 }  // namespace
 
-TChromium::TChromium() {
+TChromium::TChromium() : FTaskEvents(MakeRefCounted<TChromiumEventsLink>(this)) {
+  FEventsLinks.push_back(FTaskEvents);
   ResetBrowserSettingsRecord(FBrowserSettings);
   ResetBrowserSettingsRecord(FDevBrowserSettings);
   GuardRoutine(L"TChromium.AfterConstruction", [this] {
