@@ -121,7 +121,8 @@ std::wstring MappedUrl(const std::wstring& url) {
   const size_t path = url.find(L'/', authority + 3);
   const size_t colon = url.rfind(L':', path == std::wstring::npos ? url.size() : path);
   if (colon == std::wstring::npos || colon < authority + 3) return url;
-  const std::wstring port = url.substr(colon + 1, path == std::wstring::npos ? path : path - colon - 1);
+  const std::wstring port =
+      url.substr(colon + 1, path == std::wstring::npos ? path : path - colon - 1);
   size_t begin = 0;
   while (begin < map.size()) {
     size_t end = map.find(L',', begin);
@@ -205,6 +206,15 @@ bool BeforeResourceLoad(Browser& browser, cef_resource_request_handler_t* handle
 }
 
 }  // namespace
+
+Fetched FetchUrl(const std::wstring& url) {
+  RequestData data;
+  data.url = url;
+  data.resource_type = RT_IMAGE;
+  Fetched fetched;
+  Transfer(data, &fetched);
+  return fetched;
+}
 
 Fetched LoadResource(Browser& browser, cef_request_t* request, bool is_navigation,
                      bool is_download) {

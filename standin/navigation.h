@@ -22,6 +22,9 @@ namespace standin {
 
 // IO thread: the resource-request callbacks around one request and its transfer. `request`
 // stays the caller's.
+// Any thread but UI: one transfer of `url` without the resource-request callbacks (images).
+Fetched FetchUrl(const std::wstring& url);
+
 Fetched LoadResource(Browser& browser, cef_request_t* request, bool is_navigation,
                      bool is_download);
 

@@ -20,6 +20,7 @@ struct RequestData {
   std::wstring url;
   std::wstring method = L"GET";
   std::wstring referrer;
+  cef_referrer_policy_t referrer_policy = REFERRER_POLICY_DEFAULT;
   Headers headers;
   int flags = 0;
   std::wstring first_party;
