@@ -98,6 +98,16 @@ TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>()) {
                                     const ustring& title) {
     Chromium1TitleChange(sender, browser, title);
   };
+  Chromium1->OnPreKeyEvent = [this](TChromium&, Ref<ICefBrowser>, const cef_key_event_t* event,
+                                    MSG*, bool&, bool& result) {
+    if (event != nullptr && DiagnosticKey(*event)) result = true;
+  };
+  Chromium1->OnPrefsAvailable = [this](TChromium&, bool resultOK) {
+    Chromium1PrefsAvailable(resultOK);
+  };
+  Chromium1->OnExecuteTaskOnCefThread = [this](TChromium&, uint32_t taskId) {
+    Chromium1ExecuteTaskOnCefThread(taskId);
+  };
   Timer1.OnTimer = [this] { Timer1Timer(); };
   CEFSentinel1.OnClose = [this] { SentinelClose(); };
 
