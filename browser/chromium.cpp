@@ -32,7 +32,8 @@ class SettingsTextsScope {
 
 }  // namespace
 
-TChromium::TChromium() : FTaskEvents(MakeRefCounted<TChromiumEventsLink>(this)) {
+TChromium::TChromium(TForm* owner)
+    : FOwner(owner), FTaskEvents(MakeRefCounted<TChromiumEventsLink>(this)) {
   FEventsLinks.push_back(FTaskEvents);
   ResetBrowserSettingsRecord(FBrowserSettings);
   ResetBrowserSettingsRecord(FDevBrowserSettings);

@@ -35,6 +35,7 @@
 #include "ui/messages.h"
 
 class TCEFWinControl;
+class TForm;
 class TWindow;
 class TMessageWindow;
 
@@ -58,7 +59,8 @@ class TFrameSelector {
 
 class TChromium : public IChromiumEvents, public TChromiumEventTypes {
  public:
-  TChromium();
+  // `owner`: the form the placement operations move and size.
+  explicit TChromium(TForm* owner = nullptr);
   virtual ~TChromium();
 
   // ---- Creation and closing (main thread) ----
@@ -309,6 +311,16 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
                      int relativeCursorPos);
   void ImeFinishComposingText(bool keepSelection);
   void ImeCancelComposition();
+
+  // ---- Owning-window placement (main thread; nothing without an owner form) ----
+  // Kept on the virtual desktop (its left and top no lower than 0), size unchanged.
+  void MoveFormTo(int x, int y);
+  void MoveFormBy(int x, int y);
+  void SetFormLeftTo(int x);
+  void SetFormTopTo(int y);
+  // The client width or height, at least 100.
+  void ResizeFormWidthTo(int x);
+  void ResizeFormHeightTo(int y);
 
   // ---- The engine's windows, looked up when the main browser's render view is ready ----
 
@@ -664,6 +676,7 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
   CefRefPtr<TChromiumEventsLink> TaskEvents() const { return FTaskEvents; }
   void UnhookEngineWindows();
 
+  TForm* const FOwner;
   std::unique_ptr<TMessageWindow> FCompWindow;
   std::atomic<HWND> FCompHandle{nullptr};
 

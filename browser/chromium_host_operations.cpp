@@ -3,11 +3,14 @@
 // input, focus and the notifications the engine needs about the window. Each does nothing (or
 // answers false, 0, empty) unless the control is Initialized.
 
+#include <algorithm>
+
 #include "browser/chromium.h"
 #include "engine/application/cef_application.h"
 #include "engine/refs/cef_cookie_manager_ref.h"
 #include "engine/refs/cef_navigation_entry_ref.h"
 #include "engine/routing/custom_callbacks.h"
+#include "ui/form.h"
 
 // ---- Network, cookies and history ----
 
@@ -201,3 +204,51 @@ void TChromium::ImeFinishComposingText(bool keepSelection) {
   CallHost(&ICefBrowserHost::ImeFinishComposingText, keepSelection);
 }
 void TChromium::ImeCancelComposition() { CallHost(&ICefBrowserHost::ImeCancelComposition); }
+
+// ---- Owning-window placement ----
+
+namespace {
+
+// The virtual desktop, its left and top raised to 0 when negative.
+RECT PlacementArea() {
+  return RECT{std::max(GetSystemMetrics(SM_XVIRTUALSCREEN), 0),
+              std::max(GetSystemMetrics(SM_YVIRTUALSCREEN), 0),
+              GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+int Placed(int value, int low, int extent, int size) {
+  return std::min(std::max(value, low), extent - size);
+}
+
+}  // namespace
+
+void TChromium::MoveFormTo(int x, int y) {
+  if (FOwner == nullptr) return;
+  const RECT area = PlacementArea();
+  TBounds bounds = FOwner->Bounds();
+  bounds.left = Placed(x, area.left, area.right, bounds.width);
+  bounds.top = Placed(y, area.top, area.bottom, bounds.height);
+  FOwner->SetBounds(bounds);
+}
+
+void TChromium::MoveFormBy(int x, int y) {
+  if (FOwner != nullptr) MoveFormTo(FOwner->Left() + x, FOwner->Top() + y);
+}
+
+void TChromium::SetFormLeftTo(int x) {
+  if (FOwner != nullptr) MoveFormTo(x, FOwner->Top());
+}
+
+void TChromium::SetFormTopTo(int y) {
+  if (FOwner != nullptr) MoveFormTo(FOwner->Left(), y);
+}
+
+void TChromium::ResizeFormWidthTo(int x) {
+  if (FOwner == nullptr) return;
+  FOwner->SetWidth(std::max(x, 100) + FOwner->Width() - FOwner->ClientWidth());
+}
+
+void TChromium::ResizeFormHeightTo(int y) {
+  if (FOwner == nullptr) return;
+  FOwner->SetHeight(std::max(y, 100) + FOwner->Height() - FOwner->ClientHeight());
+}

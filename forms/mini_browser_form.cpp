@@ -74,7 +74,7 @@ std::wstring GetApplicationVersionText() {
   return VersionToText(version);
 }
 
-TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>()) {
+TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>(this)) {
   FFormFont.Create(L"Tahoma", 11);
   Create({.caption = kProductCaption,
           .clientWidth = 1184,
