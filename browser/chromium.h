@@ -13,6 +13,7 @@
 // back to whoever delivered the notification.
 
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -672,6 +673,8 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
     return ((*browser).*operation)(std::forward<A>(args)...);
   }
   void ApplyZoomStep();
+  // The file of the oldest save task still to run.
+  ustring NextPrefsFileName();
   // The events link handed to a new task or callback.
   CefRefPtr<TChromiumEventsLink> TaskEvents() const { return FTaskEvents; }
   void UnhookEngineWindows();
@@ -713,6 +716,7 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
   mutable std::mutex FPreferencesLock;
   TChromiumPreferences FPreferences;
   ustring FPrefsFileName;
+  std::deque<ustring> FPendingPrefsFiles;  // of the save tasks posted and not run yet
   uint8_t FZoomStep = kZoomStepDefault;
   // Tasks and asynchronous callbacks report through this link; it goes with the control.
   CefRefPtr<TChromiumEventsLink> FTaskEvents;

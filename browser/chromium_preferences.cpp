@@ -78,11 +78,13 @@ void TChromium::UpdatePreferences() {
 
 void TChromium::SavePreferences(const ustring& aFileName) {
   if (!Initialized() || aFileName.empty()) return;
-  {
-    const std::lock_guard<std::mutex> hold(FPreferencesLock);
-    FPrefsFileName = aFileName;
+  // Each save writes its own file, also when the next one is asked for before it ran.
+  const std::lock_guard<std::mutex> hold(FPreferencesLock);
+  FPrefsFileName = aFileName;
+  FPendingPrefsFiles.push_back(aFileName);
+  if (!PostEngineTask(TID_UI, MakeRefCounted<TCefSavePrefsTask>(TaskEvents()))) {
+    FPendingPrefsFiles.pop_back();
   }
-  PostEngineTask(TID_UI, MakeRefCounted<TCefSavePrefsTask>(TaskEvents()));
 }
 
 bool TChromium::ExecuteTaskOnCefThread(cef_thread_id_t aCefThreadId, uint32_t aTaskID,
@@ -236,18 +238,22 @@ bool TChromium::AnswerProxyChallenge(Ref<ICefAuthCallback> callback) {
 
 // ---- Saving the engine's preferences (engine UI thread) ----
 
+ustring TChromium::NextPrefsFileName() {
+  const std::lock_guard<std::mutex> hold(FPreferencesLock);
+  if (FPendingPrefsFiles.empty()) return FPrefsFileName;
+  ustring fileName = std::move(FPendingPrefsFiles.front());
+  FPendingPrefsFiles.pop_front();
+  return fileName;
+}
+
 bool TChromium::Internal_SavePreferences() {
-  const bool saved = GuardRoutine(L"TChromium.Internal_SavePreferences", false, [this] {
+  const ustring fileName = NextPrefsFileName();
+  const bool saved = GuardRoutine(L"TChromium.Internal_SavePreferences", false, [&] {
     if (!Initialized()) return false;
     const CefRefPtr<ICefRequestContext> context = HostRequestContext(Browser());
     if (!context) return false;
     std::vector<ustring> lines;
     HandleDictionary(context->GetAllPreferences(true), lines, L"");
-    ustring fileName;
-    {
-      const std::lock_guard<std::mutex> hold(FPreferencesLock);
-      fileName = FPrefsFileName;
-    }
     return WriteLines(fileName, lines);
   });
   PostCompMessage(kChromiumPrefsAvailable, saved ? 1 : 0, 0);

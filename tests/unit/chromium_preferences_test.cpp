@@ -284,6 +284,20 @@ TEST_F(ChromiumPreferences, SavedFileHoldsTheEnginesPreferencesAndDefaultStatesS
 
   Save(TempPath(L"no-such-folder\\prefs.txt"), false);
 
+  // Asked for twice before the first ran: each writes its own file.
+  const std::wstring first = TempPath(L"ostrel-prefs-first.txt");
+  DeleteFileW(first.c_str());
+  DeleteFileW(path.c_str());
+  const size_t before = log.Of("prefs-available").size();
+  chromium->SavePreferences(first);
+  chromium->SavePreferences(path);
+  ASSERT_TRUE(log.WaitFor("prefs-available", before + 2));
+  EXPECT_EQ(log.Of("prefs-available")[before], "prefs-available 1");
+  EXPECT_EQ(log.Of("prefs-available")[before + 1], "prefs-available 1");
+  EXPECT_TRUE(std::filesystem::exists(first)) << "the first save went to the second's file";
+  EXPECT_TRUE(std::filesystem::exists(path));
+  DeleteFileW(first.c_str());
+
   const size_t results = log.Of("prefs-available").size();
   chromium->SavePreferences(L"");
   Save(path);  // runs after a save task of the empty name would have
