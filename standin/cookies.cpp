@@ -33,16 +33,6 @@ CookieStore& Store() {
   return *store;
 }
 
-// Calls `call(callback)` on the UI thread later, then releases the callback there.
-template <class Struct, class Call>
-void CallBackLater(Struct* callback, Call call) {
-  if (!callback) return;
-  auto held = std::make_shared<ProgramRef<Struct>>(callback);
-  PostClosure(TID_UI, [held, call] {
-    if (Struct* c = held->get()) call(c);
-  });
-}
-
 class CookieManager : public EngineObject<CookieManager, cef_cookie_manager_t> {
  public:
   CookieManager() : EngineObject("cookie_manager") {
@@ -82,9 +72,7 @@ class CookieManager : public EngineObject<CookieManager, cef_cookie_manager_t> {
     };
     s->flush_store = [](cef_cookie_manager_t*, cef_completion_callback_t* callback) {
       Trace(std::string("flush-cookies callback=") + (callback ? "1" : "0"));
-      CallBackLater(callback, [](cef_completion_callback_t* c) {
-        if (c->on_complete) c->on_complete(c);
-      });
+      CompleteLater(callback);
       return 1;
     };
     FillUnsimulated(s, "cookie_manager");
@@ -95,9 +83,7 @@ class CookieManager : public EngineObject<CookieManager, cef_cookie_manager_t> {
 
 cef_cookie_manager_t* NewCookieManager(cef_completion_callback_t* callback) {
   // The store is ready at once.
-  CallBackLater(callback, [](cef_completion_callback_t* c) {
-    if (c->on_complete) c->on_complete(c);
-  });
+  CompleteLater(callback);
   return (new CookieManager)->data();
 }
 

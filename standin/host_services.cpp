@@ -97,16 +97,6 @@ class PngImage : public EngineObject<PngImage, cef_image_t> {
   const int height_;
 };
 
-// Calls `call(callback)` on the UI thread later, then releases the callback there.
-template <class Struct, class Call>
-void CallBackLater(Struct* callback, Call call) {
-  if (!callback) return;
-  auto held = std::make_shared<ProgramRef<Struct>>(callback);
-  PostClosure(TID_UI, [held, call] {
-    if (Struct* c = held->get()) call(c);
-  });
-}
-
 cef_string_t Record(const std::wstring& text) {
   return cef_string_t{const_cast<wchar_t*>(text.c_str()), text.size(), nullptr};
 }

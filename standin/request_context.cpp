@@ -79,14 +79,6 @@ struct ContextState {
   ProgramRef<cef_request_context_handler_t> handler;
 };
 
-// Runs a completion callback on the UI thread, then releases it there.
-void CompleteLater(cef_completion_callback_t* callback) {
-  auto held = std::make_shared<ProgramRef<cef_completion_callback_t>>(callback);
-  PostClosure(TID_UI, [held] {
-    if (cef_completion_callback_t* c = held->get(); c && c->on_complete) c->on_complete(c);
-  });
-}
-
 class RequestContext : public EngineObject<RequestContext, cef_request_context_t> {
  public:
   explicit RequestContext(std::shared_ptr<ContextState> context_state)

@@ -17,15 +17,6 @@
 
 namespace {
 
-template <class S, class T>
-S* Give(const CefRefPtr<T>& object) {
-  return static_cast<S*>(EngineDataFromInterface(object));
-}
-template <class S>
-void Drop(S* data) {
-  data->base.release(&data->base);
-}
-
 class Recorder : public FakeChromiumEvents {
  public:
   void HandleResolvedHostAvailable(cef_errorcode_t result,
