@@ -8,7 +8,7 @@ OSTREL_BUILD="${OSTREL_BUILD:-$OSTREL_ROOT/build}"
 export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
 
 OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb
-                 xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++)
+                 xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++ openssl)
 # Bump when ostrel_prepare_prefix changes so existing prefixes are set up again.
 OSTREL_PREFIX_LAYOUT=1
 
@@ -165,6 +165,46 @@ ostrel_kill_pid() {
   [[ -n "$pid" ]] || return 0
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+}
+
+# The test certificate authority of this build folder and the certificates it signed, made once
+# in $OSTREL_BUILD/test-ca (private keys stay there): server.pem for 127.0.0.1 and localhost,
+# and rogue-server.pem from a second authority that is trusted nowhere.
+OSTREL_TEST_CA="$OSTREL_BUILD/test-ca"
+ostrel_make_test_ca() {
+  local dir="$OSTREL_TEST_CA" name
+  [[ -f "$dir/ca.der" && -f "$dir/rogue-server.pem" ]] && return 0
+  mkdir -p "$dir"
+  (
+    set -e
+    cd "$dir"
+    printf 'subjectAltName=DNS:127.0.0.1,DNS:localhost\nbasicConstraints=CA:FALSE\n' >server.ext
+    for name in ca rogue-ca; do
+      openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -keyout "$name.key" -out "$name.pem" \
+        -subj "/CN=Ostrel-Mini test authority ($name)" \
+        -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign,cRLSign
+    done
+    openssl x509 -in ca.pem -outform DER -out ca.der
+    for name in server rogue-server; do
+      openssl req -newkey rsa:2048 -nodes -keyout "$name.key" -out "$name.csr" -subj "/CN=127.0.0.1"
+      openssl x509 -req -in "$name.csr" -days 3650 -CA "${name%server}ca.pem" \
+        -CAkey "${name%server}ca.key" -CAcreateserial -extfile server.ext -out "$name.pem"
+    done
+    chmod 600 ./*.key
+  ) >"$dir/make.log" 2>&1 || { cat "$dir/make.log" >&2; ostrel_die "making the test authority failed"; }
+}
+
+# Trusts the test authority in the Wine prefix (its root store only, never the host's), once per
+# prefix and authority. Needs a prepared prefix and build/tests/trust_root.exe.
+ostrel_trust_test_ca() {
+  ostrel_make_test_ca
+  ostrel_wine_env
+  local stamp="$WINEPREFIX/.ostrel-test-ca" want
+  want="$(sha256sum "$OSTREL_TEST_CA/ca.der" | cut -d' ' -f1)"
+  [[ -f "$stamp" && "$(cat "$stamp")" == "$want" ]] && return 0
+  "$OSTREL_ROOT/cmake/wine-run" "$OSTREL_BUILD/tests/trust_root.exe" \
+    "Z:${OSTREL_TEST_CA//\//\\}\\ca.der" </dev/null || ostrel_die "trusting the test authority failed"
+  printf '%s\n' "$want" >"$stamp"
 }
 
 # The parts of the program that need no Windows API (tests/native/CMakeLists.txt lists them),

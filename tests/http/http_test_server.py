@@ -1,0 +1,277 @@
+#!/usr/bin/env python3
+"""Loopback servers for the HTTP client's tests and benchmark (standard library only).
+
+  http_test_server.py start --state DIR --certs DIR   starts them in the background, returns
+                                                      once DIR/ports lists their ports
+  http_test_server.py stop --state DIR                ends them (by the id in DIR/pid)
+  http_test_server.py serve --state DIR --certs DIR   runs them in the foreground
+
+Servers (DIR/ports, one "name=port" a line): "http"; "https" with the certificate of the test
+authority (server.pem); "rogue" with one of a second authority that nobody trusts
+(rogue-server.pem); "proxy", a forward proxy; and "proxyauth", the same wanting
+Proxy-Authorization for proxyuser:proxypass (407 otherwise). Every request head is kept;
+GET /_log/TAG answers with the heads whose request line contains TAG, between blank lines.
+
+Paths: /data/SIZE/TAG sends SIZE bytes of the pattern (byte i is PATTERN[i % 65521]) with
+Content-Length, Last-Modified, ETag and Range (206, 416); /echo/TAG sends nothing back, and a
+POST to any path sends its body back. /loop/TAG redirects to itself. Query switches of /data/:
+status=N answers N; auth=REALM wants Basic user:pass (401 with the realm); drop=N closes after N
+body bytes; trickle=MS waits MS ms after each KiB; norange=1 ignores Range; extra=N sends N
+bytes more than announced; bigheader=N adds a header line of N bytes; redirect=URL answers 302.
+"""
+
+import argparse
+import base64
+import http.client
+import os
+import signal
+import ssl
+import subprocess
+import sys
+import threading
+import time
+import urllib.parse
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+PATTERN_PERIOD = 65521
+PATTERN = bytes(((i * 31) + (i >> 8)) & 0xFF for i in range(PATTERN_PERIOD))
+LAST_MODIFIED = "Sun, 06 Nov 1994 08:49:37 GMT"
+PROXY_CREDENTIALS = "Basic " + base64.b64encode(b"proxyuser:proxypass").decode()
+USER_CREDENTIALS = "Basic " + base64.b64encode(b"user:pass").decode()
+
+LOG = []
+LOG_LOCK = threading.Lock()
+
+
+def content(start, end):
+    """Bytes start..end-1 of the pattern."""
+    out = bytearray()
+    while start < end:
+        at = start % PATTERN_PERIOD
+        take = min(PATTERN_PERIOD - at, end - start)
+        out += PATTERN[at:at + take]
+        start += take
+    return bytes(out)
+
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    server_version = "OstrelTest/1.0"
+
+    def log_message(self, format, *args):  # the request log is kept in memory instead
+        pass
+
+    def record(self, extra=""):
+        head = self.requestline + "\r\n" + str(self.headers).replace("\n", "\r\n").rstrip()
+        with LOG_LOCK:
+            LOG.append(head + extra)
+
+    def send_plain(self, status, body=b"", headers=()):
+        self.send_response(status)
+        for name, value in headers:
+            self.send_header(name, value)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def do_POST(self):
+        body = self.rfile.read(int(self.headers.get("Content-Length", "0")))
+        self.record("\r\nBody-Length: %d" % len(body))
+        self.send_plain(200, body, [("Content-Type", "application/octet-stream")])
+
+    def do_GET(self):
+        if self.path.startswith("/_log/"):
+            tag = urllib.parse.unquote(self.path[len("/_log/"):])
+            with LOG_LOCK:
+                found = [h for h in LOG if tag in h.split("\r\n", 1)[0]]
+            self.send_plain(200, "\r\n\r\n".join(found).encode("utf-8", "replace"),
+                            [("Content-Type", "text/plain")])
+            return
+        self.record()
+        url = urllib.parse.urlsplit(self.path)
+        query = dict(urllib.parse.parse_qsl(url.query, keep_blank_values=True))
+        parts = url.path.split("/")
+        if len(parts) >= 3 and parts[1] == "loop":
+            self.send_plain(302, headers=[("Location", self.path)])
+        elif "redirect" in query:
+            self.send_plain(302, headers=[("Location", query["redirect"])])
+        elif "status" in query:
+            self.send_plain(int(query["status"]), b"failed", [("Content-Type", "text/plain")])
+        elif "auth" in query and self.headers.get("Authorization") != USER_CREDENTIALS:
+            self.send_plain(401, b"who are you",
+                            [("WWW-Authenticate", 'Basic realm="%s"' % query["auth"])])
+        elif len(parts) >= 3 and parts[1] in ("data", "echo"):
+            self.send_data(int(parts[2]) if parts[1] == "data" else 0, query)
+        else:
+            self.send_plain(404, b"not here", [("Content-Type", "text/plain")])
+
+    def send_data(self, size, query):
+        start, end, status = 0, size, 200
+        wanted = self.headers.get("Range")
+        if wanted and "norange" not in query and wanted.startswith("bytes="):
+            first, _, last = wanted[len("bytes="):].partition("-")
+            start = int(first or 0)
+            end = min(size, int(last) + 1) if last else size
+            if start >= size:
+                self.send_plain(416, headers=[("Content-Range", "bytes */%d" % size)])
+                return
+            status = 206
+        self.send_response(status)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(end - start))
+        self.send_header("Last-Modified", LAST_MODIFIED)
+        self.send_header("ETag", '"%d"' % size)
+        if status == 206:
+            self.send_header("Content-Range", "bytes %d-%d/%d" % (start, end - 1, size))
+        if "bigheader" in query:
+            self.send_header("X-Big", "b" * int(query["bigheader"]))
+        drop = int(query.get("drop", -1))
+        if drop >= 0 or "extra" in query:
+            self.send_header("Connection", "close")
+            self.close_connection = True
+        self.end_headers()
+        trickle = int(query.get("trickle", 0)) / 1000.0
+        sent, step = start, 1024 if trickle else 1 << 20
+        stop = end if drop < 0 else min(end, start + drop)
+        try:
+            while sent < stop:
+                block = content(sent, min(stop, sent + step))
+                self.wfile.write(block)
+                sent += len(block)
+                if trickle:
+                    self.wfile.flush()
+                    time.sleep(trickle)
+            if "extra" in query:
+                self.wfile.write(b"x" * int(query["extra"]))
+            self.wfile.flush()
+        except (BrokenPipeError, ConnectionResetError):
+            self.close_connection = True  # the client stopped reading (an abort)
+
+
+class ProxyHandler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    wants_credentials = False
+
+    def log_message(self, format, *args):
+        pass
+
+    def do_GET(self):
+        if self.wants_credentials and \
+                self.headers.get("Proxy-Authorization") != PROXY_CREDENTIALS:
+            body = b"proxy wants credentials"
+            self.send_response(407)
+            self.send_header("Proxy-Authenticate", 'Basic realm="proxy"')
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+            return
+        target = urllib.parse.urlsplit(self.path)
+        origin = http.client.HTTPConnection(target.hostname, target.port or 80, timeout=30)
+        headers = {k: v for k, v in self.headers.items()
+                   if k.lower() not in ("proxy-authorization", "proxy-connection", "connection")}
+        headers["Via"] = "1.1 ostrel-test-proxy"
+        origin.request("GET", target.path + ("?" + target.query if target.query else ""),
+                       headers=headers)
+        answer = origin.getresponse()
+        body = answer.read()
+        self.send_response(answer.status)
+        for name, value in answer.getheaders():
+            if name.lower() not in ("connection", "transfer-encoding", "content-length",
+                                    "server", "date"):
+                self.send_header(name, value)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+        origin.close()
+
+
+class AuthProxyHandler(ProxyHandler):
+    wants_credentials = True
+
+
+class Server(ThreadingHTTPServer):
+    daemon_threads = True
+    request_queue_size = 64
+
+
+def tls_server(handler, certs, name):
+    server = Server(("127.0.0.1", 0), handler)
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(os.path.join(certs, name + ".pem"), os.path.join(certs, name + ".key"))
+    server.socket = context.wrap_socket(server.socket, server_side=True)
+    return server
+
+
+def serve(state, certs):
+    servers = {"http": Server(("127.0.0.1", 0), Handler),
+               "https": tls_server(Handler, certs, "server"),
+               "rogue": tls_server(Handler, certs, "rogue-server"),
+               "proxy": Server(("127.0.0.1", 0), ProxyHandler),
+               "proxyauth": Server(("127.0.0.1", 0), AuthProxyHandler)}
+    for server in servers.values():
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+    ports = "".join("%s=%d\n" % (name, s.server_address[1]) for name, s in servers.items())
+    with open(os.path.join(state, "ports.tmp"), "w") as f:
+        f.write(ports)
+    os.replace(os.path.join(state, "ports.tmp"), os.path.join(state, "ports"))
+    signal.sigwait({signal.SIGTERM, signal.SIGINT})
+    os._exit(0)  # handler threads may be waiting on idle keep-alive connections
+
+
+def start(state, certs):
+    os.makedirs(state, exist_ok=True)
+    stop(state)
+    ports = os.path.join(state, "ports")
+    if os.path.exists(ports):
+        os.remove(ports)
+    log_name = os.path.join(state, "server.log")
+    with open(log_name, "w") as log:
+        child = subprocess.Popen([sys.executable, os.path.abspath(__file__), "serve", "--state",
+                                  state, "--certs", certs], stdin=subprocess.DEVNULL, stdout=log,
+                                 stderr=log, start_new_session=True)
+    with open(os.path.join(state, "pid"), "w") as f:
+        f.write(str(child.pid))
+    deadline = time.monotonic() + 20
+    while not os.path.exists(ports):
+        if child.poll() is not None or time.monotonic() > deadline:
+            stop(state)
+            sys.exit("the test servers did not start:\n" + open(log_name).read())
+        time.sleep(0.05)
+    print(open(ports).read(), end="")
+
+
+def stop(state):
+    pid_file = os.path.join(state, "pid")
+    if not os.path.exists(pid_file):
+        return
+    pid = int(open(pid_file).read())
+    os.remove(pid_file)
+    try:
+        os.kill(pid, signal.SIGTERM)
+        for _ in range(100):
+            time.sleep(0.05)
+            os.kill(pid, 0)
+    except ProcessLookupError:
+        pass
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("command", choices=("start", "stop", "serve"))
+    parser.add_argument("--state", required=True, help="folder of the ports, pid and log")
+    parser.add_argument("--certs", default="", help="folder of the test certificates")
+    args = parser.parse_args()
+    state = os.path.abspath(args.state)
+    if args.command != "stop" and not os.path.exists(os.path.join(args.certs, "server.pem")):
+        sys.exit("no test certificates in '%s' (scripts/test makes them)" % args.certs)
+    if args.command == "start":
+        start(state, os.path.abspath(args.certs))
+    elif args.command == "stop":
+        stop(state)
+    else:
+        signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM, signal.SIGINT})
+        serve(state, args.certs)
+
+
+if __name__ == "__main__":
+    main()
