@@ -32,7 +32,9 @@ class SettingsTextsScope {
 
 }  // namespace
 
-TChromium::TChromium() {
+TChromium::TChromium(TForm* owner)
+    : FOwner(owner), FTaskEvents(MakeRefCounted<TChromiumEventsLink>(this)) {
+  FEventsLinks.push_back(FTaskEvents);
   ResetBrowserSettingsRecord(FBrowserSettings);
   ResetBrowserSettingsRecord(FDevBrowserSettings);
   GuardRoutine(L"TChromium.AfterConstruction", [this] {

@@ -13,6 +13,7 @@
 // back to whoever delivered the notification.
 
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -20,23 +21,47 @@
 #include "browser/chromium_event_types.h"
 #include "browser/chromium_options.h"
 #include "browser/engine_window_hook.h"
+#include "browser/zoom_table.h"
 #include "engine/core/cef_string.h"
 #include "engine/handlers/cef_client_own.h"
 #include "engine/handlers/cef_request_context_handler_own.h"
+#include "engine/refs/cef_browser_host_ref.h"
 #include "engine/refs/cef_browser_ref.h"
 #include "engine/refs/cef_dictionary_value_ref.h"
+#include "engine/refs/cef_frame_ref.h"
 #include "engine/refs/cef_request_context_ref.h"
 #include "engine/routing/chromium_events.h"
 #include "engine/routing/custom_handlers.h"
 #include "engine/support/window_info.h"
 #include "ui/messages.h"
 
+class TCEFWinControl;
+class TForm;
 class TWindow;
 class TMessageWindow;
 
+// Which frame an operation acts on: by name (empty: the main frame), the frame itself, or by
+// identifier (0: the main frame). The operation runs only on a valid frame.
+class TFrameSelector {
+ public:
+  TFrameSelector() = default;
+  TFrameSelector(const ustring& name) : FName(name) {}  // NOLINT(google-explicit-constructor)
+  TFrameSelector(const wchar_t* name) : FName(name) {}  // NOLINT(google-explicit-constructor)
+  TFrameSelector(Ref<ICefFrame> frame) : FFrame(frame), FByFrame(true) {}  // NOLINT
+  TFrameSelector(int64_t identifier) : FIdentifier(identifier) {}          // NOLINT
+
+ private:
+  friend class TChromium;
+  ustring FName;
+  CefRefPtr<ICefFrame> FFrame;
+  bool FByFrame = false;
+  int64_t FIdentifier = 0;
+};
+
 class TChromium : public IChromiumEvents, public TChromiumEventTypes {
  public:
-  TChromium();
+  // `owner`: the form the placement operations move and size.
+  explicit TChromium(TForm* owner = nullptr);
   virtual ~TChromium();
 
   // ---- Creation and closing (main thread) ----
@@ -90,18 +115,213 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
   const ustring& DefaultEncoding() const { return FDefaultEncoding; }
   void SetDefaultEncoding(const ustring& value) { FDefaultEncoding = value; }
   TChromiumOptions& Options() { return FOptions; }
-  // WebRTC preferences; a change is applied to the browsers at their next navigation.
-  TCefWebRTCHandlingPolicy WebRTCIPHandlingPolicy() const { return FWebRTCIPHandlingPolicy; }
-  void SetWebRTCIPHandlingPolicy(TCefWebRTCHandlingPolicy value);
-  TCefState WebRTCMultipleRoutes() const { return FWebRTCMultipleRoutes; }
-  void SetWebRTCMultipleRoutes(TCefState value);
-  TCefState WebRTCNonproxiedUDP() const { return FWebRTCNonproxiedUDP; }
-  void SetWebRTCNonproxiedUDP(TCefState value);
+
+  // ---- Preferences and proxy (setters on the main thread) ----
+  // A setter flags a real change only; the engine gets every preference when a browser has been
+  // created, before the next navigation after a change, and with UpdatePreferences.
+#define OSTREL_CHROMIUM_PREFERENCE(Type, Name)     \
+  Type Name() const { return Preferences().Name; } \
+  void Set##Name(Type value) { SetPreference(&TChromiumPreferences::Name, std::move(value)); }
+  OSTREL_CHROMIUM_PREFERENCE(bool, DoNotTrack)
+  OSTREL_CHROMIUM_PREFERENCE(bool, SendReferrer)
+  OSTREL_CHROMIUM_PREFERENCE(bool, HyperlinkAuditing)
+  OSTREL_CHROMIUM_PREFERENCE(bool, RunAllFlashInAllowMode)
+  OSTREL_CHROMIUM_PREFERENCE(bool, AllowOutdatedPlugins)
+  OSTREL_CHROMIUM_PREFERENCE(bool, AlwaysAuthorizePlugins)
+  OSTREL_CHROMIUM_PREFERENCE(bool, SpellChecking)
+  OSTREL_CHROMIUM_PREFERENCE(ustring, SpellCheckerDicts)
+  OSTREL_CHROMIUM_PREFERENCE(bool, SafeSearch)
+  OSTREL_CHROMIUM_PREFERENCE(int32_t, YouTubeRestrict)
+  OSTREL_CHROMIUM_PREFERENCE(bool, PrintingEnabled)
+  OSTREL_CHROMIUM_PREFERENCE(TCefWebRTCHandlingPolicy, WebRTCIPHandlingPolicy)
+  OSTREL_CHROMIUM_PREFERENCE(TCefState, WebRTCMultipleRoutes)
+  OSTREL_CHROMIUM_PREFERENCE(TCefState, WebRTCNonproxiedUDP)
+  OSTREL_CHROMIUM_PREFERENCE(int32_t, ProxyType)
+  OSTREL_CHROMIUM_PREFERENCE(TCefProxyScheme, ProxyScheme)
+  OSTREL_CHROMIUM_PREFERENCE(ustring, ProxyServer)
+  OSTREL_CHROMIUM_PREFERENCE(int32_t, ProxyPort)
+  OSTREL_CHROMIUM_PREFERENCE(ustring, ProxyUsername)
+  OSTREL_CHROMIUM_PREFERENCE(ustring, ProxyPassword)
+  OSTREL_CHROMIUM_PREFERENCE(ustring, ProxyScriptURL)
+  OSTREL_CHROMIUM_PREFERENCE(ustring, ProxyByPassList)
+#undef OSTREL_CHROMIUM_PREFERENCE
+  int32_t MaxConnectionsPerProxy() const { return Preferences().MaxConnectionsPerProxy; }
+  // Values outside 7 to 99 are ignored.
+  void SetMaxConnectionsPerProxy(int32_t value);
+  // Added to every request while both name and value are set; applied per request, so a change
+  // flags nothing.
+  ustring CustomHeaderName() const { return Preferences().CustomHeaderName; }
+  void SetCustomHeaderName(const ustring& value);
+  ustring CustomHeaderValue() const { return Preferences().CustomHeaderValue; }
+  void SetCustomHeaderValue(const ustring& value);
+  bool AddCustomHeader() const { return Preferences().AddCustomHeader(); }
+  // Some preference changed since they were last written to the engine.
+  bool PreferencesChanged() const { return FUpdatePreferences.load(); }
+  // A snapshot: engine threads read the preferences while the main thread may change them.
+  TChromiumPreferences Preferences() const;
+
+  // Writes every preference to the main browser on the engine's UI thread.
+  void UpdatePreferences();
+  // Writes all of the engine's preferences to `aFileName` on the engine's UI thread;
+  // OnPrefsAvailable follows on the main thread. Nothing happens (and no event follows) while
+  // not Initialized or without a name.
+  void SavePreferences(const ustring& aFileName);
+  // Raises OnExecuteTaskOnCefThread(aTaskID) on the engine thread `aCefThreadId`, after
+  // `aDelayMs` when it is not 0. False when not Initialized or the engine refused the task.
+  bool ExecuteTaskOnCefThread(cef_thread_id_t aCefThreadId, uint32_t aTaskID, int64_t aDelayMs = 0);
+
+  // Preference writers of the engine's UI thread, for the browser given; false when the engine
+  // has no such browser, does not let the program set the preference or refuses the value.
+  bool UpdatePreference(Ref<ICefBrowser> browser, const ustring& name, bool value);
+  bool UpdatePreference(Ref<ICefBrowser> browser, const ustring& name, int32_t value);
+  bool UpdatePreference(Ref<ICefBrowser> browser, const ustring& name, const ustring& value);
+  // A list of strings; an empty list writes nothing.
+  bool UpdatePreference(Ref<ICefBrowser> browser, const ustring& name,
+                        const std::vector<ustring>& value);
+  // The comma text as a list of strings; an empty name or text writes nothing.
+  bool UpdateStringListPref(Ref<ICefBrowser> browser, const ustring& name,
+                            const ustring& commaText);
+  bool UpdateProxyPrefs(Ref<ICefBrowser> browser);
+  // One "name : value" line per entry of `dictionary` (names below `prefix`), in the engine's
+  // order; nested dictionaries add their entries, lists are written inline.
+  void HandleDictionary(Ref<ICefDictionaryValue> dictionary, std::vector<ustring>& lines,
+                        const ustring& prefix);
 
   // ---- Browser operations (main thread; nothing happens unless Initialized) ----
+  void LoadURL(const ustring& aURL, const TFrameSelector& frame = {});
+  void LoadString(const ustring& aString, const ustring& aURL);
+  void LoadRequest(Ref<ICefRequest> aRequest);
+  void GoBack();
+  void GoForward();
+  void Reload();
+  void ReloadIgnoreCache();
+  void StopLoad();
+  void StartDownload(const ustring& aURL);
+  bool IsLoading();
+  bool CanGoBack();
+  bool CanGoForward();
+  bool IsPopUp();
+  bool HasDocument();
+  ustring DocumentURL();
+  bool HasValidMainFrame();
+  bool FrameIsFocused();
 
+  // The engine's zoom level and percentage (P = 100 * 1.2^L). The step is the control's own
+  // index into its table of 16 percentages: zooming by other means leaves it alone.
+  double ZoomLevel();
+  void SetZoomLevel(double value);
+  double ZoomPct();
+  void SetZoomPct(double value);
+  uint8_t ZoomStep() const { return FZoomStep; }
+  void SetZoomStep(uint8_t value);
+  void IncZoomStep();
+  void DecZoomStep();
+  void ResetZoomStep();
+
+  // In `aDevTools` (null: a pop-up owned by the browser's window); inspects the element at the
+  // point unless a coordinate is the lowest 32-bit integer.
+  void ShowDevTools(POINT inspectElementAt, TCEFWinControl* aDevTools);
+  void CloseDevTools(TCEFWinControl* aDevTools);
+  bool HasDevTools();
+  void Print();
+  // OnPdfPrintFinished follows on an engine thread.
+  void PrintToPDF(const ustring& aFilePath, const ustring& aTitle, const ustring& aURL);
+  void Find(int aIdentifier, const ustring& aSearchText, bool aForward, bool aMatchCase,
+            bool aFindNext);
+  void StopFinding(bool aClearSelection);
+  // A copy of the browser window's pixels in a new bitmap the caller owns (its old one freed).
+  // False, the variable untouched, when not Initialized, windowless or without a window.
+  bool TakeSnapshot(HBITMAP& aBitmap);
+
+  size_t FrameCount();
+  // `aFrameCount` is the capacity asked for (0 gives false), then the number filled.
+  bool GetFrameIdentifiers(size_t& aFrameCount, std::vector<int64_t>& aFrameIdentifierArray);
+  bool GetFrameNames(std::vector<ustring>* aFrameNames);
+  // OnTextResultAvailable follows on an engine thread.
+  void RetrieveHTML(const TFrameSelector& frame = {});
+  void RetrieveText(const TFrameSelector& frame = {});
+  void ExecuteJavaScript(const ustring& aCode, const ustring& aScriptURL,
+                         const TFrameSelector& frame = {}, int aStartLine = 0);
+  void SendProcessMessage(cef_process_id_t targetProcess, Ref<ICefProcessMessage> message,
+                          const TFrameSelector& frame = {});
+  CefRefPtr<ICefBaseRefCounted> CreateUrlRequest(Ref<ICefRequest> request,
+                                                 Ref<ICefBaseRefCounted> client,
+                                                 const TFrameSelector& frame = {});
+  // On the focused frame, else the main frame.
+  void ClipboardCopy();
+  void ClipboardPaste();
+  void ClipboardCut();
+  void ClipboardUndo();
+  void ClipboardRedo();
+  void ClipboardDel();
+  void SelectAll();
+
+  // The asynchronous ones report through their events, on engine threads; a refused request
+  // reports nothing.
+  void ResolveHost(const ustring& aURL);
+  void DownloadImage(const ustring& imageUrl, bool isFavicon, uint32_t maxImageSize,
+                     bool bypassCache);
+  // Immediately: no completion callback, so no event.
+  bool FlushCookieStore(bool aFlushImmediately);
+  bool DeleteCookies(const ustring& url = {}, const ustring& cookieName = {});
+  bool ClearCertificateExceptions(bool aClearImmediately);
+  bool ClearHttpAuthCredentials(bool aClearImmediately);
+  bool CloseAllConnections(bool aCloseImmediately);
+  void GetNavigationEntries(bool currentOnly);
+  CefRefPtr<ICefNavigationEntry> VisibleNavigationEntry();
+  ustring RequestContextCache();
+  bool RequestContextIsGlobal();
+
+  bool AudioMuted();
+  void SetAudioMuted(bool value);
+  void SetFocus(bool focus);
+  void SendKeyEvent(const cef_key_event_t& event);
+  void SendMouseClickEvent(const cef_mouse_event_t& event, cef_mouse_button_type_t type,
+                           bool mouseUp, int clickCount);
+  void SendMouseMoveEvent(const cef_mouse_event_t& event, bool mouseLeave);
+  void SendMouseWheelEvent(const cef_mouse_event_t& event, int deltaX, int deltaY);
+  void SendTouchEvent(const cef_touch_event_t& event);
+  void SendFocusEvent(bool setFocus);
+  void SendCaptureLostEvent();
+  void SimulateMouseWheel(int aDeltaX, int aDeltaY);
   // Lets the engine place its pop-ups (select lists, tooltips) again after the window moved.
   void NotifyMoveOrResizeStarted();
+  void WasResized();
+  void WasHidden(bool hidden);
+  void NotifyScreenInfoChanged();
+  void Invalidate(cef_paint_element_type_t kind = PET_VIEW);
+  HWND WindowHandle();
+  bool SetNewBrowserParent(HWND aNewParentHwnd);
+  // Windowless mode.
+  bool HasView();
+  void SetAccessibilityState(TCefState state);
+  int WindowlessFrameRate();
+  void SetWindowlessFrameRate(int frameRate);
+  void SendExternalBeginFrame();
+  void DragTargetDragEnter(Ref<ICefDragData> dragData, const cef_mouse_event_t& event,
+                           cef_drag_operations_mask_t allowedOps);
+  void DragTargetDragOver(const cef_mouse_event_t& event, cef_drag_operations_mask_t allowedOps);
+  void DragTargetDragLeave();
+  void DragTargetDrop(const cef_mouse_event_t& event);
+  void DragSourceEndedAt(int x, int y, cef_drag_operations_mask_t op);
+  void DragSourceSystemDragEnded();
+  void ImeSetComposition(const ustring& text,
+                         const std::vector<cef_composition_underline_t>& underlines,
+                         const cef_range_t& replacementRange, const cef_range_t& selectionRange);
+  void ImeCommitText(const ustring& text, const cef_range_t& replacementRange,
+                     int relativeCursorPos);
+  void ImeFinishComposingText(bool keepSelection);
+  void ImeCancelComposition();
+
+  // ---- Owning-window placement (main thread; nothing without an owner form) ----
+  // Kept on the virtual desktop (its left and top no lower than 0), size unchanged.
+  void MoveFormTo(int x, int y);
+  void MoveFormBy(int x, int y);
+  void SetFormLeftTo(int x);
+  void SetFormTopTo(int y);
+  // The client width or height, at least 100.
+  void ResizeFormWidthTo(int x);
+  void ResizeFormHeightTo(int y);
 
   // ---- The engine's windows, looked up when the main browser's render view is ready ----
 
@@ -427,8 +647,39 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
   void PrepareRequest(Ref<ICefRequest> request);
   // Lets the program see the messages of the main browser's engine windows.
   void HookEngineWindows(Ref<ICefBrowser> browser);
+  template <class T>
+  void SetPreference(T TChromiumPreferences::*field, T value) {
+    const std::lock_guard<std::mutex> hold(FPreferencesLock);
+    if (FPreferences.*field == value) return;
+    FPreferences.*field = std::move(value);
+    FUpdatePreferences = true;
+  }
+  // The main browser's host, frames and request context; null when not Initialized.
+  CefRefPtr<ICefBrowserHost> Host() const;
+  CefRefPtr<ICefFrame> SelectFrame(const TFrameSelector& frame) const;
+  CefRefPtr<ICefFrame> EditingFrame() const;
+  CefRefPtr<ICefRequestContext> HostRequestContext(Ref<ICefBrowser> browser) const;
+  // `operation` of the host with `args` when Initialized, else the neutral answer.
+  template <class R, class... P, class... A>
+  R CallHost(R (ICefBrowserHost::*operation)(P...), A&&... args) {
+    const CefRefPtr<ICefBrowserHost> host = Host();
+    if (!host) return R();
+    return ((*host).*operation)(std::forward<A>(args)...);
+  }
+  template <class R, class... P, class... A>
+  R CallBrowser(R (ICefBrowser::*operation)(P...), A&&... args) {
+    const CefRefPtr<ICefBrowser> browser = Initialized() ? Browser() : nullptr;
+    if (!browser) return R();
+    return ((*browser).*operation)(std::forward<A>(args)...);
+  }
+  void ApplyZoomStep();
+  // The file of the oldest save task still to run.
+  ustring NextPrefsFileName();
+  // The events link handed to a new task or callback.
+  CefRefPtr<TChromiumEventsLink> TaskEvents() const { return FTaskEvents; }
   void UnhookEngineWindows();
 
+  TForm* const FOwner;
   std::unique_ptr<TMessageWindow> FCompWindow;
   std::atomic<HWND> FCompHandle{nullptr};
 
@@ -462,9 +713,13 @@ class TChromium : public IChromiumEvents, public TChromiumEventTypes {
 
   // Some preference changed since they were last applied.
   std::atomic<bool> FUpdatePreferences{false};
-  TCefWebRTCHandlingPolicy FWebRTCIPHandlingPolicy = hpDefault;
-  TCefState FWebRTCMultipleRoutes = STATE_DEFAULT;
-  TCefState FWebRTCNonproxiedUDP = STATE_DEFAULT;
+  mutable std::mutex FPreferencesLock;
+  TChromiumPreferences FPreferences;
+  ustring FPrefsFileName;
+  std::deque<ustring> FPendingPrefsFiles;  // of the save tasks posted and not run yet
+  uint8_t FZoomStep = kZoomStepDefault;
+  // Tasks and asynchronous callbacks report through this link; it goes with the control.
+  CefRefPtr<TChromiumEventsLink> FTaskEvents;
 
   TEngineWindowHook FBrowserCompHook{OnBrowserCompMsg, L"TChromium.BrowserCompWndProc"};
   TEngineWindowHook FWidgetCompHook{OnWidgetCompMsg, L"TChromium.WidgetCompWndProc"};

@@ -1,6 +1,5 @@
 // The browser control's notifications of windowless rendering, drag, find, the asynchronous
-// results and tasks, which handler objects it wants, and the preference, proxy and engine-window
-// steps its notifications take.
+// results and tasks, which handler objects it wants, and the engine windows it hooks.
 
 #include "browser/chromium.h"
 #include "browser/chromium_raise.h"
@@ -152,31 +151,7 @@ void TChromium::HandleExecuteTaskOnCefThread(uint32_t taskId) {
   Raise(OnExecuteTaskOnCefThread, *this, taskId);
 }
 
-void TChromium::RunUpdatePreferencesTask() {
-  if (!Initialized()) return;
-  if (const CefRefPtr<ICefBrowser> browser = Browser()) ApplyPreferences(browser);
-}
-
-bool TChromium::Internal_SavePreferences() {
-  // The control keeps no preference file name yet, so nothing is written; the result still
-  // goes to the main thread, as every save attempt's does.
-  PostCompMessage(kChromiumPrefsAvailable, 0, 0);
-  return false;
-}
-
-// ---- Preferences, proxy and engine windows ----
-
-void TChromium::ApplyPreferences(Ref<ICefBrowser>) {
-  // Every browser starts with the engine's own preferences until the control keeps some.
-  FUpdatePreferences = false;
-}
-
-bool TChromium::AnswerProxyChallenge(Ref<ICefAuthCallback>) {
-  // Without stored proxy credentials every proxy challenge is refused.
-  return false;
-}
-
-void TChromium::PrepareRequest(Ref<ICefRequest>) {}
+// ---- Engine windows ----
 
 void TChromium::HookEngineWindows(Ref<ICefBrowser> browser) {
   if (browser == nullptr || browser->GetIdentifier() != BrowserId()) return;
@@ -194,37 +169,6 @@ void TChromium::HookEngineWindows(Ref<ICefBrowser> browser) {
 void TChromium::UnhookEngineWindows() {
   for (TEngineWindowHook* hook : {&FBrowserCompHook, &FWidgetCompHook, &FRenderCompHook}) {
     hook->Remove();
-  }
-}
-
-// ---- Preferences ----
-
-void TChromium::SetWebRTCIPHandlingPolicy(TCefWebRTCHandlingPolicy value) {
-  if (FWebRTCIPHandlingPolicy == value) return;
-  FWebRTCIPHandlingPolicy = value;
-  FUpdatePreferences = true;
-}
-
-void TChromium::SetWebRTCMultipleRoutes(TCefState value) {
-  if (FWebRTCMultipleRoutes == value) return;
-  FWebRTCMultipleRoutes = value;
-  FUpdatePreferences = true;
-}
-
-void TChromium::SetWebRTCNonproxiedUDP(TCefState value) {
-  if (FWebRTCNonproxiedUDP == value) return;
-  FWebRTCNonproxiedUDP = value;
-  FUpdatePreferences = true;
-}
-
-// ---- Browser operations ----
-
-void TChromium::NotifyMoveOrResizeStarted() {
-  if (!Initialized()) return;
-  if (const CefRefPtr<ICefBrowser> browser = Browser()) {
-    if (const CefRefPtr<ICefBrowserHost> host = browser->GetHost()) {
-      host->NotifyMoveOrResizeStarted();
-    }
   }
 }
 

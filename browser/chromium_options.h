@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "browser/preference_texts.h"
 #include "engine/capi/cef_capi.h"
 #include "engine/core/cef_string.h"
 
@@ -13,13 +14,6 @@ using TCefState = cef_state_t;
 using TCefBrowserSettings = cef_browser_settings_t;
 
 // The answer to the engine's close request of a browser.
-enum TCefWebRTCHandlingPolicy : int32_t {
-  hpDefault = 0,
-  hpDefaultPublicAndPrivateInterfaces = 1,
-  hpDefaultPublicInterfaceOnly = 2,
-  hpDisableNonProxiedUDP = 3,
-};
-
 enum TCefCloseBrowserAction : int32_t {
   cbaClose = 0,   // the engine closes the browser's window now
   cbaDelay = 1,   // the program destroys the window's parent itself; the engine waits for it
@@ -77,6 +71,38 @@ struct TPDFPrintOptions {
   bool selection_only = false;
   bool landscape = false;
   bool backgrounds_enabled = false;
+};
+
+// The preferences and proxy settings the control writes into the engine's request context, and
+// the custom header it adds to requests.
+struct TChromiumPreferences {
+  bool DoNotTrack = true;
+  bool SendReferrer = true;
+  bool HyperlinkAuditing = false;
+  bool RunAllFlashInAllowMode = false;
+  bool AllowOutdatedPlugins = false;
+  bool AlwaysAuthorizePlugins = false;
+  bool SpellChecking = true;
+  ustring SpellCheckerDicts;  // comma text
+  bool SafeSearch = false;
+  int32_t YouTubeRestrict = 0;
+  bool PrintingEnabled = true;
+  int32_t MaxConnectionsPerProxy = 32;  // the engine's own default: never written
+  TCefWebRTCHandlingPolicy WebRTCIPHandlingPolicy = hpDefault;
+  TCefState WebRTCMultipleRoutes = STATE_DEFAULT;
+  TCefState WebRTCNonproxiedUDP = STATE_DEFAULT;
+  int32_t ProxyType = 0;
+  TCefProxyScheme ProxyScheme = psHTTP;
+  ustring ProxyServer;
+  int32_t ProxyPort = 80;
+  ustring ProxyUsername;
+  ustring ProxyPassword;
+  ustring ProxyScriptURL;
+  ustring ProxyByPassList;
+  ustring CustomHeaderName;
+  ustring CustomHeaderValue;
+
+  bool AddCustomHeader() const { return !CustomHeaderName.empty() && !CustomHeaderValue.empty(); }
 };
 
 // Empty texts, frame rate 30, every other member 0. Texts the record owned are freed first.

@@ -74,7 +74,7 @@ std::wstring GetApplicationVersionText() {
   return VersionToText(version);
 }
 
-TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>()) {
+TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>(this)) {
   FFormFont.Create(L"Tahoma", 11);
   Create({.caption = kProductCaption,
           .clientWidth = 1184,
@@ -95,6 +95,16 @@ TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>()) {
   Chromium1->OnLoadError = Calls<&TMiniBrowserFrm::Chromium1LoadError>();
   Chromium1->OnCertificateError = Calls<&TMiniBrowserFrm::Chromium1CertificateError>();
   Chromium1->OnBeforePluginLoad = Calls<&TMiniBrowserFrm::Chromium1BeforePluginLoad>();
+  Chromium1->OnPreKeyEvent = [this](TChromium&, Ref<ICefBrowser>, const cef_key_event_t* event,
+                                    MSG*, bool&, bool& result) {
+    if (event != nullptr && DiagnosticKey(*event)) result = true;
+  };
+  Chromium1->OnPrefsAvailable = [this](TChromium&, bool resultOK) {
+    Chromium1PrefsAvailable(resultOK);
+  };
+  Chromium1->OnExecuteTaskOnCefThread = [this](TChromium&, uint32_t taskId) {
+    Chromium1ExecuteTaskOnCefThread(taskId);
+  };
   Timer1.OnTimer = [this] { Timer1Timer(); };
   CEFSentinel1.OnClose = [this] { SentinelClose(); };
 

@@ -67,6 +67,10 @@ class TMiniBrowserFrm final : public TForm {
   void Chromium1Close(TChromium& sender, Ref<ICefBrowser> browser, TCefCloseBrowserAction& action);
   void Chromium1BeforeClose(TChromium& sender, Ref<ICefBrowser> browser);
   void Chromium1TitleChange(TChromium& sender, Ref<ICefBrowser> browser, const ustring& title);
+  void Chromium1PrefsAvailable(bool resultOK);  // main thread
+  void Chromium1ExecuteTaskOnCefThread(uint32_t taskId);
+  // The diagnostic key combinations (mini_browser_diagnostics.cpp); true when `event` was one.
+  bool DiagnosticKey(const cef_key_event_t& event);
 
   // Downloads, failed loads, certificates, plug-ins and header capture (engine threads).
   void Chromium1BeforeDownload(TChromium& sender, Ref<ICefBrowser> browser,

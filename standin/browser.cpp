@@ -254,6 +254,12 @@ Page Browser::CurrentPage() {
   return page_;
 }
 
+std::vector<std::wstring> Browser::History(int* current) {
+  std::lock_guard<std::mutex> guard(lock_);
+  if (current) *current = history_index_;
+  return history_;
+}
+
 HWND Browser::Window() {
   std::lock_guard<std::mutex> guard(lock_);
   return window_;

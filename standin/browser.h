@@ -93,6 +93,8 @@ class Browser : public std::enable_shared_from_this<Browser> {
   bool IsClosing();
   bool IsClosed();
   Page CurrentPage();
+  // The addresses of the history and the index of the current one (-1 before the first load).
+  std::vector<std::wstring> History(int* current);
   HWND Window();
   HWND RenderWindow();
   HWND Opener() const { return opener_; }

@@ -7,6 +7,7 @@
 #include "standin/browser.h"
 #include "standin/dev_tools.h"
 #include "standin/downloads.h"
+#include "standin/host_services.h"
 #include "standin/text.h"
 #include "standin/threads.h"
 #include "standin/trace.h"
@@ -159,36 +160,44 @@ class HostObject : public EngineObject<HostObject, cef_browser_host_t> {
       Trace("stub browser_host.run_file_dialog");
       ReleaseProgramObject(callback);
     };
-    s->download_image = [](cef_browser_host_t*, const cef_string_t*, int, uint32, int,
+    s->download_image = [](cef_browser_host_t* self, const cef_string_t* url, int, uint32, int,
                            cef_download_image_callback_t* callback) {
-      Trace("stub browser_host.download_image");
-      ReleaseProgramObject(callback);
+      DownloadImage(Of(self), FromRecord(url), callback);
+    };
+    s->print = [](cef_browser_host_t* self) {
+      if (auto b = Of(self)) Trace("print id=" + std::to_string(b->id));
     };
     s->print_to_pdf = [](cef_browser_host_t* self, const cef_string_t* path,
                          const cef_pdf_print_settings_t*, cef_pdf_print_callback_t* callback) {
-      // No printing: the callback hears of a failure, on the UI thread, as the engine reports.
-      Trace("print-to-pdf path=" + TraceValue(FromRecord(path)) + " ok=0");
-      auto held = std::make_shared<ProgramRef<cef_pdf_print_callback_t>>(callback);
-      std::wstring target = FromRecord(path);
-      if (!Of(self)) return;
-      PostClosure(TID_UI, [held, target] {
-        cef_pdf_print_callback_t* c = held->get();
-        if (!c || !c->on_pdf_print_finished) return;
-        cef_string_t record{const_cast<wchar_t*>(target.c_str()), target.size(), nullptr};
-        c->on_pdf_print_finished(c, &record, 0);
-      });
+      PrintToPdf(Of(self), FromRecord(path), callback);
+    };
+    s->find = [](cef_browser_host_t* self, int identifier, const cef_string_t* text, int,
+                 int match_case,
+                 int) { Find(Of(self), identifier, FromRecord(text), match_case != 0); };
+    s->stop_finding = [](cef_browser_host_t* self, int clear) {
+      if (auto b = Of(self))
+        Trace("stop-finding id=" + std::to_string(b->id) + " clear=" + std::to_string(clear));
+    };
+    s->send_key_event = [](cef_browser_host_t* self, const cef_key_event_t* event) {
+      auto b = Of(self);
+      if (b && event) {
+        Trace("send-key-event id=" + std::to_string(b->id) + " type=" +
+              std::to_string(event->type) + " code=" + std::to_string(event->windows_key_code));
+      }
     };
     s->show_dev_tools = [](cef_browser_host_t* self, const cef_window_info_t* window,
                            cef_client_t* client, const cef_browser_settings_t*,
-                           const cef_point_t*) {
-      ShowDevTools(Of(self), window, ProgramRef<cef_client_t>(client));
+                           const cef_point_t* inspect) {
+      ShowDevTools(Of(self), window, ProgramRef<cef_client_t>(client), inspect);
     };
     s->close_dev_tools = [](cef_browser_host_t* self) { CloseDevTools(Of(self)); };
     s->has_dev_tools = [](cef_browser_host_t* self) { return HasDevTools(Of(self)) ? 1 : 0; };
-    s->get_navigation_entries = [](cef_browser_host_t*, cef_navigation_entry_visitor_t* visitor,
-                                   int) {
-      Trace("stub browser_host.get_navigation_entries");
-      ReleaseProgramObject(visitor);
+    s->get_navigation_entries = [](cef_browser_host_t* self,
+                                   cef_navigation_entry_visitor_t* visitor, int current_only) {
+      VisitNavigationEntries(Of(self), visitor, current_only != 0);
+    };
+    s->get_visible_navigation_entry = [](cef_browser_host_t* self) {
+      return NewVisibleEntry(Of(self));
     };
     s->invalidate = [](cef_browser_host_t* self, cef_paint_element_type_t) {
       auto b = Of(self);

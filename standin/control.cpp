@@ -187,6 +187,14 @@ bool Run(const std::string& name, const Args& args) {
     return true;
   }
   if (name == "context") return PostClosure(TID_UI, &ContextInitialized);
+  if (name == "clear-preferences") {
+    ClearPreferences();
+    return true;
+  }
+  if (name == "lock-preference") {
+    LockPreference(Text(args, "name"), Number(args, "locked", 1) != 0);
+    return true;
+  }
   std::shared_ptr<Browser> browser;
   if (args.count("browser")) {
     browser = FindBrowser(Number(args, "browser", 0));

@@ -8,8 +8,11 @@
 namespace standin {
 
 void ShowDevTools(std::shared_ptr<Browser> browser, const cef_window_info_t* window,
-                  ProgramRef<cef_client_t> client) {
+                  ProgramRef<cef_client_t> client, const cef_point_t* inspect) {
   if (!browser || !window) return;
+  Trace("show-dev-tools id=" + std::to_string(browser->id) +
+        " parent=" + (window->style & WS_CHILD ? "child" : "popup") + " inspect=" +
+        (inspect ? std::to_string(inspect->x) + "," + std::to_string(inspect->y) : "none"));
   auto params = std::make_shared<CreateParams>();
   params->window = *window;
   params->name = FromRecord(&window->window_name);

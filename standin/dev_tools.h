@@ -12,7 +12,7 @@
 namespace standin {
 
 void ShowDevTools(std::shared_ptr<Browser> browser, const cef_window_info_t* window,
-                  ProgramRef<cef_client_t> client);
+                  ProgramRef<cef_client_t> client, const cef_point_t* inspect);
 void CloseDevTools(std::shared_ptr<Browser> browser);
 bool HasDevTools(std::shared_ptr<Browser> browser);
 

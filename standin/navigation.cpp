@@ -258,6 +258,15 @@ std::wstring SuggestedFileName(const Fetched& fetched, const std::wstring& url) 
   return name.empty() ? L"download" : name;
 }
 
+Fetched FetchUrl(const std::wstring& url) {
+  RequestData data;
+  data.url = url;
+  data.resource_type = RT_IMAGE;
+  Fetched fetched;
+  Transfer(data, Body::kRead, &fetched);
+  return fetched;
+}
+
 Fetched LoadResource(Browser& browser, cef_request_t* request, bool is_navigation,
                      bool is_download) {
   RequestData data;

@@ -41,6 +41,9 @@ bool IsDownloadResponse(const Fetched& fetched);
 // The file name a response suggests: the Content-Disposition name, else the address's last part.
 std::wstring SuggestedFileName(const Fetched& fetched, const std::wstring& url);
 
+// Any thread but UI: one transfer of `url` without the resource-request callbacks (images).
+Fetched FetchUrl(const std::wstring& url);
+
 // IO thread: the resource-request callbacks around one request and its transfer. `request`
 // stays the caller's. A download's body (always for `is_download`; for a navigation when the
 // response is one) is left unread in `unread_body`.

@@ -104,10 +104,17 @@ class Request : public Guarded<Request, cef_request_t, RequestData> {
     s->set_method = [](cef_request_t* self, const cef_string_t* v) {
       SetText(self, &RequestData::method, v);
     };
-    s->set_referrer = [](cef_request_t* self, const cef_string_t* v, cef_referrer_policy_t) {
-      SetText(self, &RequestData::referrer, v);
+    s->set_referrer = [](cef_request_t* self, const cef_string_t* v, cef_referrer_policy_t p) {
+      const std::wstring referrer = FromRecord(v);
+      Set(self, [&](RequestData& d) {
+        d.referrer = referrer;
+        d.referrer_policy = p;
+      });
     };
     s->get_referrer_url = [](cef_request_t* self) { return Text(self, &RequestData::referrer); };
+    s->get_referrer_policy = [](cef_request_t* self) {
+      return Get<cef_referrer_policy_t>(self, [](RequestData& d) { return d.referrer_policy; });
+    };
     s->get_post_data = [](cef_request_t*) -> cef_post_data_t* { return nullptr; };
     s->set_post_data = [](cef_request_t*, cef_post_data_t* post) { ReleaseProgramObject(post); };
     s->get_header_map = [](cef_request_t* self, cef_string_multimap_t map) {

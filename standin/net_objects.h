@@ -20,6 +20,7 @@ struct RequestData {
   std::wstring url;
   std::wstring method = L"GET";
   std::wstring referrer;
+  cef_referrer_policy_t referrer_policy = REFERRER_POLICY_DEFAULT;
   Headers headers;
   int flags = 0;
   std::wstring first_party;
@@ -54,6 +55,12 @@ cef_request_callback_t* NewRequestCallback(std::function<void(bool)> done);
 cef_request_context_t* NewGlobalRequestContext();
 // The context's handler with a new reference, or null.
 cef_request_context_handler_t* RequestContextHandler(cef_request_context_t* context);
+// The cookie manager (cookies.cpp); `callback`, when given, hears that its store is ready.
+cef_cookie_manager_t* NewCookieManager(cef_completion_callback_t* callback);
+// Test hooks of the preferences (control commands): forget every value; let the program set
+// `name` or not.
+void ClearPreferences();
+void LockPreference(const std::wstring& name, bool locked);
 
 // The engine's error text of a network error code ("net::ERR_NAME_NOT_RESOLVED").
 std::wstring NetErrorText(int code);

@@ -2,29 +2,73 @@
 // Contexts that share storage (the global one with itself, a shared context with its origin)
 // compare as sharing; is_same holds for two objects of the same context. A context created with
 // a handler reports on_request_context_initialized on the UI thread, as the engine does, and
-// keeps the handler until the context goes. Preferences are recorded by name only: the stand-in
-// has no preference values ("preference <name>" in the trace).
+// keeps the handler until the context goes. Preferences: the values the program set, by their
+// dotted names (no engine defaults); get_all_preferences nests them at the dots, as the engine
+// lists its preferences; a null value restores the default (removes it). Every write is traced
+// ("preference <name> value=<text>").
 
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
+#include <vector>
 
 #include "standin/net_objects.h"
 #include "standin/text.h"
 #include "standin/threads.h"
 #include "standin/trace.h"
 #include "standin/unsimulated.h"
+#include "standin/values.h"
 
 namespace standin {
 namespace {
 
 struct Storage {
   std::mutex lock;
-  std::set<std::wstring> preferences;
+  std::map<std::wstring, std::shared_ptr<ValueNode>> preferences;
 };
 
+// Names the program may not set (lock-preference), for every context.
+std::mutex gLockedLock;
+std::set<std::wstring> gLocked;
+std::vector<std::weak_ptr<Storage>> gStorages;
+
+std::shared_ptr<Storage> NewStorage() {
+  auto storage = std::make_shared<Storage>();
+  const std::lock_guard<std::mutex> hold(gLockedLock);
+  gStorages.push_back(storage);
+  return storage;
+}
+
+bool Locked(const std::wstring& name) {
+  const std::lock_guard<std::mutex> hold(gLockedLock);
+  return gLocked.count(name) > 0;
+}
+
+// The dotted names as nested dictionaries.
+std::shared_ptr<ValueNode> AllPreferences(Storage& storage) {
+  auto all = std::make_shared<ValueNode>();
+  all->type = VTYPE_DICTIONARY;
+  const std::lock_guard<std::mutex> hold(storage.lock);
+  for (const auto& [name, value] : storage.preferences) {
+    ValueNode* level = all.get();
+    size_t start = 0;
+    for (size_t dot = name.find(L'.'); dot != std::wstring::npos; dot = name.find(L'.', start)) {
+      std::shared_ptr<ValueNode>& child = level->entries[name.substr(start, dot - start)];
+      if (!child || child->type != VTYPE_DICTIONARY) {
+        child = std::make_shared<ValueNode>();
+        child->type = VTYPE_DICTIONARY;
+      }
+      level = child.get();
+      start = dot + 1;
+    }
+    level->entries[name.substr(start)] = CopyValue(*value);
+  }
+  return all;
+}
+
 std::shared_ptr<Storage> GlobalStorage() {
-  static auto* storage = new std::shared_ptr<Storage>(std::make_shared<Storage>());
+  static auto* storage = new std::shared_ptr<Storage>(NewStorage());
   return *storage;
 }
 
@@ -34,14 +78,6 @@ struct ContextState {
   bool global = false;
   ProgramRef<cef_request_context_handler_t> handler;
 };
-
-// Runs a completion callback on the UI thread, then releases it there.
-void CompleteLater(cef_completion_callback_t* callback) {
-  auto held = std::make_shared<ProgramRef<cef_completion_callback_t>>(callback);
-  PostClosure(TID_UI, [held] {
-    if (cef_completion_callback_t* c = held->get(); c && c->on_complete) c->on_complete(c);
-  });
-}
 
 class RequestContext : public EngineObject<RequestContext, cef_request_context_t> {
  public:
@@ -64,11 +100,13 @@ class RequestContext : public EngineObject<RequestContext, cef_request_context_t
     };
     s->get_handler = [](cef_request_context_t* self) { return RequestContextHandler(self); };
     s->get_cache_path = [](cef_request_context_t*) -> cef_string_userfree_t { return nullptr; };
-    s->get_cookie_manager = [](cef_request_context_t*,
+    s->get_cookie_manager = [](cef_request_context_t* self,
                                cef_completion_callback_t* callback) -> cef_cookie_manager_t* {
-      Trace("stub request_context.get_cookie_manager");
-      ReleaseProgramObject(callback);
-      return nullptr;
+      if (!Of(self)) {
+        ReleaseProgramObject(callback);
+        return nullptr;
+      }
+      return NewCookieManager(callback);
     };
     s->register_scheme_handler_factory = [](cef_request_context_t*, const cef_string_t*,
                                             const cef_string_t*,
@@ -83,18 +121,24 @@ class RequestContext : public EngineObject<RequestContext, cef_request_context_t
       std::lock_guard<std::mutex> guard(state->storage->lock);
       return state->storage->preferences.count(FromRecord(name)) ? 1 : 0;
     };
-    s->get_preference = [](cef_request_context_t*, const cef_string_t*) -> cef_value_t* {
-      return nullptr;
+    s->get_preference = [](cef_request_context_t* self, const cef_string_t* name) -> cef_value_t* {
+      auto state = Of(self);
+      if (!state) return nullptr;
+      std::lock_guard<std::mutex> guard(state->storage->lock);
+      auto found = state->storage->preferences.find(FromRecord(name));
+      if (found == state->storage->preferences.end()) return nullptr;
+      return NewValueObject(CopyValue(*found->second));
     };
-    s->get_all_preferences = [](cef_request_context_t*, int) -> cef_dictionary_value_t* {
-      return nullptr;
+    s->get_all_preferences = [](cef_request_context_t* self, int) -> cef_dictionary_value_t* {
+      auto state = Of(self);
+      return state ? NewDictionaryObject(AllPreferences(*state->storage)) : nullptr;
     };
-    s->can_set_preference = [](cef_request_context_t*, const cef_string_t*) {
-      return CurrentlyOn(TID_UI) ? 1 : 0;
+    s->can_set_preference = [](cef_request_context_t*, const cef_string_t* name) {
+      return CurrentlyOn(TID_UI) && !Locked(FromRecord(name)) ? 1 : 0;
     };
     s->set_preference = [](cef_request_context_t* self, const cef_string_t* name,
                            cef_value_t* value, cef_string_t* error) {
-      ReleaseProgramObject(value);
+      std::shared_ptr<ValueNode> node = TakeCopy(value);
       auto state = Of(self);
       if (!state) return 0;
       if (!CurrentlyOn(TID_UI)) {  // the engine allows it on its UI thread only
@@ -102,9 +146,19 @@ class RequestContext : public EngineObject<RequestContext, cef_request_context_t
         SetRecord(error, L"Called on invalid thread");
         return 0;
       }
-      Trace("preference " + TraceValue(FromRecord(name)));
+      const std::wstring key = FromRecord(name);
+      if (Locked(key)) {
+        SetRecord(error, L"Trying to modify a preference that is not user modifiable");
+        return 0;
+      }
+      Trace("preference " + TraceValue(key) +
+            " value=" + TraceValue(node ? ValueTraceText(*node) : L"null"));
       std::lock_guard<std::mutex> guard(state->storage->lock);
-      state->storage->preferences.insert(FromRecord(name));
+      if (node && node->type != VTYPE_NULL) {
+        state->storage->preferences[key] = node;
+      } else {
+        state->storage->preferences.erase(key);
+      }
       return 1;
     };
     s->clear_certificate_exceptions = [](cef_request_context_t*, cef_completion_callback_t* c) {
@@ -190,6 +244,25 @@ cef_request_context_t* NewGlobalRequestContext() {
   return (new RequestContext(state))->data();
 }
 
+void ClearPreferences() {
+  const std::lock_guard<std::mutex> hold(gLockedLock);
+  for (const std::weak_ptr<Storage>& weak : gStorages) {
+    if (std::shared_ptr<Storage> storage = weak.lock()) {
+      const std::lock_guard<std::mutex> guard(storage->lock);
+      storage->preferences.clear();
+    }
+  }
+}
+
+void LockPreference(const std::wstring& name, bool locked) {
+  const std::lock_guard<std::mutex> hold(gLockedLock);
+  if (locked) {
+    gLocked.insert(name);
+  } else {
+    gLocked.erase(name);
+  }
+}
+
 cef_request_context_handler_t* RequestContextHandler(cef_request_context_t* context) {
   auto state = RequestContext::Of(context);
   if (!state || !state->handler) return nullptr;
@@ -212,7 +285,7 @@ cef_request_context_t* cef_request_context_create_context(
     standin::ReleaseProgramObject(handler);
     return nullptr;
   }
-  return standin::NewContext(std::make_shared<standin::Storage>(), handler);
+  return standin::NewContext(standin::NewStorage(), handler);
 }
 
 cef_request_context_t* cef_create_context_shared(cef_request_context_t* other,

@@ -35,14 +35,6 @@ void cef_set_osmodal_loop(int osModalLoop) {
 }
 void cef_enable_highdpi_support(void) { standin::Trace("highdpi-support"); }
 
-// Group "cookies": no cookie manager (null; the callback is released, never called).
-cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
-    struct _cef_completion_callback_t* callback) {
-  Stub("cef_cookie_manager_get_global_manager");
-  ReleaseAll(callback);
-  return nullptr;
-}
-
 // Group "crash reporting": crash reporting is off.
 int cef_crash_reporting_enabled(void) { return 0; }
 void cef_set_crash_key_value(const cef_string_t*, const cef_string_t*) {

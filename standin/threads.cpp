@@ -171,9 +171,14 @@ bool PostProgramTask(cef_thread_id_t thread, cef_task_t* task, int64 delay_ms) {
   // Shared so the closure stays copyable; the reference is released when the closure goes,
   // after execute, or unrun at shutdown, or right here when posting fails.
   auto held = std::make_shared<ProgramRef<cef_task_t>>(task);
+  const ULONGLONG posted = GetTickCount64();
   return PostClosure(
       thread,
-      [held] {
+      [held, thread, delay_ms, posted] {
+        if (delay_ms > 0) {
+          Trace(std::string("delayed-task thread=") + ThreadName(thread) + " delay=" +
+                std::to_string(delay_ms) + " waited=" + std::to_string(GetTickCount64() - posted));
+        }
         if (cef_task_t* t = held->get(); t->execute) t->execute(t);
       },
       delay_ms);

@@ -6,8 +6,10 @@
 // tasks, so windows created on it work. They run from cef_initialize until cef_shutdown.
 
 #include <functional>
+#include <memory>
 
 #include "standin/capi.h"
+#include "standin/refcount.h"
 
 namespace standin {
 
@@ -21,6 +23,23 @@ bool EngineThreadsRunning();
 bool PostClosure(cef_thread_id_t thread, Closure closure, int64 delay_ms = 0);
 // Takes over the reference that comes with task, also when posting fails.
 bool PostProgramTask(cef_thread_id_t thread, cef_task_t* task, int64 delay_ms);
+
+// Calls `call(callback)` on the UI thread later, then releases the callback there, as the engine
+// calls back the program; takes over the callback's reference (nothing happens without one).
+template <class Struct, class Call>
+void CallBackLater(Struct* callback, Call call) {
+  if (!callback) return;
+  auto held = std::make_shared<ProgramRef<Struct>>(callback);
+  PostClosure(TID_UI, [held, call] {
+    if (Struct* c = held->get()) call(c);
+  });
+}
+
+inline void CompleteLater(cef_completion_callback_t* callback) {
+  CallBackLater(callback, [](cef_completion_callback_t* c) {
+    if (c->on_complete) c->on_complete(c);
+  });
+}
 
 bool CurrentlyOn(cef_thread_id_t thread);
 // The engine thread the caller runs on, or -1.

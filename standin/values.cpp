@@ -1,5 +1,5 @@
-// Group "values": binary values only so far (also the result of cef_base64decode). The generic,
-// dictionary and list values are not simulated yet: their creators return null.
+// Group "values": binary values (also the result of cef_base64decode); the generic, dictionary
+// and list values are in value_objects.cpp.
 
 #include "standin/values.h"
 
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "standin/refcount.h"
-#include "standin/trace.h"
 
 namespace standin {
 namespace {
@@ -73,27 +72,43 @@ cef_binary_value_t* NewBinaryValue(const void* data, size_t size) {
   return (new BinaryValue(data, size))->data();
 }
 
+std::wstring ValueTraceText(const ValueNode& value) {
+  switch (value.type) {
+    case VTYPE_BOOL:
+      return value.boolean ? L"true" : L"false";
+    case VTYPE_INT:
+      return std::to_wstring(value.integer);
+    case VTYPE_DOUBLE:
+      return std::to_wstring(value.real);
+    case VTYPE_STRING:
+      return value.text;
+    case VTYPE_BINARY:
+      return L"binary";
+    case VTYPE_DICTIONARY: {
+      std::wstring text = L"{";
+      for (const auto& [key, entry] : value.entries) {
+        text += (text.size() > 1 ? L"," : L"") + key + L":" + ValueTraceText(*entry);
+      }
+      return text + L"}";
+    }
+    case VTYPE_LIST: {
+      std::wstring text = L"[";
+      for (const auto& item : value.items) {
+        text += (text.size() > 1 ? L"," : L"") + ValueTraceText(*item);
+      }
+      return text + L"]";
+    }
+    default:
+      return L"null";
+  }
+}
+
 }  // namespace standin
 
 extern "C" {
 
-cef_value_t* cef_value_create(void) {
-  standin::Trace("stub cef_value_create");
-  return nullptr;
-}
-
 cef_binary_value_t* cef_binary_value_create(const void* data, size_t data_size) {
   return standin::NewBinaryValue(data, data_size);
-}
-
-cef_dictionary_value_t* cef_dictionary_value_create(void) {
-  standin::Trace("stub cef_dictionary_value_create");
-  return nullptr;
-}
-
-cef_list_value_t* cef_list_value_create(void) {
-  standin::Trace("stub cef_list_value_create");
-  return nullptr;
 }
 
 }  // extern "C"

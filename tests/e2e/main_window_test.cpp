@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -64,6 +65,68 @@ TEST_F(MainWindow, CaptionIsProductAndVersionWhateverThePageTitle) {
             "title-change id=1 title=第二页");
   std::this_thread::sleep_for(300ms);  // a wrongly set caption would have arrived by now
   EXPECT_EQ(WindowText(window), kCaption);
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program->WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+}
+
+// The diagnostics typed on the page (Ctrl+Shift+F9, Ctrl+Shift+F10) with the engine's key events.
+constexpr char kSavePreferencesKey[] = "key code=120 modifiers=6";
+constexpr char kDelayedTaskKey[] = "key code=121 modifiers=6";
+
+HWND MessageBoxOf(const Process& program) {
+  HWND box = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : program.VisibleWindows()) {
+          if (ClassOf(window) == L"#32770") box = window;
+        }
+        return box != nullptr;
+      },
+      kStartTimeout);
+  return box;
+}
+
+TEST_F(MainWindow, WebRTCPolicyReachesTheEngineAndPreferencesAreSavedOnTheMainThread) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(WaitForTraceLine(copy_, "preference webrtc.ip_handling_policy ", 5s),
+            "preference webrtc.ip_handling_policy value=disable_non_proxied_udp");
+
+  Command(kSavePreferencesKey);
+  HWND box = MessageBoxOf(*program);
+  ASSERT_NE(box, nullptr) << "no result of saving the preferences";
+  EXPECT_EQ(MessageBoxText(box), L"The preferences file was generated successfully");
+  EXPECT_EQ(GetWindowThreadProcessId(box, nullptr), GetWindowThreadProcessId(window, nullptr))
+      << "the result is shown on the main thread";
+  DismissMessageBox(box);
+  std::ifstream file(copy_.dir() / L"preferences.txt", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  for (const char* line : {"webrtc.ip_handling_policy : disable_non_proxied_udp\r\n",
+                           "webrtc.multiple_routes_enabled : False\r\n",
+                           "webrtc.nonproxied_udp_enabled : False\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << " not in\n" << text;
+  }
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program->WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+}
+
+TEST_F(MainWindow, DelayedEngineTaskRunsOnTheEngineUIThreadNoEarlierThanAsked) {
+  auto program = Launch();
+  HWND window = WaitForLoadedWindow(*program);
+  ASSERT_NE(window, nullptr);
+  HWND status_bar = FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr);
+  const auto asked = std::chrono::steady_clock::now();
+  Command(kDelayedTaskKey);
+  EXPECT_TRUE(WaitUntil([&] { return StatusBarPanelText(status_bar, 1) == L"ZoomPct : 100"; },
+                        kStartTimeout))
+      << "status: " << testing::PrintToString(StatusBarPanelText(status_bar, 1));
+  EXPECT_GE(std::chrono::steady_clock::now() - asked, 500ms);
+  const std::string task = WaitForTraceLine(copy_, "delayed-task ", 5s);
+  ASSERT_EQ(task.rfind("delayed-task thread=ui delay=500 waited=", 0), 0u) << task;
+  EXPECT_GE(std::stoi(task.substr(task.rfind('=') + 1)), 500);
 
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(program->WaitForExit(kStartTimeout), std::optional<DWORD>(0));

@@ -30,17 +30,6 @@
 
 namespace {
 
-// The structure of `object` with the reference the engine receives; Drop is the engine's
-// release of it.
-template <class S, class T>
-S* Give(const CefRefPtr<T>& object) {
-  return static_cast<S*>(EngineDataFromInterface(object));
-}
-template <class S>
-int Drop(S* data) {
-  return data->base.release(&data->base);
-}
-
 bool WaitUntil(const std::function<bool()>& condition) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
   while (!condition()) {

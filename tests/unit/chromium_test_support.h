@@ -21,6 +21,8 @@
 #include "engine/refs/cef_browser_ref.h"
 #include "tests/unit/engine_test_support.h"
 #include "tests/unit/standin_browser_support.h"
+#include "ui/application.h"
+#include "ui/ui_task.h"
 
 namespace chromium_test {
 
@@ -143,6 +145,36 @@ class ChromiumWithEngine : public ::testing::Test {
   std::unique_ptr<TChromium> chromium;
   EventLog log;
   std::atomic<TCefCloseBrowserAction> closeAction{cbaClose};
+};
+
+// A control whose main browser is up and has loaded its default address (set it in
+// BeforeCreate; about:blank otherwise). Events are recorded in `log` by the test.
+class ChromiumWithBrowser : public ChromiumWithEngine {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Application().Initialize());
+    StartEngine();
+    ASSERT_TRUE(WaitForContext());
+    MakeChromium();
+    chromium->OnLoadEnd = [this](TChromium&, Ref, const CefRefPtr<ICefFrame>&, int status) {
+      log.Add("load-end " + std::to_string(status));
+    };
+    BeforeCreate();
+    ASSERT_TRUE(CreateAndWait());
+    ASSERT_TRUE(log.WaitFor("load-end"));
+  }
+  void TearDown() override {
+    ChromiumWithEngine::TearDown();
+    uitask::Destroy();
+  }
+  virtual void BeforeCreate() {}
+
+  // Loads `url` into the main frame and waits for its load to end.
+  bool Load(const std::wstring& url) {
+    const size_t ends = log.Of("load-end").size();
+    chromium->LoadURL(url);
+    return log.WaitFor("load-end", ends + 1);
+  }
 };
 
 }  // namespace chromium_test

@@ -8,6 +8,7 @@
 #include <atomic>
 
 #include "engine/capi/cef_capi.h"
+#include "engine/core/cef_base_ref_counted.h"
 
 template <class S>
 struct FakeEngineObject {
@@ -48,5 +49,16 @@ struct FakeEngineObject {
     return From(base)->refs >= 1 ? 1 : 0;
   }
 };
+
+// A program object as the engine gets it: its structure with the reference the engine receives;
+// Drop is the engine's release of that reference.
+template <class S, class T>
+S* Give(const CefRefPtr<T>& object) {
+  return static_cast<S*>(EngineDataFromInterface(object));
+}
+template <class S>
+int Drop(S* data) {
+  return data->base.release(&data->base);
+}
 
 #endif  // OSTREL_TESTS_UNIT_FAKE_ENGINE_OBJECT_H_
