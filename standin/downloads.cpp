@@ -25,16 +25,33 @@ std::wstring DefaultPath(const std::wstring& name) {
   return std::wstring(folder) + L"\\" + name;
 }
 
-void Updated(Browser& browser, const std::shared_ptr<Download>& download) {
-  {
-    std::lock_guard<std::mutex> guard(download->lock);
-    Trace("download-updated id=" + std::to_string(browser.id) + " download=" +
-          std::to_string(download->id) + " received=" + std::to_string(download->received) +
-          " complete=" + (download->complete ? "1" : "0") +
-          " canceled=" + (download->canceled ? "1" : "0"));
-  }
+// The state as it is now: each update reports what it saw when it was sent, as the engine's do,
+// so a finished download is reported complete once.
+std::shared_ptr<Download> Snapshot(Download& download) {
+  auto copy = std::make_shared<Download>();
+  std::lock_guard<std::mutex> guard(download.lock);
+  copy->id = download.id;
+  copy->url = download.url;
+  copy->suggested_name = download.suggested_name;
+  copy->mime_type = download.mime_type;
+  copy->full_path = download.full_path;
+  copy->total = download.total;
+  copy->received = download.received;
+  copy->in_progress = download.in_progress;
+  copy->complete = download.complete;
+  copy->canceled = download.canceled;
+  copy->start = download.start;
+  copy->end = download.end;
+  return copy;
+}
+
+void Updated(Browser& browser, const std::shared_ptr<Download>& download,
+             const std::shared_ptr<Download>& seen) {
+  Trace("download-updated id=" + std::to_string(browser.id) +
+        " download=" + std::to_string(seen->id) + " received=" + std::to_string(seen->received) +
+        " complete=" + (seen->complete ? "1" : "0") + " canceled=" + (seen->canceled ? "1" : "0"));
   if (auto h = browser.Get(&cef_client_t::get_download_handler); h && h->on_download_updated) {
-    h->on_download_updated(h.get(), browser.NewBrowserRef(), NewDownloadItem(download),
+    h->on_download_updated(h.get(), browser.NewBrowserRef(), NewDownloadItem(seen),
                            NewDownloadItemCallback(download));
   }
 }
@@ -106,7 +123,9 @@ class Transfer {
   }
 
   void Report() {
-    PostClosure(TID_UI, [b = browser_, d = download_] { Updated(*b, d); });
+    PostClosure(TID_UI, [b = browser_, d = download_, seen = Snapshot(*download_)] {
+      Updated(*b, d, seen);
+    });
   }
 
   std::shared_ptr<Browser> browser_;
@@ -195,7 +214,7 @@ void StartDownload(std::shared_ptr<Browser> browser, const std::wstring& url,
           download->in_progress = true;
         }
         PostClosure(TID_UI, [b, download, body] {
-          Updated(*b, download);
+          Updated(*b, download, Snapshot(*download));
           RunTransfer(download, std::make_shared<Transfer>(b, download, std::move(*body)));
         });
       });

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -164,8 +165,11 @@ TEST_F(StandinHooks, DownloadIsWrittenWhereTheProgramSays) {
   ASSERT_EQ(1, Command("download url=" + Narrow(server.Url("/file.bin"))));
   ASSERT_TRUE(client.WaitFor("download-updated 1 complete=1"));
   EXPECT_EQ("before-download 1 file.bin", client.Events("before-download")[0]);
-  EXPECT_EQ("download-updated 1 complete=0 bytes=0", client.Events("download-updated")[0]);
-  EXPECT_EQ("download-updated 1 complete=1 bytes=10", client.Events("download-updated")[1]);
+  // In progress from nothing, then progress while the body comes, then complete once.
+  const auto updates = client.Events("download-updated");
+  EXPECT_EQ("download-updated 1 complete=0 bytes=0", updates.front());
+  EXPECT_EQ("download-updated 1 complete=1 bytes=10", updates.back());
+  EXPECT_EQ(1, std::count(updates.begin(), updates.end(), updates.back()));
   std::ifstream in(client.download_path.c_str(), std::ios::binary);
   std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ("0123456789", content);
