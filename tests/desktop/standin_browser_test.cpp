@@ -86,6 +86,8 @@ TEST_F(StandinBrowser, CreatesTheWindowTreeAndReportsAfterCreatedOnTheUiThread) 
   cef_browser_t* browser = Create(L"about:blank");
   ASSERT_NE(nullptr, browser);
   EXPECT_TRUE(client.after_created_on_ui);
+  // The render view follows after-created on the UI thread.
+  ASSERT_TRUE(client.WaitFor("render-view-ready"));
   EXPECT_EQ(1u, client.Events("render-view-ready").size());
   EXPECT_EQ("render-view-ready " + std::to_string(browser->get_identifier(browser)) + " @ui",
             client.Events("render-view-ready")[0]);
