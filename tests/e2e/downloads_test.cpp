@@ -112,13 +112,7 @@ class Downloads : public RunningProgram {
       PostMessageW(window_, WM_CLOSE, 0, 0);
       EXPECT_TRUE(program_->WaitForExit(kStartTimeout).has_value()) << "the program did not end";
     }
-    // The file manager windows the downloads opened go with the test.
-    for (const auto& [pid, line] : ExplorerRuns()) {
-      if (HANDLE explorer = OpenProcess(PROCESS_TERMINATE, FALSE, pid)) {
-        TerminateProcess(explorer, 0);
-        CloseHandle(explorer);
-      }
-    }
+    for (const auto& [pid, line] : ExplorerRuns()) End(pid);
     std::error_code ignored;
     for (const fs::path& file : made_) fs::remove(file, ignored);
   }
@@ -153,16 +147,29 @@ class Downloads : public RunningProgram {
   // The file manager was started with `file` selected. Every finished download starts one, and
   // each test waits for them: its end closes them, and one left running would hold the test
   // runner's output open.
+  // The file manager is ended as soon as it is seen: its window would share the desktop with
+  // the tests running beside this one.
   void ExpectShownInFileManager(const fs::path& file) {
     const std::wstring wanted = L"/select," + file.wstring();
     EXPECT_TRUE(WaitUntil(
         [&] {
-          for (const auto& run : ExplorerRuns())
-            if (run.second.ends_with(L" " + wanted)) return true;
+          for (const auto& [pid, line] : ExplorerRuns()) {
+            if (!line.ends_with(L" " + wanted)) continue;
+            End(pid);
+            return true;
+          }
           return false;
         },
         kStartTimeout))
         << "no file manager with " << Utf8(wanted);
+  }
+
+  static void End(DWORD pid) {
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+      TerminateProcess(process, 0);
+      WaitForSingleObject(process, 5000);
+      CloseHandle(process);
+    }
   }
 
   // The file manager runs started for this test's files.
