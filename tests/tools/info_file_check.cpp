@@ -10,15 +10,9 @@
 #include <string>
 
 #include "upgrade/controller/ul_info_file.h"
+#include "upgrade/support/ul_utils.h"
 
 namespace {
-
-std::wstring Decoded(const std::string& bytes, UINT codePage) {
-  std::wstring text(bytes.size(), L'\0');
-  text.resize(MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                  text.data(), static_cast<int>(text.size())));
-  return text;
-}
 
 std::string Utf8(const std::wstring& text) {
   std::string bytes(text.size() * 3, '\0');
@@ -40,7 +34,7 @@ int wmain(int argc, wchar_t** argv) {
   std::ifstream in(argv[1], std::ios::binary);
   if (!in) return 3;
   const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-  const TulInfoText info(Decoded(bytes, std::stoul(argv[2])));
+  const TulInfoText info(FromAnsi(bytes, std::stoul(argv[2])));
   TulStringList queue;
   ReadDownloadQueue(info, queue);
   std::wstring report = L"version=" + info.Value(L"#version") + L"\ndate=" + info.Value(L"#date") +

@@ -19,12 +19,7 @@ std::wstring BodyText(TulStream* stream) {
   std::string bytes(static_cast<size_t>(stream->Size()), '\0');
   stream->Seek(0);
   bytes.resize(stream->Read(bytes.data(), bytes.size()));
-  if (bytes.empty()) return {};
-  const int length =
-      MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring text(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
-  return text;
+  return FromAnsi(bytes);
 }
 
 }  // namespace
