@@ -1,6 +1,10 @@
 // TulUpliner's check against the loopback servers: the info file fetched without cache, the
 // decision and its events, the messages it shows, and the ways a check can fail or be stopped.
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +13,7 @@
 
 #include "tests/http/http_test_support.h"
 #include "upgrade/controller/ul_upliner.h"
+#include "upgrade/support/ul_text.h"
 
 namespace {
 
@@ -198,6 +203,25 @@ TEST_F(UplinerCheck, KeepsARestartParameterAndTheMessageLanguage) {
   upliner.SetRestartParams(L"");
   EXPECT_EQ(upliner.RestartParams(), L" ");
   EXPECT_TRUE(upliner.StoresRestartParams());
+
+  // This test program stands in for one restarted with its own first argument.
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  const std::wstring first = count > 1 ? arguments[1] : L"";
+  LocalFree(arguments);
+  int restarts = 0;
+  upliner.OnAfterRestart = [&](TulUpliner&) { ++restarts; };
+  upliner.Loaded();
+  EXPECT_EQ(restarts, 0);
+  if (!first.empty()) {
+    upliner.SetRestartParams(first);
+    upliner.Loaded();
+    EXPECT_EQ(restarts, 1);
+    upliner.SetRestartParams(LowerAscii(first) == first ? first + L"X" : LowerAscii(first));
+    upliner.Loaded();
+    EXPECT_EQ(restarts, 1) << "compared with regard to case";
+  }
+
   upliner.SetWizardLanguage(wlChineseSimplified);
   EXPECT_EQ(MessageBase(), MessageBaseOf(wlChineseSimplified));
   SetMessageBase(MessageBaseOf(wlRussian));

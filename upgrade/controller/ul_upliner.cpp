@@ -1,5 +1,7 @@
 #include "upgrade/controller/ul_upliner.h"
 
+#include <shellapi.h>
+
 #include "upgrade/controller/ul_version.h"
 #include "upgrade/support/ul_utils.h"
 
@@ -63,6 +65,15 @@ void TulUpliner::Abort(bool imediately) {
   // transfer follows.
   SignalWaitHandle(FWaitHandle);
   if (OnAborted) OnAborted(*this);
+}
+
+void TulUpliner::Loaded() {
+  if (!OnAfterRestart) return;
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  const bool restarted = arguments != nullptr && count > 1 && FRestartParams == arguments[1];
+  LocalFree(arguments);
+  if (restarted) OnAfterRestart(*this);
 }
 
 void TulUpliner::SetQInfoStage(bool value) {

@@ -66,6 +66,10 @@ class TulUpliner : public TulCustomHTTP {
   // it notice.
   void Abort(bool imediately);
 
+  // Once the properties are set: raises OnAfterRestart when the program's first argument is
+  // RestartParams (as the updater restarts it).
+  void Loaded();
+
   bool Aborted() const { return FAborted; }
   // Set once an update was found; later checks do not clear it.
   bool CanUpgrade() const { return FCanUpgrade; }
@@ -100,6 +104,7 @@ class TulUpliner : public TulCustomHTTP {
   TulBeginUpgradeEvent OnBeginUpgrade;
   TulUplinerEvent OnLaterUpgrade;
   TulUplinerEvent OnAborted;
+  TulUplinerEvent OnAfterRestart;
   TulUplinerEvent OnConnLost;
   TulUplinerHostUnreachableEvent OnHostUnreachable;
   TulUplinerEvent OnNoUpdateAvailable;
