@@ -14,10 +14,11 @@ GET /_log/TAG answers with the heads whose request line contains TAG, between bl
 
 Paths: /data/SIZE/TAG sends SIZE bytes of the pattern (byte i is PATTERN[i % 65521]) with
 Content-Length, Last-Modified, ETag and Range (206, 416); /echo/TAG sends nothing back, and a
-POST to any path sends its body back. /loop/TAG redirects to itself. Query switches of /data/:
-status=N answers N; auth=REALM wants Basic user:pass (401 with the realm); drop=N closes after N
-body bytes; trickle=MS waits MS ms after each KiB; norange=1 ignores Range; extra=N sends N
-bytes more than announced; bigheader=N adds a header line of N bytes; redirect=URL answers 302.
+POST to any path sends its body back. /text/TAG/HEX sends the bytes written in hex (an info
+file). /loop/TAG redirects to itself. Query switches of /data/: status=N answers N; auth=REALM
+wants Basic user:pass (401 with the realm); drop=N closes after N body bytes; trickle=MS waits
+MS ms after each KiB; norange=1 ignores Range; extra=N sends N bytes more than announced;
+bigheader=N adds a header line of N bytes; redirect=URL answers 302.
 """
 
 import argparse
@@ -100,6 +101,8 @@ class Handler(BaseHTTPRequestHandler):
         elif "auth" in query and self.headers.get("Authorization") != USER_CREDENTIALS:
             self.send_plain(401, b"who are you",
                             [("WWW-Authenticate", 'Basic realm="%s"' % query["auth"])])
+        elif len(parts) >= 4 and parts[1] == "text":
+            self.send_plain(200, bytes.fromhex(parts[3]), [("Content-Type", "text/plain")])
         elif len(parts) >= 3 and parts[1] in ("data", "echo"):
             self.send_data(int(parts[2]) if parts[1] == "data" else 0, query)
         else:

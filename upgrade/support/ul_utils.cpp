@@ -285,6 +285,15 @@ std::string ToAnsi(std::wstring_view text) {
   return result;
 }
 
+std::wstring FromAnsi(std::string_view bytes, UINT codePage) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  std::wstring result(length, L'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), size, result.data(), length);
+  return result;
+}
+
 std::wstring Base64Text(std::wstring_view text) {
   const std::string encoded = EncodeBase64(ToAnsi(text));
   return std::wstring(encoded.begin(), encoded.end());

@@ -45,6 +45,8 @@ TDateTime HttpDateToLocal(std::wstring_view text);
 
 // In the system's 8-bit code page.
 std::string ToAnsi(std::wstring_view text);
+// From the system's 8-bit code page, or from the one given.
+std::wstring FromAnsi(std::string_view bytes, UINT codePage = CP_ACP);
 // EncodeBase64 of the text in the 8-bit code page.
 std::wstring Base64Text(std::wstring_view text);
 // "---HTTP-DATA-BOUNDARY-" + character + "-" + Base64 of the local date and time + "---".

@@ -1,0 +1,235 @@
+// TulUpliner's check against the loopback servers: the info file fetched without cache, the
+// decision and its events, the messages it shows, and the ways a check can fail or be stopped.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/http/http_test_support.h"
+#include "upgrade/controller/ul_upliner.h"
+#include "upgrade/support/ul_text.h"
+
+namespace {
+
+using namespace http_test;
+
+TulUpliner* gAbortTarget = nullptr;
+
+class UplinerCheck : public ui_test::UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    upliner.Timeouts = {5000, 5000, 5000};
+    upliner.VersionControl = byNumber;
+    upliner.VersionNumber = L"1.1.2.1";
+    upliner.ShowMessage = [this](const std::wstring& text, UINT icon) {
+      messages.emplace_back(text, icon);
+    };
+    upliner.AskUpgrade = [this](TulUpliner&, const std::wstring& upgradeMsg) {
+      asked.push_back(upgradeMsg);
+      return false;
+    };
+    upliner.OnBeginUpgrade = [this](TulUpliner&, const std::wstring& upgradeMsg,
+                                    TzeUpgradeMethod method, TulStringList& files,
+                                    bool& canUpgrade) {
+      outcomes += L"begin ";
+      offered = upgradeMsg;
+      offeredMethod = method;
+      offeredFiles = files.Count();
+      canUpgrade = allowUpgrade;
+    };
+    upliner.OnLaterUpgrade = [this](TulUpliner&) { outcomes += L"later "; };
+    upliner.OnNoUpdateAvailable = [this](TulUpliner&) { outcomes += L"none "; };
+    upliner.OnNoInfoFile = [this](TulUpliner&) { outcomes += L"noinfo "; };
+    upliner.OnConnLost = [this](TulUpliner&) { outcomes += L"lost "; };
+    upliner.OnAborted = [this](TulUpliner&) { outcomes += L"aborted "; };
+    upliner.OnHostUnreachable = [this](TulUpliner&, const std::wstring& url,
+                                       const std::wstring& host) {
+      outcomes += L"unreachable ";
+      unreachable = {url, host};
+    };
+  }
+
+  // The address of an info file holding `body`.
+  static std::wstring InfoFile(const std::wstring& tag, const std::string& body) {
+    std::wstring hex;
+    for (unsigned char c : body) {
+      hex += L"0123456789abcdef"[c >> 4];
+      hex += L"0123456789abcdef"[c & 15];
+    }
+    return Url("http", L"/text/" + tag + L"/" + (hex.empty() ? L"00" : hex));
+  }
+
+  // Checks without waiting, as the main window does, and waits for the outcome.
+  std::wstring Check(const std::wstring& url) {
+    outcomes.clear();
+    upliner.InfoFileURL = url;
+    const bool found = upliner.CanUpgrade();
+    EXPECT_EQ(upliner.CheckUpdate(), found);
+    // The worker ends just after the events of its transfer; no check starts before.
+    EXPECT_TRUE(
+        ui_test::PumpUntil([this] { return !outcomes.empty() && !upliner.ThreadBusy(); }, 20000));
+    return outcomes;
+  }
+
+  TulUpliner upliner;
+  std::wstring outcomes;
+  std::vector<std::pair<std::wstring, UINT>> messages;
+  std::vector<std::wstring> asked;
+  bool allowUpgrade = true;
+  std::wstring offered;
+  TzeUpgradeMethod offeredMethod = umSelfUpgrade;
+  int offeredFiles = 0;
+  std::pair<std::wstring, std::wstring> unreachable;
+};
+
+TEST_F(UplinerCheck, OffersANewerVersionFetchedWithoutCacheAndTakesNoForAnAnswer) {
+  const std::string info =
+      "; Ostrel-Mini\r\n#VERSION=1.1.2.2\r\n#url1=http://h/a.exe\r\n#url2=http://h/b.dll=b.dll\r\n"
+      "#method=0\r\n#message={Line one\r\nLine two}\r\n";
+  EXPECT_EQ(Check(InfoFile(L"offer", info)), L"begin later ");
+  EXPECT_TRUE(upliner.CanUpgrade());
+  EXPECT_EQ(offered, L"Line one\r\nLine two");
+  EXPECT_EQ(offeredMethod, umSelfUpgrade);
+  EXPECT_EQ(offeredFiles, 2);
+  EXPECT_EQ(asked, (std::vector<std::wstring>{L"Line one\r\nLine two"}));
+  EXPECT_TRUE(messages.empty());
+  const std::string log = RequestsWith("/text/offer/");
+  EXPECT_NE(log.find("Pragma: no-cache"), std::string::npos) << log;
+  EXPECT_TRUE(upliner.QInfoStage());
+
+  // Declined by the application: the user is not asked.
+  allowUpgrade = false;
+  EXPECT_EQ(Check(InfoFile(L"offer-declined", info)), L"begin later ");
+  EXPECT_EQ(asked.size(), 1u);
+  // Without mAskUpgrade nobody is asked either.
+  allowUpgrade = true;
+  upliner.ShowMessages.Exclude(mAskUpgrade);
+  upliner.OnBeginUpgrade = [this](TulUpliner&, const std::wstring&, TzeUpgradeMethod,
+                                  TulStringList&, bool& canUpgrade) {
+    outcomes += L"begin ";
+    canUpgrade = false;  // the download sequence is not the business of this test
+  };
+  EXPECT_EQ(Check(InfoFile(L"offer-unasked", info)), L"begin later ");
+  EXPECT_EQ(asked.size(), 1u);
+}
+
+TEST_F(UplinerCheck, NothingNewerAndAMissingInfoFileAreSilentUnlessAsked) {
+  EXPECT_EQ(Check(InfoFile(L"same", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n")), L"none ");
+  EXPECT_EQ(Check(InfoFile(L"nofiles", "#version=1.1.2.2\r\n#message={x}\r\n")), L"none ");
+  EXPECT_EQ(Check(InfoFile(L"empty", "")), L"none ");
+  EXPECT_EQ(Check(Url("http", L"/data/10/missing?status=404")), L"noinfo ");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(upliner.CanUpgrade());
+
+  upliner.ShowMessages.Include(mNoUpdateAvailable);
+  upliner.ShowMessages.Include(mNoInfoFile);
+  EXPECT_EQ(Check(InfoFile(L"same-told", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n")), L"none ");
+  EXPECT_EQ(Check(Url("http", L"/data/10/missing-told?status=500")), L"noinfo ");
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].first, UplinerMessage(kRowNoUpdateAvailable));
+  EXPECT_EQ(messages[0].second, static_cast<UINT>(MB_ICONINFORMATION));
+  EXPECT_EQ(messages[1].first, UplinerMessage(kRowNoInfoFile));
+  EXPECT_EQ(messages[1].second, static_cast<UINT>(MB_ICONERROR));
+}
+
+TEST_F(UplinerCheck, JustCheckingWaitsForTheAnswerAndNeverAsks) {
+  upliner.InfoFileURL = InfoFile(L"just", "#version=1.1.3\r\n#url=http://h/a.exe\r\n");
+  EXPECT_TRUE(upliner.CheckUpdate(true));
+  EXPECT_EQ(outcomes, L"begin ");
+  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(ui_test::PumpUntil([this] { return !upliner.ThreadBusy(); }));
+  // Once found, an update stays found.
+  upliner.InfoFileURL = InfoFile(L"just-same", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n");
+  EXPECT_TRUE(upliner.CheckUpdate(true));
+  EXPECT_EQ(outcomes, L"begin none ");
+}
+
+TEST_F(UplinerCheck, JustCheckingFromAnEventOfTheLastCheckDoesNotWait) {
+  int answers = 0;
+  upliner.OnNoUpdateAvailable = [&](TulUpliner& sender) {
+    outcomes += L"none ";
+    // The worker of this check is still running: nothing starts, and nothing would end a wait.
+    EXPECT_FALSE(sender.CheckUpdate(true));
+    ++answers;
+  };
+  EXPECT_EQ(Check(InfoFile(L"nested", "#version=1.0\r\n")), L"none ");
+  EXPECT_EQ(answers, 1);
+  EXPECT_EQ(Count(RequestsWith("/text/nested/"), "GET /text/"), 1);
+}
+
+TEST_F(UplinerCheck, ASecondCheckStartsNothingAndAnAbortEndsAWaitingOne) {
+  upliner.InfoFileURL = Url("http", L"/data/200000/slow-info?trickle=50");
+  EXPECT_FALSE(upliner.CheckUpdate());
+  ASSERT_TRUE(ui_test::PumpUntil([this] { return upliner.ThreadBusy(); }));
+  gAbortTarget = &upliner;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (gAbortTarget != nullptr) std::exchange(gAbortTarget, nullptr)->Abort(false);
+  });
+  // Starts no second request, and would wait for ever if the abort did not release it.
+  EXPECT_FALSE(upliner.CheckUpdate(true));
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(outcomes, L"aborted ");
+  EXPECT_TRUE(upliner.Aborted());
+  EXPECT_TRUE(ui_test::PumpUntil([this] { return !upliner.ThreadBusy(); }, 20000));
+  EXPECT_EQ(Count(RequestsWith("slow-info"), "GET /data/"), 1);
+  EXPECT_EQ(outcomes, L"aborted ");
+}
+
+TEST_F(UplinerCheck, ReportsAnUnreachableHostAndALostConnection) {
+  upliner.ShowMessages.Include(mHostUnreachable);
+  const std::wstring closed = L"http://127.0.0.1:1/metadata/pavix/windows/pavix_x64_pc.inf";
+  EXPECT_EQ(Check(closed), L"unreachable ");
+  EXPECT_EQ(unreachable.first, closed);
+  EXPECT_EQ(unreachable.second, L"127.0.0.1");
+  EXPECT_EQ(Check(Url("http", L"/data/50000/lost-info?drop=1000")), L"lost ");
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].first,
+            L"无法与服务器http://127.0.0.1连接。\n\n请检查您的internet设定之后再进行升级操作。");
+  EXPECT_EQ(messages[0].second, static_cast<UINT>(MB_ICONERROR));
+  EXPECT_EQ(messages[1].first, UplinerMessage(kRowConnLost));
+  EXPECT_EQ(messages[1].second, static_cast<UINT>(MB_ICONERROR));
+  EXPECT_FALSE(upliner.CanUpgrade());
+}
+
+TEST_F(UplinerCheck, KeepsARestartParameterAndTheMessageLanguage) {
+  EXPECT_FALSE(upliner.StoresRestartParams());
+  upliner.SetRestartParams(L"");
+  EXPECT_EQ(upliner.RestartParams(), L" ");
+  EXPECT_TRUE(upliner.StoresRestartParams());
+
+  // This test program stands in for one restarted with its own first argument.
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  const std::wstring first = count > 1 ? arguments[1] : L"";
+  LocalFree(arguments);
+  int restarts = 0;
+  upliner.OnAfterRestart = [&](TulUpliner&) { ++restarts; };
+  upliner.Loaded();
+  EXPECT_EQ(restarts, 0);
+  if (!first.empty()) {
+    upliner.SetRestartParams(first);
+    upliner.Loaded();
+    EXPECT_EQ(restarts, 1);
+    upliner.SetRestartParams(LowerAscii(first) == first ? first + L"X" : LowerAscii(first));
+    upliner.Loaded();
+    EXPECT_EQ(restarts, 1) << "compared with regard to case";
+  }
+
+  upliner.SetWizardLanguage(wlChineseSimplified);
+  EXPECT_EQ(MessageBase(), MessageBaseOf(wlChineseSimplified));
+  SetMessageBase(MessageBaseOf(wlRussian));
+  upliner.SetWizardLanguage(wlChineseSimplified);  // unchanged: does nothing
+  EXPECT_EQ(MessageBase(), MessageBaseOf(wlRussian));
+  upliner.SetWizardLanguage(wlAuto);
+  EXPECT_EQ(MessageBase(), MessageBaseOf(LanguageOfLangId(GetSystemDefaultLangID())));
+  SetMessageBase(MessageBaseOf(wlEnglish));
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include "upgrade/controller/ul_info_file.h"
+
+#include <algorithm>
+
+#include "upgrade/controller/ul_version.h"
+#include "upgrade/support/ul_text.h"
+
+TulInfoText::TulInfoText(std::wstring text)
+    : FText(std::move(text)),
+      FLower(LowerAscii(FText)),
+      FEnd(FText.size() < 2 ? 0 : FText.size() - 2) {}
+
+size_t TulInfoText::ValueStart(std::wstring_view prefix) const {
+  const size_t at = FLower.find(prefix);
+  return at == std::wstring::npos ? at : at + prefix.size();
+}
+
+std::wstring TulInfoText::Value(std::wstring_view key) const {
+  const size_t start = ValueStart(LowerAscii(key) + L"=");
+  if (start >= FEnd) return {};
+  const auto begin = FText.begin() + static_cast<std::ptrdiff_t>(start);
+  const auto end = FText.begin() + static_cast<std::ptrdiff_t>(FEnd);
+  return std::wstring(begin, std::find_if(begin, end, [](wchar_t c) { return c < L' '; }));
+}
+
+std::wstring TulInfoText::BracedValue(std::wstring_view key) const {
+  const size_t start = ValueStart(LowerAscii(key) + L"={");
+  if (start >= FEnd) return {};
+  const size_t close = FText.find(L'}', start);
+  return FText.substr(start, std::min(close, FEnd) - start);
+}
+
+void ReadDownloadQueue(const TulInfoText& info, TulStringList& queue) {
+  queue.Clear();
+  for (const wchar_t* key : {L"#url", L"#url0"}) {
+    if (const std::wstring entry = info.Value(key); !entry.empty()) queue.Add(entry);
+  }
+  // Each further key is a distinct "#urlN=" in the text, so the loop ends within its length.
+  for (int number = queue.Count() + 1;; ++number) {
+    const std::wstring entry = info.Value(L"#url" + std::to_wstring(number));
+    if (entry.empty()) break;
+    queue.Add(entry);
+  }
+}
+
+TzeUpgradeMethod ReadUpgradeMethod(const TulInfoText& info) {
+  const std::wstring method = info.Value(L"#method");
+  if (method.starts_with(L'1')) return umUseExternalSetup;
+  if (method.starts_with(L'2')) return umRedirectToURL;
+  return umSelfUpgrade;
+}
+
+bool OffersUpgrade(const TulInfoText& info, const TulLocalVersion& local, TulStringList& queue) {
+  ReadDownloadQueue(info, queue);
+  const bool newer = local.Control == byNumber
+                         ? IsNewerVersionNumber(info.Value(L"#version"), local.Number)
+                         : IsNewerVersionDate(info.Value(L"#date"), local.Date, local.Today);
+  return newer && queue.Count() > 0;
+}

@@ -1,0 +1,169 @@
+#include "upgrade/controller/ul_upliner.h"
+
+#include <shellapi.h>
+
+#include "upgrade/controller/ul_version.h"
+#include "upgrade/support/ul_utils.h"
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"软件升级精灵";
+
+TulDateTimeParts Today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay};
+}
+
+// The whole body, in the system's 8-bit code page.
+std::wstring BodyText(TulStream* stream) {
+  if (stream == nullptr) return {};
+  std::string bytes(static_cast<size_t>(stream->Size()), '\0');
+  stream->Seek(0);
+  bytes.resize(stream->Read(bytes.data(), bytes.size()));
+  return FromAnsi(bytes);
+}
+
+}  // namespace
+
+TulUpliner::TulUpliner() {
+  OutputFileAttributes = {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY,
+                          FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY};
+  TulCustomHTTP::OnDone = [this](TulCustomHTTP&, const std::wstring&, uint64_t, TulStream* stream) {
+    if (FQueryInfoStage) InfoStageDone(stream);
+  };
+  TulCustomHTTP::OnHTTPError = [this](TulCustomHTTP&, int, TulStream*) { HTTPError(); };
+  TulCustomHTTP::OnHostUnreachable = [this](TulCustomHTTP&) { HostUnreachable(); };
+  TulCustomHTTP::OnConnLost = [this](TulCustomHTTP&, const std::wstring&, uint64_t, uint64_t,
+                                     TulStream*) { ConnLost(); };
+  VersionDate = VersionDateText(Today());
+}
+
+bool TulUpliner::CheckUpdate(bool justCheckIsUpdateAvailable) {
+  if (justCheckIsUpdateAvailable) FJustCheckButDontUpgrade = true;
+  FAborted = false;
+  FIsAutoCheck = false;
+  if (!ThreadBusy()) {
+    SetQInfoStage(true);
+    URL = InfoFileURL;
+    OutputFileName.clear();
+    Read();
+  }
+  // Only an info file on its way signals the end of the wait. A worker still ending (a check
+  // from an event of the last one) or a file download would leave it waiting for ever.
+  if (justCheckIsUpdateAvailable && Busy() && FQueryInfoStage) {
+    WaitForSignal(FWaitHandle, 0, true);
+  }
+  FJustCheckButDontUpgrade = false;
+  return FCanUpgrade;
+}
+
+void TulUpliner::Abort(bool imediately) {
+  FAborted = true;
+  TulCustomHTTP::Abort(false, imediately);
+  // A check waiting for the info file would otherwise wait for ever: no event of the stopped
+  // transfer follows.
+  SignalWaitHandle(FWaitHandle);
+  if (OnAborted) OnAborted(*this);
+}
+
+void TulUpliner::Loaded() {
+  if (!OnAfterRestart) return;
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  const bool restarted = arguments != nullptr && count > 1 && FRestartParams == arguments[1];
+  LocalFree(arguments);
+  if (restarted) OnAfterRestart(*this);
+}
+
+void TulUpliner::SetQInfoStage(bool value) {
+  FQueryInfoStage = value;
+  TulCustomHTTP::CacheOptions = CacheOptions;
+  if (value) TulCustomHTTP::CacheOptions.Include(coPragmaNoCache);
+}
+
+void TulUpliner::SetWizardLanguage(TulUplinerLanguage language) {
+  if (language == FLanguage) return;
+  FLanguage = language;
+  if (language == wlAuto) {
+    ChooseUplinerLanguage();
+  } else {
+    SetMessageBase(MessageBaseOf(language));
+  }
+}
+
+void TulUpliner::InfoStageDone(TulStream* stream) {
+  const TulInfoText info(BodyText(stream));
+  const TulLocalVersion local{VersionControl, VersionNumber, VersionDate, Today()};
+  if (OffersUpgrade(info, local, FDownloadQueue)) {
+    FCanUpgrade = true;
+    const std::wstring upgradeMsg = info.BracedValue(L"#message");
+    FUpdateMethod = ReadUpgradeMethod(info);
+    bool canUpgrade = FCanUpgrade;
+    if (OnBeginUpgrade)
+      OnBeginUpgrade(*this, upgradeMsg, FUpdateMethod, FDownloadQueue, canUpgrade);
+    if (!FJustCheckButDontUpgrade) {
+      if (!canUpgrade || (ShowMessages.Has(mAskUpgrade) && !Ask(upgradeMsg))) {
+        if (OnLaterUpgrade) OnLaterUpgrade(*this);
+      } else if (FUpdateMethod == umRedirectToURL) {
+        OpenAddress(FDownloadQueue.Strings(0), true);
+      }
+    }
+  } else {
+    if (OnNoUpdateAvailable) OnNoUpdateAvailable(*this);
+    if (!FIsAutoCheck && ShowMessages.Has(mNoUpdateAvailable)) {
+      Message(std::wstring(UplinerMessage(kRowNoUpdateAvailable)), MB_ICONINFORMATION);
+    }
+  }
+  SignalWaitHandle(FWaitHandle);
+}
+
+void TulUpliner::HTTPError() {
+  if (!FQueryInfoStage) return;
+  SignalWaitHandle(FWaitHandle);
+  if (OnNoInfoFile) OnNoInfoFile(*this);
+  if (ShowMessages.Has(mNoInfoFile)) {
+    Message(std::wstring(UplinerMessage(kRowNoInfoFile)), MB_ICONERROR);
+  }
+}
+
+void TulUpliner::HostUnreachable() {
+  const std::wstring host = HostName();
+  if (OnHostUnreachable) OnHostUnreachable(*this, URL, host);
+  if (!FIsAutoCheck && ShowMessages.Has(mHostUnreachable)) {
+    Message(L"无法与服务器http://" + host + L"连接。\n\n请检查您的internet设定之后再进行升级操作。",
+            MB_ICONERROR);
+  }
+  StopTransfer();
+}
+
+void TulUpliner::ConnLost() {
+  if (OnConnLost) OnConnLost(*this);
+  if (ShowMessages.Has(mConnLost)) {
+    Message(std::wstring(UplinerMessage(kRowConnLost)), MB_ICONERROR);
+  }
+  StopTransfer();
+}
+
+void TulUpliner::StopTransfer() {
+  SignalWaitHandle(FWaitHandle);
+  TulCustomHTTP::Abort(false, false);
+}
+
+void TulUpliner::Message(const std::wstring& text, UINT icon) {
+  if (ShowMessage) {
+    ShowMessage(text, icon);
+  } else {
+    MessageBoxW(GetActiveWindow(), text.c_str(), kCaption, MB_OK | icon);
+  }
+}
+
+bool TulUpliner::Ask(const std::wstring& upgradeMsg) {
+  if (AskUpgrade) return AskUpgrade(*this, upgradeMsg);
+  return MessageBoxW(GetActiveWindow(), upgradeMsg.c_str(), kCaption, MB_YESNO | MB_ICONQUESTION) ==
+         IDYES;
+}
+
+void ChooseUplinerLanguage() {
+  SetMessageBase(MessageBaseOf(LanguageOfLangId(GetSystemDefaultLangID())));
+}

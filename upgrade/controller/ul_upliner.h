@@ -1,0 +1,144 @@
+#ifndef OSTREL_UPGRADE_CONTROLLER_UL_UPLINER_H_
+#define OSTREL_UPGRADE_CONTROLLER_UL_UPLINER_H_
+
+// TulUpliner: keeps the application up to date. It is itself the HTTP client: it fetches the
+// info file (always with the no-cache pragma), compares the version offered with its own and,
+// when the server has a newer one with files, asks the user. Every outcome is an event on the
+// main thread. Create, use and destroy it on the main thread.
+//
+// It hooks the client's OnDone, OnHTTPError, OnHostUnreachable and OnConnLost: the application
+// uses the component's own events, which hide the client's of the same names.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "upgrade/controller/ul_info_file.h"
+#include "upgrade/controller/ul_language.h"
+#include "upgrade/http/ul_http.h"
+#include "upgrade/support/ul_string_list.h"
+#include "upgrade/support/ul_wait.h"
+
+enum TulUplinerShowMessage : int {
+  mAskUpgrade,
+  mConnLost,
+  mHostUnreachable,
+  mLostFile,
+  mNoInfoFile,
+  mNoUpdateAvailable,
+  mPasswordRequest,
+};
+using TulUplinerShowMessages = TulOptionSet<TulUplinerShowMessage>;
+enum TzeMiscFilesUpgradeBehavior : int { mfuAlwaysDownload, mfuOnlyIfSizeDifferent };
+
+// Authoring data for an info file; the check never reads it.
+struct TulUplinerInfo {
+  TulStringList Files;
+  TzeUpgradeMethod UpgradeMethod = umSelfUpgrade;
+  std::wstring UpgradeMsg;
+};
+
+struct TulUplinerWizard {
+  bool Enabled = true;  // the progress window during downloads
+  bool HideFileLocation = false;
+  bool StayOnTop = true;
+};
+
+class TulUpliner;
+using TulUplinerEvent = std::function<void(TulUpliner& sender)>;
+using TulBeginUpgradeEvent =
+    std::function<void(TulUpliner& sender, const std::wstring& upgradeMsg,
+                       TzeUpgradeMethod upgradeMethod, TulStringList& files, bool& canUpgrade)>;
+using TulUplinerHostUnreachableEvent =
+    std::function<void(TulUpliner& sender, const std::wstring& url, const std::wstring& hostname)>;
+
+class TulUpliner : public TulCustomHTTP {
+ public:
+  TulUpliner();
+
+  // Starts a check. Without `justCheckIsUpdateAvailable` returns at once (the outcome comes as
+  // events); with it waits, handling messages, until the info file has been dealt with, never
+  // asks and never downloads. Nothing starts while the worker runs; then only a pending info
+  // file is waited for. Returns CanUpgrade().
+  bool CheckUpdate(bool justCheckIsUpdateAvailable = false);
+  // Stops whatever runs and raises OnAborted; `imediately` kills the worker instead of letting
+  // it notice.
+  void Abort(bool imediately);
+
+  // Once the properties are set: raises OnAfterRestart when the program's first argument is
+  // RestartParams (as the updater restarts it).
+  void Loaded();
+
+  bool Aborted() const { return FAborted; }
+  // Set once an update was found; later checks do not clear it.
+  bool CanUpgrade() const { return FCanUpgrade; }
+  TulStringList& DownloadQueue() { return FDownloadQueue; }
+  bool QInfoStage() const { return FQueryInfoStage; }
+  void SetQInfoStage(bool value);
+
+  const std::wstring& RestartParams() const { return FRestartParams; }
+  void SetRestartParams(const std::wstring& value) {
+    FRestartParams = value.empty() ? L" " : value;
+  }
+  bool StoresRestartParams() const { return FRestartParams != L"/afterupgrade"; }
+
+  TulUplinerLanguage WizardLanguage() const { return FLanguage; }
+  // The process's message language; wlAuto chooses it from the system's again.
+  void SetWizardLanguage(TulUplinerLanguage language);
+
+  bool AutoCheck = false;
+  int AutoCheckDelay = 10000;  // ms
+  TulCacheOptions CacheOptions{coReloadIfNoExpireInformation, coReloadUpdatedObjects,
+                               coCreateTempFilesIfCantCache};
+  TulUplinerInfo InfoFile;
+  std::wstring InfoFileURL = L"http://";
+  TzeMiscFilesUpgradeBehavior MiscFilesUpgrade = mfuAlwaysDownload;
+  TulUplinerVersionControl VersionControl = byDate;
+  std::wstring VersionDate;  // "MM/DD/YYYY", today's at construction
+  bool VersionDateAutoSet = true;
+  std::wstring VersionNumber;
+  TulUplinerShowMessages ShowMessages{mAskUpgrade, mConnLost, mLostFile, mPasswordRequest};
+  TulUplinerWizard Wizard;
+
+  TulBeginUpgradeEvent OnBeginUpgrade;
+  TulUplinerEvent OnLaterUpgrade;
+  TulUplinerEvent OnAborted;
+  TulUplinerEvent OnAfterRestart;
+  TulUplinerEvent OnConnLost;
+  TulUplinerHostUnreachableEvent OnHostUnreachable;
+  TulUplinerEvent OnNoUpdateAvailable;
+  TulUplinerEvent OnNoInfoFile;
+
+  // How the user is asked whether to upgrade (the upgrade dialogs put their question here);
+  // true for Yes. Unset: a message box with the server's message.
+  std::function<bool(TulUpliner& sender, const std::wstring& upgradeMsg)> AskUpgrade;
+  // Shows the component's messages (MB_ICON... in `icon`); unset: a message box titled
+  // "软件升级精灵".
+  std::function<void(const std::wstring& text, UINT icon)> ShowMessage;
+
+ private:
+  void InfoStageDone(TulStream* stream);
+  void HTTPError();
+  void HostUnreachable();
+  void ConnLost();
+  void StopTransfer();
+  void Message(const std::wstring& text, UINT icon);
+  bool Ask(const std::wstring& upgradeMsg);
+
+  bool FAborted = false;
+  bool FCanUpgrade = false;
+  bool FJustCheckButDontUpgrade = false;
+  bool FIsAutoCheck = false;
+  bool FQueryInfoStage = false;
+  TzeUpgradeMethod FUpdateMethod = umSelfUpgrade;
+  TulStringList FDownloadQueue;
+  TulWaitHandle FWaitHandle{INVALID_HANDLE_VALUE};
+  std::wstring FRestartParams = L"/afterupgrade";
+  TulUplinerLanguage FLanguage = wlAuto;
+};
+
+// The message language from the system's default language: once at the program's start.
+void ChooseUplinerLanguage();
+
+#endif  // OSTREL_UPGRADE_CONTROLLER_UL_UPLINER_H_
