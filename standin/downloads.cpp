@@ -30,18 +30,7 @@ std::wstring DefaultPath(const std::wstring& name) {
 std::shared_ptr<Download> Snapshot(Download& download) {
   auto copy = std::make_shared<Download>();
   std::lock_guard<std::mutex> guard(download.lock);
-  copy->id = download.id;
-  copy->url = download.url;
-  copy->suggested_name = download.suggested_name;
-  copy->mime_type = download.mime_type;
-  copy->full_path = download.full_path;
-  copy->total = download.total;
-  copy->received = download.received;
-  copy->in_progress = download.in_progress;
-  copy->complete = download.complete;
-  copy->canceled = download.canceled;
-  copy->start = download.start;
-  copy->end = download.end;
+  static_cast<DownloadState&>(*copy) = download;
   return copy;
 }
 

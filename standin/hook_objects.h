@@ -22,8 +22,7 @@ cef_sslinfo_t* NewSslInfo(const std::wstring& host, int status);
 
 cef_web_plugin_info_t* NewWebPluginInfo(const std::wstring& name, const std::wstring& path);
 
-struct Download {
-  std::mutex lock;
+struct DownloadState {
   uint32 id = 0;
   std::wstring url;
   std::wstring suggested_name;
@@ -36,6 +35,10 @@ struct Download {
   bool canceled = false;
   cef_time_t start{};
   cef_time_t end{};
+};
+
+struct Download : DownloadState {
+  std::mutex lock;  // the transfer writes the state while callbacks read it
 };
 
 // A view of the download as it is now, valid while the callback that receives it runs.
