@@ -107,11 +107,8 @@ class Downloads : public RunningProgram {
         }) {}
 
   void TearDown() override {
-    if (program_ != nullptr && window_ != nullptr) {
-      // Closed as a user would: a running download must not keep the program from ending.
-      PostMessageW(window_, WM_CLOSE, 0, 0);
-      EXPECT_TRUE(program_->WaitForExit(kStartTimeout).has_value()) << "the program did not end";
-    }
+    // A running download must not keep the program from ending.
+    CloseStarted();
     for (const auto& [pid, line] : ExplorerRuns()) End(pid);
     std::error_code ignored;
     for (const fs::path& file : made_) fs::remove(file, ignored);
@@ -126,9 +123,8 @@ class Downloads : public RunningProgram {
   }
 
   void Start() {
-    program_ = Launch();
-    window_ = WaitForLoadedWindow(*program_);
-    ASSERT_NE(window_, nullptr);
+    RunningProgram::Start();
+    if (HasFatalFailure()) return;
     status_bar_ = FindDescendant(window_, STATUSCLASSNAMEW);
     ASSERT_NE(status_bar_, nullptr);
   }
@@ -182,8 +178,6 @@ class Downloads : public RunningProgram {
     return runs;
   }
 
-  std::unique_ptr<Process> program_;
-  HWND window_ = nullptr;
   HWND status_bar_ = nullptr;
   std::vector<fs::path> made_;
 };

@@ -147,11 +147,16 @@ HWND Process::WaitForWindow(const std::wstring& caption, std::chrono::millisecon
 }
 
 std::wstring WindowText(HWND window) {
-  // Sent, not GetWindowText: that gives only the caption of another process's control.
-  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(
-      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  // Sent, not GetWindowText: that gives only the caption of another process's control. A hung
+  // program gives an empty text instead of hanging the test.
+  auto send = [window](UINT message, WPARAM wparam, LPARAM lparam) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, message, wparam, lparam, SMTO_ABORTIFHUNG, 5000, &result)
+               ? static_cast<size_t>(result)
+               : 0;
+  };
+  std::wstring text(send(WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
+  text.resize(send(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
   return text;
 }
 

@@ -22,21 +22,10 @@ class PageAnswers : public RunningProgram {
                         {"/slow", Reply{.body = PageWithTitle("慢页") + std::string(4096, ' '),
                                         .hold_after = 100}}}) {}
 
-  void Start() {
-    program_ = Launch();
-    window_ = WaitForLoadedWindow(*program_);
-    ASSERT_NE(window_, nullptr);
-  }
-
   void TearDown() override {
     server_.Release();
-    if (program_ == nullptr || window_ == nullptr) return;
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program_->WaitForExit(kStartTimeout).has_value()) << "the program did not end";
+    CloseStarted();
   }
-
-  std::unique_ptr<Process> program_;
-  HWND window_ = nullptr;
 };
 
 TEST_F(PageAnswers, AnUnresolvableHostShowsTheErrorPageWithTheEngineTextAndCode) {

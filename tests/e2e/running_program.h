@@ -132,8 +132,24 @@ class RunningProgram : public testing::Test {
 
   const StartAddress start_ = LoopbackStartAddress();
   HttpServer server_;
+  // Starts the program; `program_` and `window_` hold it once its start page has loaded.
+  void Start() {
+    program_ = Launch();
+    window_ = WaitForLoadedWindow(*program_);
+    ASSERT_NE(window_, nullptr);
+  }
+
+  // Closes the program Start() started as a user would, and waits for it to end.
+  void CloseStarted() {
+    if (program_ == nullptr || window_ == nullptr) return;
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program_->WaitForExit(kStartTimeout).has_value()) << "the program did not end";
+  }
+
   ProgramCopy copy_;
   const fs::path control_file_ = copy_.dir() / L"standin-control.txt";
+  std::unique_ptr<Process> program_;  // ended before the copy and the server go
+  HWND window_ = nullptr;
 };
 
 }  // namespace e2e
