@@ -196,6 +196,9 @@ ostrel_make_test_ca() {
 
 # Trusts the test authority in the Wine prefix (its root store only, never the host's), once per
 # prefix and authority. Needs a prepared prefix and build/tests/trust_root.exe.
+# Call it after ostrel_start_xvfb and ostrel_start_wineserver: the first Wine program of a session
+# starts the prefix's desktop process, and one started without the display leaves every later
+# program unable to show a window.
 ostrel_trust_test_ca() {
   ostrel_make_test_ca
   ostrel_wine_env
