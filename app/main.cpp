@@ -10,6 +10,7 @@
 #include "forms/mini_browser_form.h"
 #include "ui/application.h"
 #include "ui/ui_error.h"
+#include "upgrade/controller/ul_upliner.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ void RunWindows(int showCommand) {
   if (!application.Initialize()) return;
   application.SetMainFormOnTaskbar(true);
   application.SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON)));
+  ChooseUplinerLanguage();
   MiniBrowserFrm = application.CreateForm<TMiniBrowserFrm>();
   PreferencesFrm = application.CreateForm<TPreferencesFrm>();
   SimpleTextViewerFrm = application.CreateForm<TSimpleTextViewerFrm>();

@@ -4,7 +4,6 @@
 import html.parser
 import http.client
 import os
-import re
 import signal
 import socket
 import subprocess
@@ -15,7 +14,6 @@ import urllib.parse
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SERVE = os.path.join(HERE, "serve")
-INFO_PATH = "/metadata/pavix/windows/pavix_x64_pc.inf"
 
 
 def start(*args):
@@ -33,18 +31,6 @@ def request(port, path, method="GET"):
         connection.close()
 
 
-def info_value(text, key):
-    """A plain key's value as the program's upgrade check reads it from the info file."""
-    at = text.lower().find(key.lower() + "=")
-    if at < 0:
-        return ""
-    start = end = at + len(key) + 1
-    limit = len(text) - 2  # the last two characters never belong to a value
-    while end < limit and text[end] >= " ":
-        end += 1
-    return text[start:end]
-
-
 class LinkCollector(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
@@ -59,10 +45,9 @@ class RunningServerTest(unittest.TestCase):
     def setUpClass(cls):
         cls.log = tempfile.NamedTemporaryFile(prefix="demo-serve-", suffix=".log", delete=False)
         cls.log.close()
-        cls.process = start("--port", "0", "--update-port", "0", "--log", cls.log.name)
+        cls.process = start("--port", "0", "--log", cls.log.name)
         try:
             cls.site = int(cls.process.stdout.readline())
-            cls.update = int(cls.process.stdout.readline())
         except ValueError:
             cls.tearDownClass()
             raise
@@ -107,40 +92,24 @@ class RunningServerTest(unittest.TestCase):
 
     def test_listings_and_paths_outside_the_site_are_refused(self):
         for path in ("/files/", "/../serve", "/%2e%2e/serve", "/files/../../serve",
-                     INFO_PATH, "/missing.html"):
+                     "/metadata/pavix/windows/pavix_x64_pc.inf", "/missing.html"):
             with self.subTest(path=path):
                 status, headers, _ = request(self.site, path)
                 self.assertEqual(status, 404)
                 self.assertIsNone(headers["Content-Disposition"])
 
-    def test_update_area_announces_the_version_this_build_carries(self):
-        with open(os.path.join(HERE, "..", "CMakeLists.txt"), encoding="utf-8") as cmake:
-            version = re.search(r"project\(OstrelMini VERSION ([0-9.]+)", cmake.read()).group(1)
-        status, _, body = request(self.update, INFO_PATH)
-        self.assertEqual(status, 200)
-        text = body.decode("ascii")  # read with the system's 8-bit code page: keep it ASCII
-        self.assertTrue(text.endswith("\r\n"))
-        self.assertEqual(info_value(text, "#version"), version)
-        self.assertEqual(info_value(text, "#date"), "10/04/2026")
-
-    def test_update_area_serves_nothing_of_the_site(self):
-        self.assertEqual(request(self.update, "/index.html")[0], 404)
-        self.assertEqual(request(self.update, "/metadata/")[0], 404)
-
     def test_requests_go_to_the_log_file(self):
         request(self.site, "/style.css")
-        request(self.update, INFO_PATH, "HEAD")
         with open(self.log.name, encoding="utf-8") as log:
             lines = log.read().splitlines()
         self.assertTrue(any(line.startswith("site ") and "/style.css" in line for line in lines))
-        self.assertTrue(any(line.startswith("update ") and INFO_PATH in line for line in lines))
 
 
 class LifecycleTest(unittest.TestCase):
     def test_stops_cleanly_on_sigterm_and_sigint(self):
         for number in (signal.SIGTERM, signal.SIGINT):
             with self.subTest(signal=number.name):
-                process = start("--port", "0", "--no-update")
+                process = start("--port", "0")
                 port = int(process.stdout.readline())
                 self.assertEqual(request(port, "/")[0], 200)
                 process.send_signal(number)
@@ -152,7 +121,7 @@ class LifecycleTest(unittest.TestCase):
     def test_refuses_addresses_other_than_loopback(self):
         for host in ("0.0.0.0", "192.168.1.10", "::", "example.org"):
             with self.subTest(host=host):
-                process = start("--host", host, "--port", "0", "--no-update")
+                process = start("--host", host, "--port", "0")
                 out, err = process.communicate(timeout=10)
                 self.assertEqual(process.returncode, 2)
                 self.assertEqual(out, "")
@@ -162,7 +131,7 @@ class LifecycleTest(unittest.TestCase):
         with socket.socket() as taken:
             taken.bind(("127.0.0.1", 0))
             taken.listen()
-            process = start("--port", "0", "--update-port", str(taken.getsockname()[1]))
+            process = start("--port", str(taken.getsockname()[1]))
             out, err = process.communicate(timeout=10)
         self.assertEqual(process.returncode, 1)
         self.assertEqual(out, "")

@@ -1,9 +1,11 @@
-// Two diagnostics of the main window, typed on the page, for support (and the end-to-end tests):
+// Diagnostics of the main window, typed on the page, for support (and the end-to-end tests):
 //   Ctrl+Shift+F9   writes all of the engine's preferences to "preferences.txt" in the program
 //                   folder; a message box on the main window tells whether that worked.
 //   Ctrl+Shift+F10  runs a task on the engine's UI thread half a second later; the status bar
 //                   then shows the browser's zoom percentage ("ZoomPct : 100"), so a silent
 //                   status bar means the engine's threads take no work.
+//   Ctrl+Shift+F11  checks for a newer version now, and says so when there is none or the
+//                   update server has no information.
 // The results are the main window's own answers to these events.
 
 #include <cwchar>
@@ -43,6 +45,10 @@ bool TMiniBrowserFrm::DiagnosticKey(const cef_key_event_t& event) {
   if (event.windows_key_code == VK_F10) {
     PostToMainThread(
         [this] { Chromium1->ExecuteTaskOnCefThread(TID_UI, kZoomTaskId, kZoomTaskDelayMs); });
+    return true;
+  }
+  if (event.windows_key_code == VK_F11) {
+    PostToMainThread([this] { Check_Upgrade(true); });
     return true;
   }
   return false;

@@ -83,6 +83,7 @@ TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>(this)
           .font = FFormFont.Handle(),
           .icon = Application().Icon()});
   BuildControls();
+  ConfigureUpgrade();
 
   Chromium1->OnAfterCreated = Calls<&TMiniBrowserFrm::Chromium1AfterCreated>();
   Chromium1->OnClose = Calls<&TMiniBrowserFrm::Chromium1Close>();
@@ -171,7 +172,7 @@ void TMiniBrowserFrm::FormCreate() {
 }
 
 void TMiniBrowserFrm::FormShow() {
-  // The silent upgrade check starts here, before anything else.
+  Check_Upgrade(false);
   ShowStatusText(kStartingText);
   Chromium1->SetWebRTCIPHandlingPolicy(hpDisableNonProxiedUDP);
   Chromium1->SetWebRTCMultipleRoutes(STATE_DISABLED);

@@ -26,6 +26,7 @@
 #include "ui/form.h"
 #include "ui/messages.h"
 #include "ui/timer.h"
+#include "upgrade/controller/ul_upliner.h"
 
 // The user's documents folder as the shell reports it; empty when it cannot tell.
 std::wstring GetDocumentsFolder();
@@ -42,6 +43,10 @@ class TMiniBrowserFrm final : public TForm {
   void ShowStatusText(std::wstring_view text);
 
   TChromium& Chromium() { return *Chromium1; }
+
+  // Asks the update server for a newer version; returns at once. With `ShowHint`, the window
+  // also says when there is nothing newer or no information on the server.
+  void Check_Upgrade(bool ShowHint);
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -96,6 +101,10 @@ class TMiniBrowserFrm final : public TForm {
                                  cef_plugin_policy_t& pluginPolicy, bool& result);
   void ShowHeadersMsg();
 
+  void ConfigureUpgrade();
+  void atpgrdr1NoInfoFile(TulUpliner& sender);
+  void atpgrdr1NoUpdateAvailable(TulUpliner& sender);
+
   // An event handler that calls `Handler` on this window.
   template <auto Handler>
   auto Calls() {
@@ -141,6 +150,9 @@ class TMiniBrowserFrm final : public TForm {
   std::atomic<bool> FCanClose{false};
   std::atomic<bool> FClosing{false};
   bool FBrowserAsked = false;  // the engine took a request for the browser (main thread)
+
+  TulUpliner atpgrdr1;
+  bool FShowUpgradeHint = false;
 };
 
 // The preferences dialog and the text viewer: created hidden with the main window, shown on

@@ -8,7 +8,8 @@ OSTREL_BUILD="${OSTREL_BUILD:-$OSTREL_ROOT/build}"
 export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
 
 OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb
-                 xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++ openssl)
+                 xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++ openssl
+                 nginx-light)
 # Bump when ostrel_prepare_prefix changes so existing prefixes are set up again.
 OSTREL_PREFIX_LAYOUT=1
 
@@ -208,6 +209,63 @@ ostrel_trust_test_ca() {
   "$OSTREL_ROOT/cmake/wine-run" "$OSTREL_BUILD/tests/trust_root.exe" \
     "Z:${OSTREL_TEST_CA//\//\\}\\ca.der" </dev/null || ostrel_die "trusting the test authority failed"
   printf '%s\n' "$want" >"$stamp"
+}
+
+# The update folder ROOT over HTTPS, as the update host serves it: nginx on 127.0.0.1:PORT with
+# the test authority's server certificate, its configuration, logs and pid in STATE (access.json:
+# a JSON line a request, for the tests). Runs in the background until ostrel_stop_update_server
+# STATE; fails when the port is taken.
+ostrel_start_update_server() {
+  local root="$1" port="$2" state="$3" user=
+  ostrel_make_test_ca
+  mkdir -p "$state/temp" "$root"
+  rm -f "$state/nginx.pid" "$state/error.log"
+  ((EUID == 0)) && user="user root;"  # else the workers, as nobody, may not read the build folder
+  cat >"$state/nginx.conf" <<EOF
+daemon off;
+$user
+worker_processes 1;
+pid $state/nginx.pid;
+error_log $state/error.log warn;
+events { worker_connections 64; }
+http {
+  client_body_temp_path $state/temp/body;
+  proxy_temp_path $state/temp/proxy;
+  fastcgi_temp_path $state/temp/fastcgi;
+  uwsgi_temp_path $state/temp/uwsgi;
+  scgi_temp_path $state/temp/scgi;
+  default_type application/octet-stream;
+  types { text/plain inf; }
+  log_format json escape=json '{"request":"\$request","status":\$status,'
+                              '"pragma":"\$http_pragma","cache_control":"\$http_cache_control"}';
+  access_log $state/access.json json;
+  server {
+    listen 127.0.0.1:$port ssl;
+    ssl_certificate $OSTREL_TEST_CA/server.pem;
+    ssl_certificate_key $OSTREL_TEST_CA/server.key;
+    root $root;
+  }
+}
+EOF
+  setsid nginx -e "$state/error.log" -c "$state/nginx.conf" </dev/null >/dev/null 2>&1 &
+  local tries
+  for ((tries = 0; tries < 100; tries++)); do
+    if [[ -s "$state/nginx.pid" ]] && (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+      return 0
+    fi
+    kill -0 $! 2>/dev/null || break
+    sleep 0.1
+  done
+  ostrel_stop_update_server "$state"
+  ostrel_log "error: the update server did not start: $(tail -n 1 "$state/error.log" 2>/dev/null)"
+  return 1
+}
+
+ostrel_stop_update_server() {
+  local pid
+  pid="$(cat "$1/nginx.pid" 2>/dev/null || true)"
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
+  rm -f "$1/nginx.pid"
 }
 
 # The parts of the program that need no Windows API (tests/native/CMakeLists.txt lists them),

@@ -198,6 +198,53 @@ TEST_F(UplinerCheck, ReportsAnUnreachableHostAndALostConnection) {
   EXPECT_FALSE(upliner.CanUpgrade());
 }
 
+// The automatic check runs once by itself, quietly; a host it could not reach is asked again.
+TEST_F(UplinerCheck, AutomaticCheckRunsOnceAfterItsDelayAndRetriesAnUnreachableHost) {
+  upliner.ShowMessages.Include(mHostUnreachable);
+  upliner.ShowMessages.Include(mNoUpdateAvailable);
+  upliner.AutoCheckDelay = 50;
+  upliner.InfoFileURL = L"http://127.0.0.1:1/metadata/pavix/windows/pavix_x64_pc.inf";
+  upliner.SetAutoCheck(true);
+  ASSERT_TRUE(
+      ui_test::PumpUntil([this] { return outcomes == L"unreachable unreachable "; }, 20000));
+  upliner.InfoFileURL = InfoFile(L"auto", "#version=1.1.2.1\r\n");
+  ASSERT_TRUE(ui_test::PumpUntil([this] { return outcomes.ends_with(L"none "); }, 20000));
+  EXPECT_TRUE(messages.empty()) << "an automatic check shows neither message";
+  ui_test::PumpFor(20 * upliner.AutoCheckDelay);  // several delays: no further check
+  EXPECT_EQ(Count(RequestsWith("/text/auto/"), "GET /text/"), 1);
+  EXPECT_TRUE(outcomes.ends_with(L"unreachable none ")) << outcomes;
+
+  // Switched on again after it ran: the check is done for good.
+  upliner.SetAutoCheck(false);
+  upliner.SetAutoCheck(true);
+  ui_test::PumpFor(10 * upliner.AutoCheckDelay);
+  EXPECT_EQ(Count(RequestsWith("/text/auto/"), "GET /text/"), 1);
+}
+
+TEST_F(UplinerCheck, AgreesToEndTheSessionAndStopsItsTimerWhenSwitchedOff) {
+  HWND hidden = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        wchar_t name[64] = L"";
+        GetClassNameW(window, name, 64);
+        if (std::wstring(name) == L"TulUplinerWindow") *reinterpret_cast<HWND*>(found) = window;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&hidden));
+  ASSERT_NE(hidden, nullptr) << "no hidden window of the component";
+  EXPECT_FALSE(IsWindowVisible(hidden));
+  EXPECT_EQ(SendMessageW(hidden, WM_QUERYENDSESSION, 0, 0), 1);
+
+  upliner.AutoCheckDelay = 50;
+  upliner.InfoFileURL = InfoFile(L"off", "#version=1.0\r\n");
+  upliner.SetAutoCheck(true);
+  upliner.SetAutoCheck(false);
+  ui_test::PumpFor(10 * upliner.AutoCheckDelay);
+  EXPECT_EQ(outcomes, L"");
+  EXPECT_TRUE(RequestsWith("/text/off/").empty());
+}
+
 TEST_F(UplinerCheck, KeepsARestartParameterAndTheMessageLanguage) {
   EXPECT_FALSE(upliner.StoresRestartParams());
   upliner.SetRestartParams(L"");

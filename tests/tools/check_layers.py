@@ -40,7 +40,7 @@ ALLOWED = {
     "forms": ENGINE_ALL | UPGRADE | {"ui", "browser", "config"},
     "upgrade/support": {"ui"},
     "upgrade/http": {"upgrade/support"},
-    "upgrade/controller": {"upgrade/http", "upgrade/support"},
+    "upgrade/controller": {"upgrade/http", "upgrade/support", "ui"},
     "upgrade/dialogs": {"upgrade/controller", "upgrade/support", "ui"},
     "upgrade/updater": {"upgrade/support"},
     "standin": {"engine/capi"},

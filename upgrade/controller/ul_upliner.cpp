@@ -2,12 +2,36 @@
 
 #include <shellapi.h>
 
+#include <stdexcept>
+#include <system_error>
+
+#include "ui/ui_error.h"
 #include "upgrade/controller/ul_version.h"
 #include "upgrade/support/ul_utils.h"
 
 namespace {
 
 constexpr wchar_t kCaption[] = L"软件升级精灵";
+constexpr wchar_t kWindowClass[] = L"TulUplinerWindow";
+constexpr UINT_PTR kAutoCheckTimer = 1;
+
+// A hidden top-level window (a message-only one would never hear of the session ending).
+HWND CreateHiddenWindow(WNDPROC procedure, void* owner) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);  // fails harmlessly when already registered
+  HWND window = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                instance, nullptr);
+  if (window == nullptr)
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "TulUpliner window");
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+  return window;
+}
 
 TulDateTimeParts Today() {
   SYSTEMTIME now;
@@ -36,7 +60,46 @@ TulUpliner::TulUpliner() {
   TulCustomHTTP::OnHostUnreachable = [this](TulCustomHTTP&) { HostUnreachable(); };
   TulCustomHTTP::OnConnLost = [this](TulCustomHTTP&, const std::wstring&, uint64_t, uint64_t,
                                      TulStream*) { ConnLost(); };
+  DeleteFileW(UpdaterProgramPath().c_str());  // left by the last upgrade
   VersionDate = VersionDateText(Today());
+  FHandle = CreateHiddenWindow(WindowProc, this);
+}
+
+TulUpliner::~TulUpliner() {
+  SetAutoCheck(false);
+  DestroyWindow(FHandle);
+}
+
+void TulUpliner::SetAutoCheck(bool value) {
+  FAutoCheck = value;
+  UpdateTimer();
+}
+
+void TulUpliner::UpdateTimer() {
+  KillTimer(FHandle, kAutoCheckTimer);
+  if (FAutoCheck && !FAutoCheckDone && AutoCheckDelay > 0 &&
+      SetTimer(FHandle, kAutoCheckTimer, static_cast<UINT>(AutoCheckDelay), nullptr) == 0) {
+    throw std::runtime_error("Not enough timers available");
+  }
+}
+
+LRESULT CALLBACK TulUpliner::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* upliner = reinterpret_cast<TulUpliner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_TIMER && wParam == kAutoCheckTimer && upliner != nullptr) {
+    GuardUi(L"TulUpliner.AutoCheck", [upliner] { upliner->AutoCheckTimer(); });
+    return 0;
+  }
+  if (message == WM_QUERYENDSESSION) return 1;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void TulUpliner::AutoCheckTimer() {
+  // Offline, the timer stays and asks again after the same delay.
+  if (!IsConnectedToNetwork() || !FAutoCheck) return;
+  FAutoCheckDone = true;
+  UpdateTimer();
+  CheckUpdate(false);
+  FIsAutoCheck = true;
 }
 
 bool TulUpliner::CheckUpdate(bool justCheckIsUpdateAvailable) {
@@ -130,7 +193,10 @@ void TulUpliner::HTTPError() {
 void TulUpliner::HostUnreachable() {
   const std::wstring host = HostName();
   if (OnHostUnreachable) OnHostUnreachable(*this, URL, host);
-  if (!FIsAutoCheck && ShowMessages.Has(mHostUnreachable)) {
+  if (FIsAutoCheck) {
+    FAutoCheckDone = false;  // try again after the delay
+    UpdateTimer();
+  } else if (ShowMessages.Has(mHostUnreachable)) {
     Message(L"无法与服务器http://" + host + L"连接。\n\n请检查您的internet设定之后再进行升级操作。",
             MB_ICONERROR);
   }
@@ -162,6 +228,15 @@ bool TulUpliner::Ask(const std::wstring& upgradeMsg) {
   if (AskUpgrade) return AskUpgrade(*this, upgradeMsg);
   return MessageBoxW(GetActiveWindow(), upgradeMsg.c_str(), kCaption, MB_YESNO | MB_ICONQUESTION) ==
          IDYES;
+}
+
+const std::wstring& UpdaterProgramPath() {
+  static const std::wstring path = [] {
+    wchar_t folder[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    return std::wstring(folder, length <= MAX_PATH ? length : 0) + L"Zudarada4.exe";
+  }();
+  return path;
 }
 
 void ChooseUplinerLanguage() {

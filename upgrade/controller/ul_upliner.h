@@ -56,6 +56,9 @@ using TulUplinerHostUnreachableEvent =
 class TulUpliner : public TulCustomHTTP {
  public:
   TulUpliner();
+  ~TulUpliner() override;
+  TulUpliner(const TulUpliner&) = delete;
+  TulUpliner& operator=(const TulUpliner&) = delete;
 
   // Starts a check. Without `justCheckIsUpdateAvailable` returns at once (the outcome comes as
   // events); with it waits, handling messages, until the info file has been dealt with, never
@@ -87,7 +90,11 @@ class TulUpliner : public TulCustomHTTP {
   // The process's message language; wlAuto chooses it from the system's again.
   void SetWizardLanguage(TulUplinerLanguage language);
 
-  bool AutoCheck = false;
+  // Checks once by itself, AutoCheckDelay ms after it is switched on (again after a check that
+  // found the host unreachable); while the computer is offline it keeps waiting.
+  bool AutoCheck() const { return FAutoCheck; }
+  void SetAutoCheck(bool value);
+
   int AutoCheckDelay = 10000;  // ms
   TulCacheOptions CacheOptions{coReloadIfNoExpireInformation, coReloadUpdatedObjects,
                                coCreateTempFilesIfCantCache};
@@ -118,6 +125,9 @@ class TulUpliner : public TulCustomHTTP {
   std::function<void(const std::wstring& text, UINT icon)> ShowMessage;
 
  private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void UpdateTimer();
+  void AutoCheckTimer();
   void InfoStageDone(TulStream* stream);
   void HTTPError();
   void HostUnreachable();
@@ -126,6 +136,9 @@ class TulUpliner : public TulCustomHTTP {
   void Message(const std::wstring& text, UINT icon);
   bool Ask(const std::wstring& upgradeMsg);
 
+  HWND FHandle = nullptr;
+  bool FAutoCheck = false;
+  bool FAutoCheckDone = false;
   bool FAborted = false;
   bool FCanUpgrade = false;
   bool FJustCheckButDontUpgrade = false;
@@ -140,5 +153,8 @@ class TulUpliner : public TulCustomHTTP {
 
 // The message language from the system's default language: once at the program's start.
 void ChooseUplinerLanguage();
+
+// Where the updater program is put to run: the temporary folder's "Zudarada4.exe".
+const std::wstring& UpdaterProgramPath();
 
 #endif  // OSTREL_UPGRADE_CONTROLLER_UL_UPLINER_H_

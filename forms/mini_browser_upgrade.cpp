@@ -1,0 +1,41 @@
+// The main window's side of the upgrade: it owns the one upgrade controller, checks each time it
+// is shown, and answers two of the outcomes itself. The question, the download and the restart
+// are the controller's.
+
+#include "forms/mini_browser_form.h"
+#include "ostrel_config.h"
+
+namespace {
+
+constexpr wchar_t kUpdateServer[] = L"https://" OSTREL_UPDATE_HOST;
+constexpr wchar_t kHintCaption[] = L"提示";
+
+}  // namespace
+
+void TMiniBrowserFrm::ConfigureUpgrade() {
+  atpgrdr1.VersionControl = byNumber;
+  atpgrdr1.VersionNumber = OSTREL_VERSION;
+  atpgrdr1.VersionDate = L"10/04/2026";
+  atpgrdr1.VersionDateAutoSet = true;
+  atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/px/windows/pavix_x86_pc.inf";
+  atpgrdr1.OnNoInfoFile = Calls<&TMiniBrowserFrm::atpgrdr1NoInfoFile>();
+  atpgrdr1.OnNoUpdateAvailable = Calls<&TMiniBrowserFrm::atpgrdr1NoUpdateAvailable>();
+}
+
+void TMiniBrowserFrm::Check_Upgrade(bool ShowHint) {
+  FShowUpgradeHint = ShowHint;
+  atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/pavix/windows/pavix_x64_pc.inf";
+  atpgrdr1.CheckUpdate(false);
+}
+
+void TMiniBrowserFrm::atpgrdr1NoInfoFile(TulUpliner& sender) {
+  if (!FShowUpgradeHint) return;
+  const std::wstring text = L"升级信息文件不存在。" + sender.InfoFileURL;
+  MessageBoxW(Handle(), text.c_str(), kHintCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void TMiniBrowserFrm::atpgrdr1NoUpdateAvailable(TulUpliner&) {
+  if (!FShowUpgradeHint) return;
+  MessageBoxW(Handle(), L"您当前的版本已经是最新版，不需要升级。", kHintCaption,
+              MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,171 @@
+// The upgrade check of the running program against the update host (nginx over HTTPS, see
+// tests/tools/update_server): what the user sees when the server offers a newer version, has
+// nothing newer or has no information, and what the server sees of the request.
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "tests/e2e/running_program.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kUpgradeCaption[] = L"软件升级精灵";
+constexpr wchar_t kHintCaption[] = L"提示";
+const fs::path kServerState = OSTREL_UPDATE_SERVER_STATE;
+const fs::path kInfoFile = L"metadata/pavix/windows/pavix_x64_pc.inf";
+const std::wstring kInfoAddress = L"https://" OSTREL_UPDATE_HOST L"/" + kInfoFile.generic_wstring();
+
+struct Box {
+  HWND window;
+  std::wstring caption;
+  std::wstring text;
+};
+
+class UpgradeCheck : public RunningProgram {
+ protected:
+  void SetUp() override {
+    RunningProgram::SetUp();
+    if (IsSkipped()) return;
+    if (std::wstring(OSTREL_UPDATE_HOST).rfind(L"127.0.0.1:", 0) != 0 ||
+        !fs::exists(kServerState / L"nginx.pid")) {
+      GTEST_SKIP() << "the build's update host is not the test server on loopback";
+    }
+    log_start_ = fs::exists(AccessLog()) ? fs::file_size(AccessLog()) : 0;
+  }
+
+  // Whatever was published goes: the next program finds no information (404).
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove(kServerState / L"root" / kInfoFile, ignored);
+  }
+
+  static fs::path AccessLog() { return kServerState / L"access.json"; }
+
+  // Serves the info file of one of the update folders tools/update_server prepared.
+  static void Publish(const wchar_t* variant) {
+    const fs::path target = kServerState / L"root" / kInfoFile;
+    fs::create_directories(target.parent_path());
+    fs::copy_file(kServerState / L"variants" / variant / kInfoFile, target,
+                  fs::copy_options::overwrite_existing);
+  }
+
+  // The server's log lines of requests for the info file since the test began.
+  std::vector<std::string> InfoRequests() const {
+    std::ifstream in(AccessLog(), std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(log_start_));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+      if (line.find("GET /" + kInfoFile.generic_string() + " ") != std::string::npos)
+        lines.push_back(line);
+    }
+    return lines;
+  }
+
+  std::string WaitForInfoRequest() {
+    std::string line;
+    WaitUntil(
+        [&] {
+          const auto lines = InfoRequests();
+          if (!lines.empty()) line = lines.front();
+          return !line.empty();
+        },
+        kStartTimeout);
+    return line;
+  }
+
+  // Records every message box of the program while waiting for one; null when none came.
+  Box WaitForBox(std::chrono::milliseconds timeout = kStartTimeout) {
+    Box found{};
+    WaitUntil(
+        [&] {
+          for (HWND window : program_->VisibleWindows()) {
+            if (ClassOf(window) == L"#32770") {
+              found = {window, WindowText(window), MessageBoxText(window)};
+              boxes_.push_back(found.caption + L": " + found.text);
+              return true;
+            }
+          }
+          return false;
+        },
+        timeout);
+    return found;
+  }
+
+  void CloseBox(const Box& box, int button) {
+    PostMessageW(box.window, WM_COMMAND, button, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box.window); }, kStartTimeout));
+  }
+
+  // Absence has no event to wait for: the program gets this long after the server's answer to
+  // show a box it should not show (it takes milliseconds when it does).
+  void ExpectNoBoxAfterTheAnswer() {
+    EXPECT_EQ(WaitForBox(3s).window, nullptr) << "a message box at start";
+    boxes_.clear();
+  }
+
+  // The diagnostic that checks again and says what it found.
+  void CheckWithHints() { Command("key code=122 modifiers=6"); }
+
+  uintmax_t log_start_ = 0;
+  std::vector<std::wstring> boxes_;
+};
+
+TEST_F(UpgradeCheck, ANewerVersionIsOfferedWhileTheBrowserStartsAndAskedForWithoutCache) {
+  Publish(L"newer");
+  program_ = Launch();
+  const Box question = WaitForBox();
+  ASSERT_NE(question.window, nullptr) << "no question about the newer version";
+  EXPECT_EQ(question.caption, kUpgradeCaption);
+  EXPECT_EQ(question.text, L"Version 9.0 is ready.");
+  EXPECT_NE(GetDlgItem(question.window, IDNO), nullptr) << "the question has no No button";
+
+  // The browser comes up behind the question.
+  window_ = WaitForLoadedWindow(*program_);
+  ASSERT_NE(window_, nullptr);
+  CloseBox(question, IDNO);
+
+  const std::string request = WaitForInfoRequest();
+  EXPECT_NE(request.find("\"status\":200"), std::string::npos) << request;
+  EXPECT_NE(request.find("\"pragma\":\"no-cache\""), std::string::npos) << request;
+  EXPECT_EQ(InfoRequests().size(), 1u) << "one check a start";
+  CloseStarted();
+}
+
+// At start both outcomes are silent; the window's own texts come only when it is asked to say
+// them (the diagnostic).
+TEST_F(UpgradeCheck, NothingNewerIsSilentAtStartAndSaidOnlyWhenAsked) {
+  Publish(L"current");
+  Start();
+  ASSERT_NE(WaitForInfoRequest(), "");
+  ExpectNoBoxAfterTheAnswer();
+  CheckWithHints();
+  const Box hint = WaitForBox();
+  ASSERT_NE(hint.window, nullptr);
+  EXPECT_EQ(hint.caption, kHintCaption);
+  EXPECT_EQ(hint.text, L"您当前的版本已经是最新版，不需要升级。");
+  EXPECT_EQ(GetWindow(hint.window, GW_OWNER), window_);
+  CloseBox(hint, IDOK);
+  EXPECT_EQ(boxes_.size(), 1u);
+  CloseStarted();
+}
+
+TEST_F(UpgradeCheck, AMissingInfoFileIsSilentAtStartAndSaidOnlyWhenAsked) {
+  Start();
+  const std::string request = WaitForInfoRequest();
+  EXPECT_NE(request.find("\"status\":404"), std::string::npos) << request;
+  ExpectNoBoxAfterTheAnswer();
+  CheckWithHints();
+  const Box hint = WaitForBox();
+  ASSERT_NE(hint.window, nullptr);
+  EXPECT_EQ(hint.caption, kHintCaption);
+  EXPECT_EQ(hint.text, L"升级信息文件不存在。" + kInfoAddress);
+  CloseBox(hint, IDOK);
+  EXPECT_EQ(boxes_.size(), 1u);
+  CloseStarted();
+}
+
+}  // namespace
+}  // namespace e2e
