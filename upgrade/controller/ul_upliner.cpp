@@ -130,6 +130,8 @@ void TulUpliner::Abort(bool imediately) {
   if (OnAborted) OnAborted(*this);
 }
 
+void TulUpliner::ProgressClosed() { SignalWaitHandle(FWaitHandle); }
+
 void TulUpliner::Loaded() {
   if (!OnAfterRestart) return;
   int count = 0;

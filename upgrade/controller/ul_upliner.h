@@ -16,6 +16,7 @@
 
 #include "upgrade/controller/ul_info_file.h"
 #include "upgrade/controller/ul_language.h"
+#include "upgrade/controller/ul_upliner_ui.h"
 #include "upgrade/http/ul_http.h"
 #include "upgrade/support/ul_string_list.h"
 #include "upgrade/support/ul_wait.h"
@@ -69,6 +70,9 @@ class TulUpliner : public TulCustomHTTP {
   // it notice.
   void Abort(bool imediately);
 
+  // The progress window has closed (OK after completion, or cancelled): ends the wait for it.
+  void ProgressClosed();
+
   // Once the properties are set: raises OnAfterRestart when the program's first argument is
   // RestartParams (as the updater restarts it).
   void Loaded();
@@ -116,6 +120,10 @@ class TulUpliner : public TulCustomHTTP {
   TulUplinerHostUnreachableEvent OnHostUnreachable;
   TulUplinerEvent OnNoUpdateAvailable;
   TulUplinerEvent OnNoInfoFile;
+
+  // The question, progress and password windows (the upgrade dialogs); none: message boxes, no
+  // progress window.
+  TulUplinerUi* UI = nullptr;
 
   // How the user is asked whether to upgrade (the upgrade dialogs put their question here);
   // true for Yes. Unset: a message box with the server's message.
