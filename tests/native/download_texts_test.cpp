@@ -30,10 +30,9 @@ TEST(DownloadTexts, AFileWithoutTargetGoesToTheProgramFolderUnderItsLastName) {
   EXPECT_EQ(DefaultTarget(L"tool.dll", L"C:\\App\\"), L"C:\\App\\tool.dll");
 }
 
-TEST(DownloadTexts, UpdaterCommandLineIsUnquotedWithThePlusBeforeTheParameters) {
-  EXPECT_EQ(
-      UpdaterCommandLine(L"C:\\T\\Zudarada4.exe", L"C:\\App\\OstrelMini.exe", L"/afterupgrade0"),
-      L"C:\\T\\Zudarada4.exe C:\\App\\OstrelMini.exe +/afterupgrade0");
+TEST(DownloadTexts, UpdaterArgumentsAreUnquotedWithThePlusBeforeTheParameters) {
+  EXPECT_EQ(UpdaterArguments(L"C:\\App\\OstrelMini.exe", L"/afterupgrade0"),
+            L"C:\\App\\OstrelMini.exe +/afterupgrade0");
 }
 
 }  // namespace

@@ -37,8 +37,6 @@ std::wstring DefaultTarget(std::wstring_view address, std::wstring_view applicat
   return std::wstring(applicationFolder) + path.substr(path.rfind(L'\\') + 1);
 }
 
-std::wstring UpdaterCommandLine(std::wstring_view updater, std::wstring_view applicationFile,
-                                std::wstring_view parameters) {
-  return std::wstring(updater) + L" " + std::wstring(applicationFile) + L" +" +
-         std::wstring(parameters);
+std::wstring UpdaterArguments(std::wstring_view applicationFile, std::wstring_view parameters) {
+  return std::wstring(applicationFile) + L" +" + std::wstring(parameters);
 }

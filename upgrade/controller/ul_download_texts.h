@@ -25,9 +25,8 @@ std::wstring LostFileText(std::wstring_view fileName);
 // part of its address.
 std::wstring DefaultTarget(std::wstring_view address, std::wstring_view applicationFolder);
 
-// The updater's command line: updater + " " + application + " +" + parameters, unquoted (the
-// updater cuts it at the "+").
-std::wstring UpdaterCommandLine(std::wstring_view updater, std::wstring_view applicationFile,
-                                std::wstring_view parameters);
+// The updater's arguments: application + " +" + parameters, unquoted (the updater cuts them at
+// the "+").
+std::wstring UpdaterArguments(std::wstring_view applicationFile, std::wstring_view parameters);
 
 #endif  // OSTREL_UPGRADE_CONTROLLER_UL_DOWNLOAD_TEXTS_H_

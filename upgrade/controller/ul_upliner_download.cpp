@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "ui/application.h"
@@ -180,16 +181,17 @@ void TulUpliner::RestartApplication(const std::wstring& params) {
   if (!FUpdatesReady) DeleteTemporaryFiles();
   WriteUpdater();
   WriteQueueFile();
-  std::wstring commandLine = UpdaterCommandLine(
-      UpdaterProgramPath(), ApplicationFile(),
+  const std::wstring arguments = UpdaterArguments(
+      ApplicationFile(),
       params.empty() ? FRestartParams + std::to_wstring(static_cast<int>(FUpdateMethod)) : params);
-  STARTUPINFOW startup{.cb = sizeof(STARTUPINFOW)};
-  PROCESS_INFORMATION process{};
-  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  // Through the shell, not CreateProcess: the updater asks for administrator rights, which
+  // CreateProcess refuses (ERROR_ELEVATION_REQUIRED) where the shell asks the user.
+  SHELLEXECUTEINFOW launch{.cbSize = sizeof(SHELLEXECUTEINFOW),
+                           .fMask = SEE_MASK_NOASYNC,
+                           .lpFile = UpdaterProgramPath().c_str(),
+                           .lpParameters = arguments.c_str(),
+                           .nShow = SW_SHOWNORMAL};
+  ShellExecuteExW(&launch);
   FRestarting = true;
   if (OnDoOwnCloseAppMethod) {
     OnDoOwnCloseAppMethod(*this);
