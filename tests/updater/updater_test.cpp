@@ -259,6 +259,23 @@ TEST_F(UpdaterTest, LeavesAQueueLineWithoutDownloadAlone) {
   ExpectNoDownloadLeft();
 }
 
+TEST_F(UpdaterTest, KeepsAFileWhoseDownloadCannotBeMoved) {
+  const fs::path library = app_folder_ / L"tool.dll";
+  WriteBytes(library, "old library");
+  WriteBytes(Downloaded(library), "new library", kDownloadedAttributes);
+  HANDLE scanner = CreateFileW(Downloaded(library).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+
+  const DWORD code = Update();
+  CloseHandle(scanner);
+
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  EXPECT_EQ(Content(library), "old library");
+  EXPECT_EQ(Content(Downloaded(library)), "new library");
+}
+
 TEST_F(UpdaterTest, RunsADownloadedSetupThenTheApplication) {
   const fs::path setup = app_folder_ / L"setup.exe";
   WriteBytes(Downloaded(setup), new_program_, kDownloadedAttributes);

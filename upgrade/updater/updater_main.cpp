@@ -90,14 +90,18 @@ void Run(const std::string& program, const std::string& parameters) {
   }
 }
 
+// Replaces `target` in one step (never delete, then move): a download that cannot be moved, say
+// because a virus scanner holds it, leaves the old file in place.
+void Install(const std::string& downloaded, const std::string& target, DWORD attributes) {
+  if (MoveFileExA(downloaded.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+    SetFileAttributesA(target.c_str(), attributes);
+}
+
 // Downloads with a target of their own, listed in the queue file; skipped ones have no
 // temporary file and stay as they are.
 void InstallQueuedFiles(const std::string& queueText) {
-  for (const std::string& target : SplitQueueText(queueText)) {
-    const std::string downloaded = target + std::string(kTemporarySuffix);
-    if (MoveFileExA(downloaded.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
-      SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-  }
+  for (const std::string& target : SplitQueueText(queueText))
+    Install(target + std::string(kTemporarySuffix), target, FILE_ATTRIBUTE_ARCHIVE);
 }
 
 std::vector<std::string> DownloadsIn(const std::string& folder) {
@@ -121,10 +125,8 @@ void InstallFolderDownloads(const std::string& folder, TFolderScan& scan) {
     const TScanTarget target = ScanTarget(scan, name);
     const std::string path = folder + target.Name;
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
-    MoveFileA((folder + downloaded).c_str(), path.c_str());
-    SetFileAttributesA(path.c_str(), target.Setup ? FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE
-                                                  : FILE_ATTRIBUTE_ARCHIVE);
+    Install(folder + downloaded, path,
+            target.Setup ? FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE : FILE_ATTRIBUTE_ARCHIVE);
   }
 }
 
