@@ -167,6 +167,7 @@ TEST_F(UplinerDialogsProgress, FinishLeavesOnlyOk) {
   dialogs.FinishProgress();
   EXPECT_EQ(wizard.WizardTitle.Text(), L"升级完成！");
   EXPECT_EQ(wizard.AfterNote.Text(), L"OstrelMini升级已经完成，\n\n请按[确定]按钮重新启动程序。");
+  EXPECT_TRUE(IsWindowVisible(wizard.AfterNote.Handle()));
   EXPECT_TRUE(wizard.AfterNote.AutoSize());
   EXPECT_GT(wizard.AfterNote.Height(), 3 * wizard.Scale(12) - 1);
   EXPECT_FALSE(IsWindowVisible(wizard.LCurrentFile.Handle()));

@@ -6,6 +6,9 @@
 #include "ui/controls.h"
 
 inline constexpr wchar_t kUpgradeCaption[] = L"软件升级精灵";
+// The TrueType face of "MS Sans Serif": the bitmap face has no font links, so Chinese texts (and
+// Chinese parts of an address) would show as boxes.
+inline constexpr wchar_t kSansSerifFace[] = L"Microsoft Sans Serif";
 
 // Makes `form` as high as `label` (from the client's top edge) and `bottom` (the panel docked
 // at the bottom) need, but no higher than the screen's work area (the label is cut then).

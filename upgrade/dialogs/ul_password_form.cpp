@@ -29,7 +29,7 @@ TulUplinerPasswordForm* TulUplinerPasswordForm::Instance() { return gInstance; }
 
 TulUplinerPasswordForm::TulUplinerPasswordForm() {
   gInstance = this;
-  FFormFont.Create(L"MS Sans Serif", 14, 0, DEFAULT_CHARSET, 120);
+  FFormFont.Create(kSansSerifFace, 14, 0, DEFAULT_CHARSET, 120);
   Create({.clientWidth = 366,
           .clientHeight = 174,
           .borderStyle = bsDialog,

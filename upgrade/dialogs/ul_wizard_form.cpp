@@ -33,8 +33,9 @@ TulUplinerWizardForm* TulUplinerWizardForm::Instance() { return gInstance; }
 TulUplinerWizardForm::TulUplinerWizardForm() {
   gInstance = this;
   FFormFont.Create(L"宋体", 12, 0, GB2312_CHARSET);
-  FTitleFont.Create(L"Times New Roman", 18, fsBold | fsItalic);
-  FAddressFont.Create(L"MS Sans Serif", 11);
+  // The Chinese character set, so that a face without Chinese glyphs gives way to one with them.
+  FTitleFont.Create(L"Times New Roman", 18, fsBold | fsItalic, GB2312_CHARSET);
+  FAddressFont.Create(kSansSerifFace, 11);
   Create({.clientWidth = 485,
           .clientHeight = 291,
           .borderStyle = bsDialog,
@@ -43,8 +44,12 @@ TulUplinerWizardForm::TulUplinerWizardForm() {
   Panel1.Create({.parent = this, .bounds = {10, 10, 120, 220}, .lowered = true});
   Image1.Create({.parent = &Panel1, .align = alClient, .bitmap = SidePicture()});
   WizardTitle.Create({.parent = this, .bounds = {136, 10, 0, 0}, .font = FTitleFont.Handle()});
-  AfterNote.Create(
-      {.parent = this, .bounds = {136, 44, 319, 13}, .wordWrap = true, .autoSize = false});
+  // Hidden until the end: it lies under the group boxes, which it would cover.
+  AfterNote.Create({.parent = this,
+                    .bounds = {136, 44, 319, 13},
+                    .visible = false,
+                    .wordWrap = true,
+                    .autoSize = false});
 
   LCurrentFile.Create({.parent = this, .bounds = {136, 34, 319, 125}});
   LDownloadingFileFrom.Create({.parent = &LCurrentFile, .bounds = {6, 14, 0, 0}});
@@ -154,6 +159,7 @@ void TulUplinerWizardForm::Finish() {
   WizardTitle.SetText(L"升级完成！");
   AfterNote.SetText(Application().Title() + L"升级已经完成，\n\n请按[确定]按钮重新启动程序。");
   AfterNote.SetAutoSize(true);
+  AfterNote.Show();
   LCurrentFile.Hide();
   LAllFiles.Hide();
   CancelBtn.SetEnabled(false);
