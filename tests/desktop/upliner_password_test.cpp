@@ -9,34 +9,25 @@
 #include <string>
 
 #include "tests/support/modal_test_support.h"
-#include "tests/support/ui_test_support.h"
+#include "tests/support/upliner_dialogs_fixture.h"
 #include "upgrade/dialogs/ul_password_form.h"
-#include "upgrade/dialogs/ul_upliner_dialogs.h"
 
 namespace {
 
 using ui_test::Click;
-using ui_test::WhenReady;
 
 constexpr wchar_t kPrompt[] =
     L"远端的文档\"OstrelMini.exe\"被密码保护，\n\n请输入您的帐号及密码[注册用户]"
     L"来继续进行升级操作。";
 
-TulUplinerPasswordForm* ShownPrompt() {
-  TulUplinerPasswordForm* form = TulUplinerPasswordForm::Instance();
-  return form != nullptr && IsWindowVisible(form->Handle()) ? form : nullptr;
-}
-
-class UplinerDialogsPassword : public ui_test::UiTest {
+class UplinerDialogsPassword : public ui_test::UplinerDialogsTest {
  protected:
   // Asks for `fileName` and, once the prompt shows, runs `act` on it.
   bool AskAnd(const std::wstring& fileName,
               const std::function<void(TulUplinerPasswordForm& form)>& act) {
-    WhenReady answer([] { return ShownPrompt() != nullptr; }, [&] { act(*ShownPrompt()); });
-    return dialogs.AskPassword(upliner, fileName);
+    return ui_test::AnswerWhenShown<TulUplinerPasswordForm>(
+        [&] { return dialogs.AskPassword(upliner, fileName); }, act);
   }
-  TulUpliner upliner;
-  TulUplinerDialogs dialogs;
 };
 
 TEST(UplinerDialogsPasswordText, NamesTheFileInQuotes) {

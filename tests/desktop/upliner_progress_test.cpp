@@ -6,14 +6,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "tests/support/loopback_server.h"
 #include "tests/support/modal_test_support.h"
-#include "tests/support/ui_test_support.h"
-#include "ui/application.h"
+#include "tests/support/upliner_dialogs_fixture.h"
 #include "upgrade/dialogs/ul_pictures.h"
-#include "upgrade/dialogs/ul_upliner_dialogs.h"
 #include "upgrade/dialogs/ul_wizard_form.h"
 
 namespace {
@@ -33,17 +32,11 @@ HANDLE ImageOf(const TImage& image) {
   return reinterpret_cast<HANDLE>(SendMessageW(image.Handle(), STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
-class UplinerDialogsProgress : public ui_test::UiTest {
+class UplinerDialogsProgress : public ui_test::UplinerDialogsTest {
  protected:
   void SetUp() override {
-    UiTest::SetUp();
-    Application().SetTitle(L"OstrelMini");
-    upliner.UI = &dialogs;
+    UplinerDialogsTest::SetUp();
     upliner.OnAborted = [this](TulUpliner&) { ++aborted; };
-  }
-  void TearDown() override {
-    Application().SetTitle(L"");
-    UiTest::TearDown();
   }
   TulUplinerWizardForm& Shown() {
     dialogs.ShowProgress(upliner);
@@ -66,8 +59,6 @@ class UplinerDialogsProgress : public ui_test::UiTest {
     EXPECT_EQ(caption, L"OstrelMini");
     return text;
   }
-  TulUpliner upliner;
-  TulUplinerDialogs dialogs;
   int aborted = 0;
 };
 
@@ -243,17 +234,7 @@ TEST_F(UplinerDialogsProgress, ClosedWhileAskingItNeitherAbortsNorFails) {
 TEST_F(UplinerDialogsProgress, OneWindowHowEverOftenShown) {
   TulUplinerWizardForm& first = Shown();
   EXPECT_EQ(&Shown(), &first);
-  int windows = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        if (IsWindowVisible(window) && ui_test::WindowText(window) == L"软件升级精灵") {
-          ++*reinterpret_cast<int*>(param);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
-  EXPECT_EQ(windows, 1);
+  EXPECT_EQ(ui_test::VisibleWindowsCaptioned(L"软件升级精灵"), 1);
 }
 
 // A check that waits for its info file is the one wait of the controller a test can start; the

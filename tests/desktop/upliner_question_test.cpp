@@ -9,44 +9,24 @@
 #include <string>
 
 #include "tests/support/modal_test_support.h"
-#include "tests/support/ui_test_support.h"
-#include "ui/application.h"
-#include "upgrade/controller/ul_upliner.h"
+#include "tests/support/upliner_dialogs_fixture.h"
 #include "upgrade/dialogs/ul_upgrade_message_form.h"
-#include "upgrade/dialogs/ul_upliner_dialogs.h"
 
 namespace {
 
 using ui_test::Click;
-using ui_test::PumpUntil;
-using ui_test::WhenReady;
 
 constexpr wchar_t kAsked[] =
     L"OstrelMini已经有新版本推出，\n\n修复了下载问题\n\n您要升级到新版本吗？";
 
-TulUplinerUpgradeMessageForm* ShownQuestion() {
-  TulUplinerUpgradeMessageForm* form = TulUplinerUpgradeMessageForm::Instance();
-  return form != nullptr && IsWindowVisible(form->Handle()) ? form : nullptr;
-}
-
-class UplinerDialogsQuestion : public ui_test::UiTest {
+class UplinerDialogsQuestion : public ui_test::UplinerDialogsTest {
  protected:
-  void SetUp() override {
-    UiTest::SetUp();
-    Application().SetTitle(L"OstrelMini");
-  }
-  void TearDown() override {
-    Application().SetTitle(L"");
-    UiTest::TearDown();
-  }
   // Asks `message` and, once the question shows, runs `act` on it.
   bool AskAnd(const std::wstring& message,
               const std::function<void(TulUplinerUpgradeMessageForm& form)>& act) {
-    WhenReady answer([] { return ShownQuestion() != nullptr; }, [&] { act(*ShownQuestion()); });
-    return dialogs.AskUpgrade(upliner, message);
+    return ui_test::AnswerWhenShown<TulUplinerUpgradeMessageForm>(
+        [&] { return dialogs.AskUpgrade(upliner, message); }, act);
   }
-  TulUpliner upliner;
-  TulUplinerDialogs dialogs;
 };
 
 TEST(UplinerDialogsQuestionText, PutsTheServersMessageBetweenBlankLines) {
@@ -136,15 +116,7 @@ TEST_F(UplinerDialogsQuestion, ASecondQuestionWhileOneIsOpenIsAnsweredNo) {
   int questions = 0;
   EXPECT_TRUE(AskAnd(L"", [&](TulUplinerUpgradeMessageForm& form) {
     second = dialogs.AskUpgrade(upliner, L"again");
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM param) -> BOOL {
-          if (IsWindowVisible(window) && ui_test::WindowText(window) == L"软件升级精灵") {
-            ++*reinterpret_cast<int*>(param);
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&questions));
+    questions = ui_test::VisibleWindowsCaptioned(L"软件升级精灵");
     Click(form.YesBtn.Handle());
   }));
   EXPECT_FALSE(second);

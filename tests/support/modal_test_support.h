@@ -81,6 +81,35 @@ inline std::wstring MessageBoxText(HWND box) {
 
 inline void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
+// Calls `ask`, which shows the modal window Form::Instance(), and runs `act` on that window once
+// it is visible; returns what `ask` returned.
+template <typename Form>
+bool AnswerWhenShown(const std::function<bool()>& ask, const std::function<void(Form& form)>& act) {
+  auto shown = [] {
+    Form* form = Form::Instance();
+    return form != nullptr && IsWindowVisible(form->Handle()) ? form : nullptr;
+  };
+  WhenReady answer([&] { return shown() != nullptr; }, [&] { act(*shown()); });
+  return ask();
+}
+
+// How many visible windows of this thread have the caption `caption`.
+inline int VisibleWindowsCaptioned(const std::wstring& caption) {
+  struct TCount {
+    const std::wstring& caption;
+    int count;
+  } count{caption, 0};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* c = reinterpret_cast<TCount*>(param);
+        if (IsWindowVisible(window) && WindowText(window) == c->caption) ++c->count;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.count;
+}
+
 }  // namespace ui_test
 
 #endif  // OSTREL_TESTS_SUPPORT_MODAL_TEST_SUPPORT_H_

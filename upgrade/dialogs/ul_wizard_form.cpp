@@ -1,5 +1,6 @@
 #include "upgrade/dialogs/ul_wizard_form.h"
 
+#include <iterator>
 #include <utility>
 
 #include "ui/application.h"
@@ -131,23 +132,8 @@ void TulUplinerWizardForm::HideFileLocation() {
 }
 
 void TulUplinerWizardForm::SetLine(TulProgressLine line, const std::wstring& text) {
-  switch (line) {
-    case plFileURL:
-      FileURL.SetText(text);
-      break;
-    case plAllDownloading:
-      AllDownloading.SetText(text);
-      break;
-    case plFileSize:
-      LFileSize.SetText(text);
-      break;
-    case plTransferRate:
-      LTransferRate.SetText(text);
-      break;
-    case plEstimatedTime:
-      LEstimatedTime.SetText(text);
-      break;
-  }
+  TWindow* const lines[] = {&FileURL, &AllDownloading, &LFileSize, &LTransferRate, &LEstimatedTime};
+  if (line >= 0 && line < static_cast<int>(std::size(lines))) lines[line]->SetText(text);
 }
 
 void TulUplinerWizardForm::SetBars(int currentFile, int allFiles) {
