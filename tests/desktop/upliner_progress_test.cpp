@@ -22,6 +22,8 @@ using ui_test::MessageBoxOf;
 using ui_test::PumpUntil;
 using ui_test::WhenReady;
 
+// A message box appearing on a machine busy with other builds.
+constexpr DWORD kPatienceMs = 15000;
 constexpr wchar_t kGiveUp[] = L"升级操作尚未完成，\n您确定要放弃升级吗？";
 
 bool TopMost(const TWindow& window) {
@@ -55,7 +57,8 @@ class UplinerDialogsProgress : public ui_test::UplinerDialogsTest {
                       Click(GetDlgItem(box, answer));
                     });
     ask();
-    EXPECT_TRUE(PumpUntil([&] { return reply.Done() && MessageBoxOf(window) == nullptr; }));
+    EXPECT_TRUE(
+        PumpUntil([&] { return reply.Done() && MessageBoxOf(window) == nullptr; }, kPatienceMs));
     EXPECT_EQ(caption, L"OstrelMini");
     return text;
   }
@@ -226,7 +229,7 @@ TEST_F(UplinerDialogsProgress, ClosedWhileAskingItNeitherAbortsNorFails) {
   WhenReady transferStops([window] { return MessageBoxOf(window) != nullptr; },
                           [this] { dialogs.CloseProgress(); });
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_TRUE(PumpUntil([&] { return transferStops.Done() && !IsWindow(window); }));
+  EXPECT_TRUE(PumpUntil([&] { return transferStops.Done() && !IsWindow(window); }, kPatienceMs));
   EXPECT_FALSE(dialogs.ProgressShown());
   EXPECT_EQ(aborted, 0);
 }
