@@ -43,6 +43,7 @@ struct TulUplinerInfo {
 struct TulUplinerWizard {
   bool Enabled = true;  // the progress window during downloads
   bool HideFileLocation = false;
+  HBITMAP Pic118x218 = nullptr;  // shown instead of the built-in side picture; the owner keeps it
   bool StayOnTop = true;
 };
 
