@@ -27,6 +27,7 @@
 #include "ui/messages.h"
 #include "ui/timer.h"
 #include "upgrade/controller/ul_upliner.h"
+#include "upgrade/dialogs/ul_upliner_dialogs.h"
 
 // The user's documents folder as the shell reports it; empty when it cannot tell.
 std::wstring GetDocumentsFolder();
@@ -152,6 +153,7 @@ class TMiniBrowserFrm final : public TForm {
   bool FBrowserAsked = false;  // the engine took a request for the browser (main thread)
 
   TulUpliner atpgrdr1;
+  TulUplinerDialogs FUplinerDialogs;  // goes before the controller it talks to
   bool FShowUpgradeHint = false;
 };
 

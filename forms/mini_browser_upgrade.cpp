@@ -18,6 +18,7 @@ void TMiniBrowserFrm::ConfigureUpgrade() {
   atpgrdr1.VersionDate = L"10/04/2026";
   atpgrdr1.VersionDateAutoSet = true;
   atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/px/windows/pavix_x86_pc.inf";
+  atpgrdr1.UI = &FUplinerDialogs;
   atpgrdr1.OnNoInfoFile = Calls<&TMiniBrowserFrm::atpgrdr1NoInfoFile>();
   atpgrdr1.OnNoUpdateAvailable = Calls<&TMiniBrowserFrm::atpgrdr1NoUpdateAvailable>();
 }

@@ -94,6 +94,24 @@ class UpgradeCheck : public RunningProgram {
     return found;
   }
 
+  // The upgrade question: the program's own window, not a message box.
+  static HWND ChildWithText(HWND parent, const std::wstring& part) {
+    struct Search {
+      const std::wstring& part;
+      HWND found = nullptr;
+    } search{part};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) {
+          auto* s = reinterpret_cast<Search*>(data);
+          if (WindowText(child).find(s->part) == std::wstring::npos) return TRUE;
+          s->found = child;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
   void CloseBox(const Box& box, int button) {
     PostMessageW(box.window, WM_COMMAND, button, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box.window); }, kStartTimeout));
@@ -116,16 +134,21 @@ class UpgradeCheck : public RunningProgram {
 TEST_F(UpgradeCheck, ANewerVersionIsOfferedWhileTheBrowserStartsAndAskedForWithoutCache) {
   Publish(L"newer");
   program_ = Launch();
-  const Box question = WaitForBox();
-  ASSERT_NE(question.window, nullptr) << "no question about the newer version";
-  EXPECT_EQ(question.caption, kUpgradeCaption);
-  EXPECT_EQ(question.text, L"Version 9.0 is ready.");
-  EXPECT_NE(GetDlgItem(question.window, IDNO), nullptr) << "the question has no No button";
+  HWND question = program_->WaitForWindow(kUpgradeCaption, kStartTimeout);
+  ASSERT_NE(question, nullptr) << "no question about the newer version";
+  HWND text = ChildWithText(question, L"已经有新版本推出，");
+  ASSERT_NE(text, nullptr);
+  EXPECT_NE(WindowText(text).find(L"\nVersion 9.0 is ready.\n"), std::wstring::npos)
+      << testing::PrintToString(WindowText(text));
+  EXPECT_TRUE(WindowText(text).ends_with(L"您要升级到新版本吗？"));
+  HWND later = ChildWithText(question, L"稍等一下");
+  ASSERT_NE(later, nullptr) << "the question has no Later button";
 
   // The browser comes up behind the question.
   window_ = WaitForLoadedWindow(*program_);
   ASSERT_NE(window_, nullptr);
-  CloseBox(question, IDNO);
+  PostMessageW(later, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(question); }, kStartTimeout));
 
   const std::string request = WaitForInfoRequest();
   EXPECT_NE(request.find("\"status\":200"), std::string::npos) << request;
