@@ -14,7 +14,9 @@ constexpr wchar_t kHintCaption[] = L"提示";
 
 void TMiniBrowserFrm::ConfigureUpgrade() {
   atpgrdr1.VersionControl = byNumber;
-  atpgrdr1.VersionNumber = OSTREL_VERSION;
+  // The file's own version, as the caption shows it: what the updater installed.
+  const std::wstring version = GetApplicationVersionText();
+  atpgrdr1.VersionNumber = version.empty() ? std::wstring(OSTREL_VERSION) : version;
   atpgrdr1.VersionDate = L"10/04/2026";
   atpgrdr1.VersionDateAutoSet = true;
   atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/px/windows/pavix_x86_pc.inf";

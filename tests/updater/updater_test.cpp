@@ -1,7 +1,7 @@
 // Zudarada4.exe (the x64 build) against real folders: a fake application folder with a stand-in
 // program that records how it was started, downloaded ".uTMP" files in and outside the folder,
 // and the queue file in the temporary folder, which is one per Wine prefix (the tests hold the
-// CTest lock "updater_queue").
+// CTest lock "update_host").
 
 #include <windows.h>
 
