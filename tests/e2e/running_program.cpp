@@ -67,6 +67,20 @@ std::string PageWithTitle(const std::string& title) {
          "</title></head><body><p>" + title + "</p></body></html>";
 }
 
+HWND WaitForWindowOfClass(const Process& program, const std::wstring& class_name,
+                          std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : program.VisibleWindows()) {
+          if (ClassOf(window) == class_name) found = window;
+        }
+        return found != nullptr;
+      },
+      timeout);
+  return found;
+}
+
 RunningProgram::RunningProgram(Pages pages)
     : server_([&] {
         pages.emplace(start_.path, HttpServer::Reply{.body = PageWithTitle("测试首页")});

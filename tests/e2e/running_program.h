@@ -41,6 +41,10 @@ int CountOf(const std::vector<std::string>& lines, const std::string& prefix);
 // nothing left referenced and no call the real engine would refuse.
 void ExpectCleanEngineEnd(const std::vector<std::string>& trace);
 std::string PageWithTitle(const std::string& title);
+// A visible top-level window of `program` of class `class_name` ("#32770": a message box or a
+// system dialog, "#32768": an open menu); nullptr when none came in time.
+HWND WaitForWindowOfClass(const Process& program, const std::wstring& class_name,
+                          std::chrono::milliseconds timeout = kStartTimeout);
 
 class RunningProgram : public testing::Test {
  protected:
