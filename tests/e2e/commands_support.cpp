@@ -3,21 +3,20 @@
 #include <commctrl.h>
 
 namespace e2e {
-namespace {
+namespace {}  // namespace
 
 // A 1 x 1 transparent PNG.
-const std::string kPng(
+const std::string kSamplePng(
     "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x01\0\0\0\x01\x08\x06\0\0\0\x1f\x15\xc4\x89\0\0\0\x0d"
     "IDAT\x78\x9c\x63\0\x01\0\0\x05\0\x01\x0d\x0a\x2d\xb4\0\0\0\0IEND\xae\x42\x60\x82",
     67);
 
-// The file-name field of the system's file dialog: an edit of its own in Wine's dialog, inside
-// a combo box in Windows'.
+namespace {
+
+// The file-name field of the system's file dialog: the edit inside its combo box cmb13.
 HWND FileNameField(HWND dialog) {
-  if (HWND combo = GetDlgItem(dialog, 0x47C)) {
-    if (HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr)) return edit;
-  }
-  return GetDlgItem(dialog, 0x480);
+  HWND combo = GetDlgItem(dialog, 0x47C);
+  return combo != nullptr ? FindDescendant(combo, L"Edit") : nullptr;
 }
 
 void SetText(HWND window, const std::wstring& text) {
@@ -49,7 +48,7 @@ HWND FindDescendantWithText(HWND parent, const std::wstring& class_name, const s
 Commands::Commands()
     : RunningProgram({{"/second", {.body = PageWithTitle("第二页")}},
                       {"/third", {.body = PageWithTitle("第三页")}},
-                      {"/images/logo.png", {.content_type = "image/png", .body = kPng}}}) {}
+                      {"/images/logo.png", {.content_type = "image/png", .body = kSamplePng}}}) {}
 
 void Commands::Start() {
   RunningProgram::Start();

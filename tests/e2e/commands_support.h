@@ -14,6 +14,9 @@
 
 namespace e2e {
 
+// A small PNG image, served as /images/logo.png.
+extern const std::string kSamplePng;
+
 // The first descendant of `parent` of class `class_name` with the text `text`.
 HWND FindDescendantWithText(HWND parent, const std::wstring& class_name, const std::wstring& text);
 

@@ -42,8 +42,8 @@ TEST_F(Commands, RightClickShowsOneEntryThatOpensTheDocumentsFolder) {
         return false;
       },
       kStartTimeout))
-      << "no file manager on the documents folder " << Utf8(folder) << "; last seen: "
-      << Utf8(seen);
+      << "no file manager on the documents folder " << Utf8(folder)
+      << "; last seen: " << Utf8(seen);
 }
 
 TEST_F(Commands, F12TogglesTheToolsAtAQuarterOfTheWindowFromThePageAndFromTheTools) {
