@@ -19,13 +19,13 @@ HWND FileNameField(HWND dialog) {
   return combo != nullptr ? FindDescendant(combo, L"Edit") : nullptr;
 }
 
+}  // namespace
+
 void SetText(HWND window, const std::wstring& text) {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                       SMTO_ABORTIFHUNG, 5000, &result);
 }
-
-}  // namespace
 
 HWND FindDescendantWithText(HWND parent, const std::wstring& class_name, const std::wstring& text) {
   struct Search {

@@ -17,6 +17,8 @@ namespace e2e {
 // A small PNG image, served as /images/logo.png.
 extern const std::string kSamplePng;
 
+// Replaces the text of `window`, a window of another process.
+void SetText(HWND window, const std::wstring& text);
 // The first descendant of `parent` of class `class_name` with the text `text`.
 HWND FindDescendantWithText(HWND parent, const std::wstring& class_name, const std::wstring& text);
 
@@ -43,6 +45,21 @@ class Commands : public RunningProgram {
 
   // Opens the configuration menu and chooses with the keys given, e.g. {VK_DOWN, VK_RETURN}.
   void ChooseFromConfigMenu(const std::vector<WPARAM>& keys);
+  // Positions in the configuration menu (separators not counted).
+  enum ConfigItem : int {
+    kDevTools = 1,
+    kOpenFileUrl,
+    kOpenDataUrl,
+    kPrint,
+    kPrintToPdf,
+    kZoom,
+    kPreferences,
+    kResolveHost,
+    kDownloadImage,
+    kSimulateKeys,
+    kFlushCookies,
+    kMemoryInfo,
+  };
   // Chooses item `position` (1-based, separators not counted) of the configuration menu.
   void ChooseConfigItem(int position);
   // Waits for a system file dialog, types `path` as its file name and confirms it; returns the

@@ -14,22 +14,6 @@
 namespace e2e {
 namespace {
 
-// Positions in the menu (separators not counted).
-enum ConfigItem : int {
-  kDevTools = 1,
-  kOpenFileUrl,
-  kOpenDataUrl,
-  kPrint,
-  kPrintToPdf,
-  kZoom,
-  kPreferences,
-  kResolveHost,
-  kDownloadImage,
-  kSimulateKeys,
-  kFlushCookies,
-  kMemoryInfo,
-};
-
 std::string FileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
