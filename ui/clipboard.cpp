@@ -5,8 +5,22 @@
 #include <fstream>
 #include <vector>
 
+namespace {
+
+// Another program may hold the clipboard for a moment (one that watches it reads it at every
+// change): a few short tries before giving up.
+bool OpenClipboardPatiently() {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    if (OpenClipboard(nullptr)) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+}  // namespace
+
 bool SetClipboardText(std::wstring_view text) {
-  if (!OpenClipboard(nullptr)) return false;
+  if (!OpenClipboardPatiently()) return false;
   bool done = false;
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   if (EmptyClipboard()) {
@@ -26,7 +40,7 @@ bool SetClipboardText(std::wstring_view text) {
 }
 
 std::wstring ClipboardText() {
-  if (!OpenClipboard(nullptr)) return {};
+  if (!OpenClipboardPatiently()) return {};
   std::wstring text;
   if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* source = static_cast<const wchar_t*>(GlobalLock(memory))) {

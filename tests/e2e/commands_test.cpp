@@ -7,9 +7,13 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <fstream>
+#include <iterator>
+#include <regex>
 #include <thread>
 
 #include "tests/e2e/commands_support.h"
+#include "ui/clipboard.h"
 
 namespace e2e {
 namespace {
@@ -86,6 +90,76 @@ TEST_F(Commands, ContextCommandsCarryTheClickPointAndHideTheTools) {
   // Every command leaves the engine its own handling.
   EXPECT_EQ(FindLine(copy_.TraceLines(), "context-menu-command id=1 command=26501"),
             "context-menu-command id=1 command=26501");
+}
+
+// The clipboard's text once it differs from `before`. It is read only after it changed: a test
+// that keeps opening it would keep the program from writing it.
+std::wstring NewClipboardText(const std::wstring& before) {
+  std::wstring text = before;
+  DWORD seen = 0;
+  WaitUntil(
+      [&] {
+        const DWORD sequence = GetClipboardSequenceNumber();
+        if (sequence == seen) return false;
+        text = ClipboardText();
+        seen = text.empty() ? 0 : sequence;  // empty: it was busy, read it again
+        return !text.empty() && text != before;
+      },
+      kStartTimeout);
+  return text;
+}
+
+std::string FileStart(const fs::path& path, size_t size) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes(size, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return bytes;
+}
+
+TEST_F(Commands, DevelopmentCommandsFillTheClipboardWriteFilesAndShowTexts) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  const std::wstring marker = L"(before the command)";
+  auto copied_by = [&](int command) {
+    EXPECT_TRUE(SetClipboardText(marker));
+    Command("context-menu choose=" + std::to_string(command));
+    return NewClipboardText(marker);
+  };
+  EXPECT_NE(copied_by(26503).find(L"<title>测试首页</title>"), std::wstring::npos)
+      << "the page's HTML";
+  const std::string identifiers = Utf8(copied_by(26507));
+  EXPECT_TRUE(std::regex_match(identifiers, std::regex("-?\\d+\r\n")))
+      << "the frame identifiers: " << identifiers;
+  EXPECT_EQ(copied_by(26508), L"\r\n") << "the main frame's (empty) name";
+
+  EXPECT_TRUE(SetClipboardText(marker));
+  Command("context-menu choose=26510");
+  EXPECT_EQ(AnswerInputBox(L"Frame name", L""), L"");
+  EXPECT_EQ(NewClipboardText(marker), L"测试首页") << "the main frame's text";
+
+  const fs::path preferences = copy_.dir() / L"saved-preferences.txt";
+  Command("context-menu choose=26509");
+  AnswerFileDialog(preferences.wstring());
+  EXPECT_EQ(NextMessageBoxText(), L"The preferences file was generated successfully");
+  EXPECT_NE(FileStart(preferences, 4096).find("webrtc.ip_handling_policy : "), std::string::npos);
+
+  const fs::path snapshot = copy_.dir() / L"snapshot.bmp";
+  Command("context-menu choose=26511");
+  AnswerFileDialog(snapshot.wstring());
+  EXPECT_TRUE(WaitUntil([&] { return FileStart(snapshot, 2) == "BM"; }, kStartTimeout))
+      << "no bitmap file";
+
+  Command("context-menu choose=26515");
+  EXPECT_TRUE(WaitUntil([&] { return StatusPanel(1) == L"ZoomPct : 100"; }, kStartTimeout));
+  Command("context-menu choose=26505");
+  EXPECT_NE(WaitForTraceLine(copy_, "javascript window.print();", kStartTimeout), "");
+
+  Command("context-menu choose=26506");
+  HWND viewer = program_->WaitForWindow(L"Simple text viewer", kStartTimeout);
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_NE(WindowText(FindDescendant(viewer, L"Edit")).find(L"Request headers : "),
+            std::wstring::npos);
+  PostMessageW(viewer, WM_CLOSE, 0, 0);
 }
 
 TEST_F(Commands, ThreeHistoryEntriesShowTheirAddressesInTheViewerOnce) {
