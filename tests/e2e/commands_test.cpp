@@ -62,8 +62,17 @@ TEST_F(Commands, F12TogglesTheToolsAtAQuarterOfTheWindowFromThePageAndFromTheToo
     EXPECT_EQ(CountOf(copy_.TraceLines(), "show-dev-tools id=1 parent=child inspect=0,0"), round);
     HWND host = WaitForToolsHost();
     ExpectToolsPanelAtAQuarter(host);
-    // The first time F12 is pressed in the tools, then in the page.
-    PressF12(round == 1 ? tools : 1);
+    if (round == 1) {
+      // The user clicks into the tools and presses F12 there.
+      HWND tools_render = FindDescendant(host, L"Chrome_RenderWidgetHostHWND");
+      ASSERT_NE(tools_render, nullptr);
+      PostMessageW(tools_render, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+      PostMessageW(tools_render, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+      ASSERT_TRUE(WaitUntil([&] { return FocusOf(render) == tools_render; }, kStartTimeout));
+      PressF12(tools);
+    } else {
+      PressF12(1);
+    }
     EXPECT_NE(WaitForTraceLine(copy_, "before-close id=" + std::to_string(tools), kStartTimeout),
               "");
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(host); }, kStartTimeout))
