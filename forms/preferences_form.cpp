@@ -105,20 +105,17 @@ TPreferencesFrm::TPreferencesFrm() {
                     .bounds = {0, 0, 0, 25},
                     .font = font,
                     .padding = {30, 0, 30, 0}});
-  Button1.Create({.parent = &ButtonPnl,
-                  .align = alLeft,
-                  .bounds = {0, 0, 120, 25},
-                  .text = L"Ok",
-                  .font = font,
-                  .isDefault = true,
-                  .modalResult = mrOk});
-  Button2.Create({.parent = &ButtonPnl,
-                  .align = alRight,
-                  .bounds = {0, 0, 120, 25},
-                  .text = L"Cancel",
-                  .font = font,
-                  .isCancel = true,
-                  .modalResult = mrCancel});
+  for (const bool ok : {true, false}) {
+    (ok ? Button1 : Button2)
+        .Create({.parent = &ButtonPnl,
+                 .align = ok ? alLeft : alRight,
+                 .bounds = {0, 0, 120, 25},
+                 .text = ok ? L"Ok" : L"Cancel",
+                 .font = font,
+                 .isDefault = ok,
+                 .isCancel = !ok,
+                 .modalResult = ok ? mrOk : mrCancel});
+  }
 }
 
 void TPreferencesFrm::AddLabel(TWindow& parent, int top, std::wstring_view text) {

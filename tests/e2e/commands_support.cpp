@@ -28,21 +28,10 @@ void SetText(HWND window, const std::wstring& text) {
 }
 
 HWND FindDescendantWithText(HWND parent, const std::wstring& class_name, const std::wstring& text) {
-  struct Search {
-    const std::wstring& name;
-    const std::wstring& text;
-    HWND found = nullptr;
-  } search{class_name, text};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (ClassOf(window) != s->name || WindowText(window) != s->text) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const auto found = Descendants(parent, [&](HWND window) {
+    return ClassOf(window) == class_name && WindowText(window) == text;
+  });
+  return found.empty() ? nullptr : found.front();
 }
 
 Commands::Commands()
@@ -88,22 +77,12 @@ HWND Commands::WaitForToolsHost() {
   HWND host = nullptr;
   WaitUntil(
       [&] {
-        struct Search {
-          HWND main_host;
-          HWND found = nullptr;
-        } search{main_host_};
-        EnumChildWindows(
-            window_,
-            [](HWND window, LPARAM param) -> BOOL {
-              auto* s = reinterpret_cast<Search*>(param);
-              if (ClassOf(window) == kEngineWindowClass && GetParent(window) != s->main_host &&
-                  IsWindowVisible(GetParent(window))) {
-                s->found = GetParent(window);
-              }
-              return s->found == nullptr;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        host = search.found;
+        // An engine window beside the page's: the tools' browser, in its visible panel.
+        const auto tools = Descendants(window_, [&](HWND window) {
+          return ClassOf(window) == kEngineWindowClass && GetParent(window) != main_host_ &&
+                 IsWindowVisible(GetParent(window));
+        });
+        host = tools.empty() ? nullptr : GetParent(tools.front());
         return host != nullptr;
       },
       kStartTimeout);

@@ -20,25 +20,15 @@ struct Fields {
 };
 
 std::vector<HWND> ByPlace(HWND dialog, const std::wstring& class_name) {
-  struct Search {
-    const std::wstring& name;
-    std::vector<HWND> found;
-  } search{class_name, {}};
-  EnumChildWindows(
-      dialog,
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (ClassOf(window) == s->name) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  std::sort(search.found.begin(), search.found.end(), [](HWND a, HWND b) {
+  std::vector<HWND> found =
+      Descendants(dialog, [&](HWND window) { return ClassOf(window) == class_name; });
+  std::sort(found.begin(), found.end(), [](HWND a, HWND b) {
     RECT ra{}, rb{};
     GetWindowRect(a, &ra);
     GetWindowRect(b, &rb);
     return std::pair(ra.top, ra.left) < std::pair(rb.top, rb.left);
   });
-  return search.found;
+  return found;
 }
 
 int Selected(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }

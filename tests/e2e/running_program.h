@@ -32,6 +32,8 @@ inline constexpr wchar_t kEngineWindowClass[] = L"CefBrowserWindow";
 // Polls `done` until it holds; false when `timeout` passed first.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 std::wstring ClassOf(HWND window);
+// Every window below `parent` that is `wanted`, in the system's order.
+std::vector<HWND> Descendants(HWND parent, const std::function<bool(HWND)>& wanted);
 // The first window of class `class_name` below `parent`; nullptr when none.
 HWND FindDescendant(HWND parent, const std::wstring& class_name);
 // Index of the first line starting with `prefix`; -1 when there is none.
