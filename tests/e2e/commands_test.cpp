@@ -193,6 +193,48 @@ TEST_F(Commands, ThreeHistoryEntriesShowTheirAddressesInTheViewerOnce) {
   EXPECT_FALSE(IsWindowVisible(viewer)) << "the viewer showed more than once";
 }
 
+TEST_F(Commands, NavigationButtonsFollowTheHistoryAndDriveTheBrowser) {
+  ASSERT_NO_FATAL_FAILURE(Start());
+  HWND back = FindDescendantWithText(window_, L"Button", L"3");
+  HWND forward = FindDescendantWithText(window_, L"Button", L"4");
+  HWND reload = FindDescendantWithText(window_, L"Button", L"q");
+  HWND stop = FindDescendantWithText(window_, L"Button", L"=");
+  HWND go = FindDescendantWithText(window_, L"Button", L"\u25BA");
+  HWND address = FindDescendant(window_, L"ComboBox");
+  ASSERT_TRUE(back && forward && reload && stop && go && address);
+  auto loads = [&] { return CountOf(copy_.TraceLines(), "load-end id=1"); };
+  auto click_and_load = [&](HWND button) {
+    const int before = loads();
+    PostMessageW(button, BM_CLICK, 0, 0);
+    return WaitUntil([&] { return loads() == before + 1; }, kStartTimeout);
+  };
+
+  Command("load url=" + Address("/second"));
+  // The load's end: back, not forward, reload and no stop.
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        return loads() == 2 && IsWindowEnabled(back) && !IsWindowEnabled(forward) &&
+               IsWindowEnabled(reload) && !IsWindowEnabled(stop);
+      },
+      kStartTimeout));
+  EXPECT_TRUE(
+      WaitUntil([&] { return WindowText(address) == Wide(Address("/second")); }, kStartTimeout))
+      << "the address box follows the page";
+
+  ASSERT_TRUE(click_and_load(back));
+  EXPECT_TRUE(
+      WaitUntil([&] { return WindowText(address) == Wide(Address(start_.path)); }, kStartTimeout));
+  EXPECT_TRUE(
+      WaitUntil([&] { return IsWindowEnabled(forward) && !IsWindowEnabled(back); }, kStartTimeout));
+  ASSERT_TRUE(click_and_load(forward));
+  EXPECT_TRUE(
+      WaitUntil([&] { return WindowText(address) == Wide(Address("/second")); }, kStartTimeout));
+  ASSERT_TRUE(click_and_load(reload));
+  SetText(FindDescendant(address, L"Edit"), Wide(Address("/third")));
+  ASSERT_TRUE(click_and_load(go));
+  EXPECT_NE(WaitForTraceLine(copy_, "title-change id=1 title=第三页", kStartTimeout), "");
+}
+
 TEST_F(Commands, FullScreenHidesTheBarsAndLeavingItShowsBoth) {
   ASSERT_NO_FATAL_FAILURE(Start());
   HWND status_bar = FindDescendant(window_, STATUSCLASSNAMEW);
