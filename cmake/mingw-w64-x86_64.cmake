@@ -1,8 +1,10 @@
 # Cross-compiles for 64-bit Windows with MinGW-w64 and runs the results under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(_ostrel_triplet x86_64-w64-mingw32)
+# mingw-w64-i686.cmake (the 32-bit updater) sets its own processor and triplet, then reads this.
+if(NOT _ostrel_triplet)
+  set(CMAKE_SYSTEM_PROCESSOR x86_64)
+  set(_ostrel_triplet x86_64-w64-mingw32)
+endif()
 # The -posix thread model is the one with std::thread, std::mutex and friends.
 set(CMAKE_C_COMPILER ${_ostrel_triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${_ostrel_triplet}-g++-posix)

@@ -7,7 +7,8 @@ OSTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 OSTREL_BUILD="${OSTREL_BUILD:-$OSTREL_ROOT/build}"
 export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
 
-OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb
+OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+                 mingw-w64-tools wine64 wine xvfb
                  xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++ openssl
                  nginx-light)
 # Bump when ostrel_prepare_prefix changes so existing prefixes are set up again.

@@ -315,4 +315,19 @@ class TImage : public TWindow {
   void SetBitmap(HBITMAP bitmap);
 };
 
+//--- Bevel: an etched line across its width (a bevel's top line), 2 design units high
+
+class TBevel : public TWindow {
+ public:
+  struct CreateArgs {
+    TWindow* parent = nullptr;
+    TAlign align = alNone;
+    TBounds bounds;  // its height is always 2
+    HFONT font = nullptr;
+    bool visible = true;
+    bool enabled = true;
+  };
+  bool Create(const CreateArgs& args);
+};
+
 #endif  // OSTREL_UI_CONTROLS_H_

@@ -76,6 +76,7 @@ bool TForm::Create(const CreateArgs& args) {
                      .bounds = bounds})) {
     return false;
   }
+  FitIntoWorkArea();
   if (FPosition == poScreenCenter) CentreOnScreen();
   SetPadding({Scale(args.padding.left), Scale(args.padding.top), Scale(args.padding.right),
               Scale(args.padding.bottom)});
@@ -87,13 +88,40 @@ bool TForm::Create(const CreateArgs& args) {
   return true;
 }
 
-void TForm::CentreOnScreen() {
+namespace {
+
+TBounds BoundsOf(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+TBounds WorkAreaOf(HWND window) {
+  MONITORINFO monitor{.cbSize = sizeof(MONITORINFO)};
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  return BoundsOf(monitor.rcWork);
+}
+
+TBounds WindowBounds(HWND window) {
   RECT rect{};
-  GetWindowRect(Handle(), &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+  GetWindowRect(window, &rect);
+  return BoundsOf(rect);
+}
+
+}  // namespace
+
+// Scaled for a high DPI, a form designed for a large screen may outgrow a small one.
+void TForm::FitIntoWorkArea() {
+  const TBounds bounds = WindowBounds(Handle());
+  const TBounds fitted = ::FitIntoWorkArea(bounds, WorkAreaOf(Handle()));
+  if (fitted == bounds) return;
+  SetWindowPos(Handle(), nullptr, fitted.left, fitted.top, fitted.width, fitted.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::CentreOnScreen() {
+  const TBounds bounds = WindowBounds(Handle());
+  const TBounds area = WorkAreaOf(Handle());
+  SetWindowPos(Handle(), nullptr, area.left + (area.width - bounds.width) / 2,
+               area.top + (area.height - bounds.height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

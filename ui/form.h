@@ -111,6 +111,7 @@ class TForm : public TWindow {
     std::weak_ptr<const void> life;
   };
   void ApplyStyle();
+  void FitIntoWorkArea();
   void CentreOnScreen();
   static void ClickButton(const TButtonRef& ref);
   static bool HasButton(const TButtonRef& ref) {

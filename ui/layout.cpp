@@ -87,3 +87,11 @@ int SplitterDragSize(const TSplitterDrag& drag, TAlign align, int delta, int min
   const int size = drag.startSize + (grows_with_delta ? delta : -delta);
   return std::clamp(size, minSize, std::max(minSize, drag.maxSize));
 }
+
+TBounds FitIntoWorkArea(const TBounds& window, const TBounds& workArea) {
+  if (window.width <= workArea.width && window.height <= workArea.height) return window;
+  const int width = std::min(window.width, workArea.width);
+  const int height = std::min(window.height, workArea.height);
+  return {workArea.left + (workArea.width - width) / 2,
+          workArea.top + (workArea.height - height) / 2, width, height};
+}

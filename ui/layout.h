@@ -56,4 +56,8 @@ TSplitterDrag BeginSplitterDrag(const TBounds& area, const TPadding& padding,
 // right or down), kept between `minSize` and the drag's maxSize.
 int SplitterDragSize(const TSplitterDrag& drag, TAlign align, int delta, int minSize);
 
+// A window's bounds made to lie inside `workArea`: one larger than the area in either direction
+// is shrunk to it and centred there; one that fits is left where it is.
+TBounds FitIntoWorkArea(const TBounds& window, const TBounds& workArea);
+
 #endif  // OSTREL_UI_LAYOUT_H_

@@ -1,6 +1,6 @@
 // The controls as the dialogs use them: limits of the spin box and the port field, the
 // password field, the address box's list, status bar panels, a wrapped label's height, the
-// group box's inner area, and a splitter dragged with the mouse.
+// group box's inner area, a bevel's line, and a splitter dragged with the mouse.
 
 #include <gtest/gtest.h>
 
@@ -180,6 +180,14 @@ TEST_F(Controls, ControlsDockedInAGroupBoxStayInsideItsFrame) {
   EXPECT_GT(inner.Left(), 0);
   EXPECT_LT(inner.Bounds().Right(), group.Width());
   EXPECT_LT(inner.Bounds().Bottom(), group.Height());
+}
+
+TEST_F(Controls, ABevelIsAnEtchedLineTwoUnitsHigh) {
+  TBevel bevel;
+  ASSERT_TRUE(bevel.Create({.parent = &form, .bounds = {10, 238, 447, 50}}));
+  EXPECT_EQ(bevel.Width(), form.Scale(447));
+  EXPECT_EQ(bevel.Height(), form.Scale(2));
+  EXPECT_EQ(GetWindowLongPtrW(bevel.Handle(), GWL_STYLE) & SS_TYPEMASK, SS_ETCHEDHORZ);
 }
 
 TEST_F(Controls, HidingADockedControlGivesItsPlaceToTheOthers) {

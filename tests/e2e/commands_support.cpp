@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 namespace e2e {
-namespace {}  // namespace
 
 // A 1 x 1 transparent PNG.
 const std::string kSamplePng(

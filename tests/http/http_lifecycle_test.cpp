@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,27 @@ TEST_F(HttpLifecycle, FreeOnTerminateFreesTheClientAfterItsEvents) {
   ASSERT_TRUE(client->Read());
   ASSERT_TRUE(ui_test::PumpUntil([&] { return freed; }, 10000));
   EXPECT_TRUE(done);
+}
+
+// The worker looks at its stop flag between blocks: a client destroyed in the middle of a fast
+// download must not leave it reading the freed client. (Closing the request reads the rest of
+// the body first: the files are kept small.)
+TEST_F(HttpLifecycle, DestroyingTheClientInTheMiddleOfATransferEndsItsWorkerFirst) {
+  const std::wstring file = TempFile(L"destroyed-mid-transfer.bin");
+  for (int round = 0; round < 10; ++round) {
+    auto client = std::make_unique<TulCustomHTTP>();
+    client->URL = Url("http", L"/data/8000000/destroyed-" + std::to_wstring(round));
+    client->OutputFileName = file;
+    std::atomic<uint64_t> received{0};
+    client->OnProgress = [&](TulCustomHTTP&, const TulHTTPProgress& progress) {
+      received = progress.BytesRead;
+    };
+    ASSERT_TRUE(client->Read());
+    ASSERT_TRUE(ui_test::PumpUntil([&] { return received > 65536u * (round % 5 + 1); }, 20000));
+    client.reset();
+  }
+  // Still here, with the file closed by the worker's end.
+  EXPECT_TRUE(DeleteFileW(file.c_str()));
 }
 
 TEST_F(HttpLifecycle, RaisesTheStatusAndRequestEventsOnTheWorker) {

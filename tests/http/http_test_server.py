@@ -18,7 +18,8 @@ POST to any path sends its body back. /text/TAG/HEX sends the bytes written in h
 file). /loop/TAG redirects to itself. Query switches of /data/: status=N answers N; auth=REALM
 wants Basic user:pass (401 with the realm); drop=N closes after N body bytes; trickle=MS waits
 MS ms after each KiB; norange=1 ignores Range; extra=N sends N bytes more than announced;
-bigheader=N adds a header line of N bytes; redirect=URL answers 302.
+bigheader=N adds a header line of N bytes; redirect=URL answers 302. /slow/SIZE/TAG is /data/
+with trickle=20, for addresses that cannot hold a "=" (an info file's entries). Other paths: 404.
 """
 
 import argparse
@@ -105,6 +106,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send_plain(200, bytes.fromhex(parts[3]), [("Content-Type", "text/plain")])
         elif len(parts) >= 3 and parts[1] in ("data", "echo"):
             self.send_data(int(parts[2]) if parts[1] == "data" else 0, query)
+        elif len(parts) >= 3 and parts[1] == "slow":
+            self.send_data(int(parts[2]), {"trickle": "20"})
         else:
             self.send_plain(404, b"not here", [("Content-Type", "text/plain")])
 

@@ -48,6 +48,15 @@ std::wstring Url(const char* server, const std::wstring& path) {
          std::to_wstring(Port(server)) + path;
 }
 
+std::wstring TextUrl(const std::wstring& tag, const std::string& body) {
+  std::wstring hex;
+  for (unsigned char c : body) {
+    hex += L"0123456789abcdef"[c >> 4];
+    hex += L"0123456789abcdef"[c & 15];
+  }
+  return Url("http", L"/text/" + tag + L"/" + (hex.empty() ? L"00" : hex));
+}
+
 std::string Pattern(uint64_t start, uint64_t end) {
   std::string bytes;
   bytes.reserve(static_cast<size_t>(end - start));

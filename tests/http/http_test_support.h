@@ -20,6 +20,8 @@ namespace http_test {
 int Port(const char* server);
 // "http://127.0.0.1:PORT" + path (https for the servers "https" and "rogue").
 std::wstring Url(const char* server, const std::wstring& path);
+// The address of a text the "http" server sends back as it is (an info file, say).
+std::wstring TextUrl(const std::wstring& tag, const std::string& body);
 // Bytes [start, end) of what /data/ sends.
 std::string Pattern(uint64_t start, uint64_t end);
 // The heads of the requests the servers saw whose request line contains `tag`.

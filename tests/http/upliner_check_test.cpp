@@ -28,13 +28,11 @@ class UplinerCheck : public ui_test::UiTest {
     upliner.Timeouts = {5000, 5000, 5000};
     upliner.VersionControl = byNumber;
     upliner.VersionNumber = L"1.1.2.1";
-    upliner.ShowMessage = [this](const std::wstring& text, UINT icon) {
-      messages.emplace_back(text, icon);
+    upliner.ShowMessage = [this](const std::wstring& text, const std::wstring&, UINT flags) {
+      messages.emplace_back(text, flags & MB_ICONMASK);
+      return IDOK;
     };
-    upliner.AskUpgrade = [this](TulUpliner&, const std::wstring& upgradeMsg) {
-      asked.push_back(upgradeMsg);
-      return false;
-    };
+    upliner.UI = &ui;
     upliner.OnBeginUpgrade = [this](TulUpliner&, const std::wstring& upgradeMsg,
                                     TzeUpgradeMethod method, TulStringList& files,
                                     bool& canUpgrade) {
@@ -56,16 +54,6 @@ class UplinerCheck : public ui_test::UiTest {
     };
   }
 
-  // The address of an info file holding `body`.
-  static std::wstring InfoFile(const std::wstring& tag, const std::string& body) {
-    std::wstring hex;
-    for (unsigned char c : body) {
-      hex += L"0123456789abcdef"[c >> 4];
-      hex += L"0123456789abcdef"[c & 15];
-    }
-    return Url("http", L"/text/" + tag + L"/" + (hex.empty() ? L"00" : hex));
-  }
-
   // Checks without waiting, as the main window does, and waits for the outcome.
   std::wstring Check(const std::wstring& url) {
     outcomes.clear();
@@ -78,10 +66,27 @@ class UplinerCheck : public ui_test::UiTest {
     return outcomes;
   }
 
+  // Answers the question No and records it; shows nothing else.
+  struct QuestionOnly : TulUplinerUi {
+    std::vector<std::wstring> asked;
+    bool AskUpgrade(TulUpliner&, const std::wstring& upgradeMsg) override {
+      asked.push_back(upgradeMsg);
+      return false;
+    }
+    void ShowProgress(TulUpliner&) override {}
+    bool ProgressShown() const override { return false; }
+    void SetProgressLine(TulProgressLine, const std::wstring&) override {}
+    void SetProgressBars(int, int) override {}
+    void FinishProgress() override {}
+    void CloseProgress() override {}
+    bool AskPassword(TulUpliner&, const std::wstring&) override { return false; }
+  };
+
+  QuestionOnly ui;
+  std::vector<std::wstring>& asked = ui.asked;
   TulUpliner upliner;
   std::wstring outcomes;
   std::vector<std::pair<std::wstring, UINT>> messages;
-  std::vector<std::wstring> asked;
   bool allowUpgrade = true;
   std::wstring offered;
   TzeUpgradeMethod offeredMethod = umSelfUpgrade;
@@ -93,7 +98,7 @@ TEST_F(UplinerCheck, OffersANewerVersionFetchedWithoutCacheAndTakesNoForAnAnswer
   const std::string info =
       "; Ostrel-Mini\r\n#VERSION=1.1.2.2\r\n#url1=http://h/a.exe\r\n#url2=http://h/b.dll=b.dll\r\n"
       "#method=0\r\n#message={Line one\r\nLine two}\r\n";
-  EXPECT_EQ(Check(InfoFile(L"offer", info)), L"begin later ");
+  EXPECT_EQ(Check(TextUrl(L"offer", info)), L"begin later ");
   EXPECT_TRUE(upliner.CanUpgrade());
   EXPECT_EQ(offered, L"Line one\r\nLine two");
   EXPECT_EQ(offeredMethod, umSelfUpgrade);
@@ -106,7 +111,7 @@ TEST_F(UplinerCheck, OffersANewerVersionFetchedWithoutCacheAndTakesNoForAnAnswer
 
   // Declined by the application: the user is not asked.
   allowUpgrade = false;
-  EXPECT_EQ(Check(InfoFile(L"offer-declined", info)), L"begin later ");
+  EXPECT_EQ(Check(TextUrl(L"offer-declined", info)), L"begin later ");
   EXPECT_EQ(asked.size(), 1u);
   // Without mAskUpgrade nobody is asked either.
   allowUpgrade = true;
@@ -116,21 +121,21 @@ TEST_F(UplinerCheck, OffersANewerVersionFetchedWithoutCacheAndTakesNoForAnAnswer
     outcomes += L"begin ";
     canUpgrade = false;  // the download sequence is not the business of this test
   };
-  EXPECT_EQ(Check(InfoFile(L"offer-unasked", info)), L"begin later ");
+  EXPECT_EQ(Check(TextUrl(L"offer-unasked", info)), L"begin later ");
   EXPECT_EQ(asked.size(), 1u);
 }
 
 TEST_F(UplinerCheck, NothingNewerAndAMissingInfoFileAreSilentUnlessAsked) {
-  EXPECT_EQ(Check(InfoFile(L"same", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n")), L"none ");
-  EXPECT_EQ(Check(InfoFile(L"nofiles", "#version=1.1.2.2\r\n#message={x}\r\n")), L"none ");
-  EXPECT_EQ(Check(InfoFile(L"empty", "")), L"none ");
+  EXPECT_EQ(Check(TextUrl(L"same", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n")), L"none ");
+  EXPECT_EQ(Check(TextUrl(L"nofiles", "#version=1.1.2.2\r\n#message={x}\r\n")), L"none ");
+  EXPECT_EQ(Check(TextUrl(L"empty", "")), L"none ");
   EXPECT_EQ(Check(Url("http", L"/data/10/missing?status=404")), L"noinfo ");
   EXPECT_TRUE(messages.empty());
   EXPECT_FALSE(upliner.CanUpgrade());
 
   upliner.ShowMessages.Include(mNoUpdateAvailable);
   upliner.ShowMessages.Include(mNoInfoFile);
-  EXPECT_EQ(Check(InfoFile(L"same-told", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n")), L"none ");
+  EXPECT_EQ(Check(TextUrl(L"same-told", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n")), L"none ");
   EXPECT_EQ(Check(Url("http", L"/data/10/missing-told?status=500")), L"noinfo ");
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].first, UplinerMessage(kRowNoUpdateAvailable));
@@ -140,13 +145,13 @@ TEST_F(UplinerCheck, NothingNewerAndAMissingInfoFileAreSilentUnlessAsked) {
 }
 
 TEST_F(UplinerCheck, JustCheckingWaitsForTheAnswerAndNeverAsks) {
-  upliner.InfoFileURL = InfoFile(L"just", "#version=1.1.3\r\n#url=http://h/a.exe\r\n");
+  upliner.InfoFileURL = TextUrl(L"just", "#version=1.1.3\r\n#url=http://h/a.exe\r\n");
   EXPECT_TRUE(upliner.CheckUpdate(true));
   EXPECT_EQ(outcomes, L"begin ");
   EXPECT_TRUE(asked.empty());
   EXPECT_TRUE(ui_test::PumpUntil([this] { return !upliner.ThreadBusy(); }));
   // Once found, an update stays found.
-  upliner.InfoFileURL = InfoFile(L"just-same", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n");
+  upliner.InfoFileURL = TextUrl(L"just-same", "#version=1.1.2.1\r\n#url=http://h/a.exe\r\n");
   EXPECT_TRUE(upliner.CheckUpdate(true));
   EXPECT_EQ(outcomes, L"begin none ");
 }
@@ -159,7 +164,7 @@ TEST_F(UplinerCheck, JustCheckingFromAnEventOfTheLastCheckDoesNotWait) {
     EXPECT_FALSE(sender.CheckUpdate(true));
     ++answers;
   };
-  EXPECT_EQ(Check(InfoFile(L"nested", "#version=1.0\r\n")), L"none ");
+  EXPECT_EQ(Check(TextUrl(L"nested", "#version=1.0\r\n")), L"none ");
   EXPECT_EQ(answers, 1);
   EXPECT_EQ(Count(RequestsWith("/text/nested/"), "GET /text/"), 1);
 }
@@ -207,7 +212,7 @@ TEST_F(UplinerCheck, AutomaticCheckRunsOnceAfterItsDelayAndRetriesAnUnreachableH
   upliner.SetAutoCheck(true);
   ASSERT_TRUE(
       ui_test::PumpUntil([this] { return outcomes == L"unreachable unreachable "; }, 20000));
-  upliner.InfoFileURL = InfoFile(L"auto", "#version=1.1.2.1\r\n");
+  upliner.InfoFileURL = TextUrl(L"auto", "#version=1.1.2.1\r\n");
   ASSERT_TRUE(ui_test::PumpUntil([this] { return outcomes.ends_with(L"none "); }, 20000));
   EXPECT_TRUE(messages.empty()) << "an automatic check shows neither message";
   ui_test::PumpFor(20 * upliner.AutoCheckDelay);  // several delays: no further check
@@ -237,7 +242,7 @@ TEST_F(UplinerCheck, AgreesToEndTheSessionAndStopsItsTimerWhenSwitchedOff) {
   EXPECT_EQ(SendMessageW(hidden, WM_QUERYENDSESSION, 0, 0), 1);
 
   upliner.AutoCheckDelay = 50;
-  upliner.InfoFileURL = InfoFile(L"off", "#version=1.0\r\n");
+  upliner.InfoFileURL = TextUrl(L"off", "#version=1.0\r\n");
   upliner.SetAutoCheck(true);
   upliner.SetAutoCheck(false);
   ui_test::PumpFor(10 * upliner.AutoCheckDelay);

@@ -85,6 +85,16 @@ class MakeUpdateTest(unittest.TestCase):
         self.assertEqual(shipped, ["OstrelMini.exe", "a b+c.dat", "libcef.dll", "locales/en-US.pak",
                                    "locales/zh-CN.pak", "swiftshader/libEGL.dll"])
 
+    def test_targets_can_be_given_or_left_out(self):
+        result = make_update(self.out, "--version", VERSION, "--url", URL, "--target",
+                             "libcef.dll=", "--target", "a b+c.dat=%appdata%\\ostrel\\c.dat",
+                             bin_dir=self.bin)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        base = URL + "pavix/x64/" + VERSION + "/"
+        entries = [line for line in self.read_back(1252) if line.startswith("entry=")]
+        self.assertIn("entry=" + base + "libcef.dll", entries)
+        self.assertIn("entry=" + base + "a%20b%2Bc.dat=%appdata%\\ostrel\\c.dat", entries)
+
     def test_bad_input_is_refused_and_nothing_is_written(self):
         cases = {
             "version": ["--version", "1.1.x", "--url", URL],
@@ -94,6 +104,8 @@ class MakeUpdateTest(unittest.TestCase):
             "brace": ["--version", VERSION, "--url", URL, "--message", "a } b"],
             "key": ["--version", VERSION, "--url", URL, "--message", "see #URL7=http://x"],
             "code page": ["--version", VERSION, "--url", URL, "--message", "ü ✓", "--codepage", "cp936"],
+            "target file": ["--version", VERSION, "--url", URL, "--target", "nothing.dll=x.dll"],
+            "target text": ["--version", VERSION, "--url", URL, "--target", "libcef.dll=a=b"],
         }
         for name, arguments in cases.items():
             with self.subTest(name):

@@ -27,6 +27,19 @@ TBounds Client(int dpi) { return {0, 0, ScaleForDpi(1184, dpi), ScaleForDpi(712,
 
 // ---- Scaling ----
 
+TEST(FitIntoWorkArea, AWindowTooLargeInEitherDirectionIsShrunkAndCentredOthersStay) {
+  const TBounds screen{0, 0, 1280, 1024};
+  // The main window at 150 %: its frame around a 1776 x 1068 client area.
+  EXPECT_EQ(FitIntoWorkArea({-260, -40, 1800, 1100}, screen), screen);
+  EXPECT_EQ(FitIntoWorkArea({100, 0, 1000, 1100}, screen), (TBounds{140, 0, 1000, 1024}));
+  EXPECT_EQ(FitIntoWorkArea({0, 100, 1400, 600}, screen), (TBounds{0, 212, 1280, 600}));
+  EXPECT_EQ(FitIntoWorkArea({900, 900, 1280, 1024}, screen), (TBounds{900, 900, 1280, 1024}))
+      << "a window that fits is placed by its form";
+  // A work area that does not start at the origin (a task bar at the top, a second monitor).
+  EXPECT_EQ(FitIntoWorkArea({0, 0, 2000, 500}, {1280, 40, 1920, 1040}),
+            (TBounds{1280, 310, 1920, 500}));
+}
+
 TEST(ScaleForDpi, RoundsHalfAwayFromZeroLikeMulDiv) {
   EXPECT_EQ(ScaleForDpi(19, 144), 29);    // 28.5
   EXPECT_EQ(ScaleForDpi(-11, 144), -17);  // -16.5: a font height

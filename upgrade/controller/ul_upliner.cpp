@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"软件升级精灵";
 constexpr wchar_t kWindowClass[] = L"TulUplinerWindow";
 constexpr UINT_PTR kAutoCheckTimer = 1;
 
@@ -53,10 +52,27 @@ std::wstring BodyText(TulStream* stream) {
 TulUpliner::TulUpliner() {
   OutputFileAttributes = {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY,
                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY};
-  TulCustomHTTP::OnDone = [this](TulCustomHTTP&, const std::wstring&, uint64_t, TulStream* stream) {
-    if (FQueryInfoStage) InfoStageDone(stream);
+  TulCustomHTTP::OnHeaderInfo = [this](TulCustomHTTP&, TulHTTPHeaderInfo& info) {
+    if (!FQueryInfoStage) FileStart(info);
   };
-  TulCustomHTTP::OnHTTPError = [this](TulCustomHTTP&, int, TulStream*) { HTTPError(); };
+  TulCustomHTTP::OnProgress = [this](TulCustomHTTP&, const TulHTTPProgress& progress) {
+    if (!FQueryInfoStage) FileProgress(progress);
+  };
+  TulCustomHTTP::OnDone = [this](TulCustomHTTP&, const std::wstring&, uint64_t, TulStream* stream) {
+    if (FQueryInfoStage) {
+      InfoStageDone(stream);
+    } else {
+      FileDone();
+    }
+  };
+  TulCustomHTTP::OnDoneInterrupted = [this](TulCustomHTTP&) {
+    if (!FQueryInfoStage) NextFile();
+  };
+  TulCustomHTTP::OnHTTPError = [this](TulCustomHTTP&, int status, TulStream*) {
+    HTTPError(status);
+  };
+  TulCustomHTTP::OnPasswordRequest = [this](TulCustomHTTP&, const std::wstring& realm,
+                                            bool& tryAgain) { PasswordRequest(realm, tryAgain); };
   TulCustomHTTP::OnHostUnreachable = [this](TulCustomHTTP&) { HostUnreachable(); };
   TulCustomHTTP::OnConnLost = [this](TulCustomHTTP&, const std::wstring&, uint64_t, uint64_t,
                                      TulStream*) { ConnLost(); };
@@ -123,12 +139,17 @@ bool TulUpliner::CheckUpdate(bool justCheckIsUpdateAvailable) {
 
 void TulUpliner::Abort(bool imediately) {
   FAborted = true;
-  TulCustomHTTP::Abort(false, imediately);
+  // The file being written goes with the transfer: the worker may still hold it open now.
+  TulCustomHTTP::Abort(true, imediately);
   // A check waiting for the info file would otherwise wait for ever: no event of the stopped
   // transfer follows.
   SignalWaitHandle(FWaitHandle);
+  if (UI != nullptr) UI->CloseProgress();
+  DeleteTemporaryFiles();
   if (OnAborted) OnAborted(*this);
 }
+
+void TulUpliner::ProgressClosed() { SignalWaitHandle(FWaitHandle); }
 
 void TulUpliner::Loaded() {
   if (!OnAfterRestart) return;
@@ -170,23 +191,30 @@ void TulUpliner::InfoStageDone(TulStream* stream) {
         if (OnLaterUpgrade) OnLaterUpgrade(*this);
       } else if (FUpdateMethod == umRedirectToURL) {
         OpenAddress(FDownloadQueue.Strings(0), true);
+      } else {
+        SignalWaitHandle(FWaitHandle);
+        StartDownloads();
+        return;
       }
     }
   } else {
     if (OnNoUpdateAvailable) OnNoUpdateAvailable(*this);
     if (!FIsAutoCheck && ShowMessages.Has(mNoUpdateAvailable)) {
-      Message(std::wstring(UplinerMessage(kRowNoUpdateAvailable)), MB_ICONINFORMATION);
+      Message(std::wstring(UplinerMessage(kRowNoUpdateAvailable)), MB_OK | MB_ICONINFORMATION);
     }
   }
   SignalWaitHandle(FWaitHandle);
 }
 
-void TulUpliner::HTTPError() {
-  if (!FQueryInfoStage) return;
+void TulUpliner::HTTPError(int status) {
+  if (!FQueryInfoStage) {
+    LostFile(status);
+    return;
+  }
   SignalWaitHandle(FWaitHandle);
   if (OnNoInfoFile) OnNoInfoFile(*this);
   if (ShowMessages.Has(mNoInfoFile)) {
-    Message(std::wstring(UplinerMessage(kRowNoInfoFile)), MB_ICONERROR);
+    Message(std::wstring(UplinerMessage(kRowNoInfoFile)), MB_OK | MB_ICONERROR);
   }
 }
 
@@ -198,7 +226,7 @@ void TulUpliner::HostUnreachable() {
     UpdateTimer();
   } else if (ShowMessages.Has(mHostUnreachable)) {
     Message(L"无法与服务器http://" + host + L"连接。\n\n请检查您的internet设定之后再进行升级操作。",
-            MB_ICONERROR);
+            MB_OK | MB_ICONERROR);
   }
   StopTransfer();
 }
@@ -206,7 +234,7 @@ void TulUpliner::HostUnreachable() {
 void TulUpliner::ConnLost() {
   if (OnConnLost) OnConnLost(*this);
   if (ShowMessages.Has(mConnLost)) {
-    Message(std::wstring(UplinerMessage(kRowConnLost)), MB_ICONERROR);
+    Message(std::wstring(UplinerMessage(kRowConnLost)), MB_OK | MB_ICONERROR);
   }
   StopTransfer();
 }
@@ -214,20 +242,17 @@ void TulUpliner::ConnLost() {
 void TulUpliner::StopTransfer() {
   SignalWaitHandle(FWaitHandle);
   TulCustomHTTP::Abort(false, false);
+  if (UI != nullptr) UI->CloseProgress();
 }
 
-void TulUpliner::Message(const std::wstring& text, UINT icon) {
-  if (ShowMessage) {
-    ShowMessage(text, icon);
-  } else {
-    MessageBoxW(GetActiveWindow(), text.c_str(), kCaption, MB_OK | icon);
-  }
+int TulUpliner::Message(const std::wstring& text, UINT flags, const std::wstring& caption) {
+  if (ShowMessage) return ShowMessage(text, caption, flags);
+  return MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
 }
 
 bool TulUpliner::Ask(const std::wstring& upgradeMsg) {
-  if (AskUpgrade) return AskUpgrade(*this, upgradeMsg);
-  return MessageBoxW(GetActiveWindow(), upgradeMsg.c_str(), kCaption, MB_YESNO | MB_ICONQUESTION) ==
-         IDYES;
+  if (UI != nullptr) return UI->AskUpgrade(*this, upgradeMsg);
+  return Message(upgradeMsg, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 const std::wstring& UpdaterProgramPath() {

@@ -16,6 +16,7 @@
 
 #include "upgrade/controller/ul_info_file.h"
 #include "upgrade/controller/ul_language.h"
+#include "upgrade/controller/ul_upliner_ui.h"
 #include "upgrade/http/ul_http.h"
 #include "upgrade/support/ul_string_list.h"
 #include "upgrade/support/ul_wait.h"
@@ -42,6 +43,7 @@ struct TulUplinerInfo {
 struct TulUplinerWizard {
   bool Enabled = true;  // the progress window during downloads
   bool HideFileLocation = false;
+  HBITMAP Pic118x218 = nullptr;  // shown instead of the built-in side picture; the owner keeps it
   bool StayOnTop = true;
 };
 
@@ -52,6 +54,19 @@ using TulBeginUpgradeEvent =
                        TzeUpgradeMethod upgradeMethod, TulStringList& files, bool& canUpgrade)>;
 using TulUplinerHostUnreachableEvent =
     std::function<void(TulUpliner& sender, const std::wstring& url, const std::wstring& hostname)>;
+using TulEndUpgradeEvent = std::function<void(TulUpliner& sender, bool& restartImediately)>;
+using TulUplinerProgressEvent =
+    std::function<void(TulUpliner& sender, const std::wstring& fileURL, uint64_t fileSize,
+                       uint64_t bytesRead, uint32_t elapsedTime, int64_t estimatedTimeLeft,
+                       uint8_t percentsDone, uint8_t totalPercentsDone, float transferRate)>;
+using TulFileStartEvent =
+    std::function<void(TulUpliner& sender, const std::wstring& fileURL, uint64_t fileSize,
+                       TDateTime fileTime, bool& canUpgrade)>;
+using TulFileDoneEvent = std::function<void(TulUpliner& sender, const std::wstring& fileName)>;
+using TulLostFileEvent = std::function<void(TulUpliner& sender, const std::wstring& fileURL,
+                                            int errorCode, bool& continueUpgrade)>;
+using TulUplinerPasswordEvent =
+    std::function<void(TulUpliner& sender, const std::wstring& realm, bool& tryAgain)>;
 
 class TulUpliner : public TulCustomHTTP {
  public:
@@ -69,6 +84,16 @@ class TulUpliner : public TulCustomHTTP {
   // it notice.
   void Abort(bool imediately);
 
+  // The progress window has closed (OK after completion, or cancelled): ends the wait for it.
+  void ProgressClosed();
+
+  // Restarts the program through the updater, which puts the downloaded files in place first
+  // (with incomplete downloads, their temporary files are deleted first). Empty `params`:
+  // RestartParams and the upgrade method's digit.
+  void RestartApplication(const std::wstring& params = L"");
+  // Deletes the application folder's "*.uTMP" files.
+  static void DeleteTemporaryFiles();
+
   // Once the properties are set: raises OnAfterRestart when the program's first argument is
   // RestartParams (as the updater restarts it).
   void Loaded();
@@ -78,6 +103,7 @@ class TulUpliner : public TulCustomHTTP {
   bool CanUpgrade() const { return FCanUpgrade; }
   TulStringList& DownloadQueue() { return FDownloadQueue; }
   bool QInfoStage() const { return FQueryInfoStage; }
+  bool Restarting() const { return FRestarting; }
   void SetQInfoStage(bool value);
 
   const std::wstring& RestartParams() const { return FRestartParams; }
@@ -116,24 +142,45 @@ class TulUpliner : public TulCustomHTTP {
   TulUplinerHostUnreachableEvent OnHostUnreachable;
   TulUplinerEvent OnNoUpdateAvailable;
   TulUplinerEvent OnNoInfoFile;
+  TulEndUpgradeEvent OnEndUpgrade;
+  TulUplinerProgressEvent OnProgress;
+  TulFileStartEvent OnFileStart;
+  TulFileDoneEvent OnFileDone;
+  TulLostFileEvent OnLostFile;
+  TulUplinerPasswordEvent OnPasswordRequest;
+  // Replaces closing the main window once the updater runs.
+  TulUplinerEvent OnDoOwnCloseAppMethod;
 
-  // How the user is asked whether to upgrade (the upgrade dialogs put their question here);
-  // true for Yes. Unset: a message box with the server's message.
-  std::function<bool(TulUpliner& sender, const std::wstring& upgradeMsg)> AskUpgrade;
-  // Shows the component's messages (MB_ICON... in `icon`); unset: a message box titled
-  // "软件升级精灵".
-  std::function<void(const std::wstring& text, UINT icon)> ShowMessage;
+  // The question, progress and password windows (the upgrade dialogs); none: a Yes/No box for
+  // the question, no progress window and no password prompt.
+  TulUplinerUi* UI = nullptr;
+
+  // Shows the component's message boxes (text, caption, MB_... flags) and gives the button
+  // pressed; unset: the system's message box.
+  std::function<int(const std::wstring& text, const std::wstring& caption, UINT flags)> ShowMessage;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void UpdateTimer();
   void AutoCheckTimer();
   void InfoStageDone(TulStream* stream);
-  void HTTPError();
+  // The download sequence (ul_upliner_download.cpp).
+  void StartDownloads();
+  void CurrentFile();
+  void NextFile();
+  void Finish();
+  void FileStart(TulHTTPHeaderInfo& info);
+  void FileProgress(const TulHTTPProgress& progress);
+  void FileDone();
+  void LostFile(int status);
+  void PasswordRequest(const std::wstring& realm, bool& tryAgain);
+  bool WriteUpdater() const;
+  void WriteQueueFile() const;
+  void HTTPError(int status);
   void HostUnreachable();
   void ConnLost();
   void StopTransfer();
-  void Message(const std::wstring& text, UINT icon);
+  int Message(const std::wstring& text, UINT flags, const std::wstring& caption = L"软件升级精灵");
   bool Ask(const std::wstring& upgradeMsg);
 
   HWND FHandle = nullptr;
@@ -144,7 +191,12 @@ class TulUpliner : public TulCustomHTTP {
   bool FJustCheckButDontUpgrade = false;
   bool FIsAutoCheck = false;
   bool FQueryInfoStage = false;
+  bool FUpdatesReady = false;
+  bool FRestarting = false;
   TzeUpgradeMethod FUpdateMethod = umSelfUpgrade;
+  std::wstring FCurrentFileName;
+  TDateTime FCurrentFileTime = 0;
+  int FCurrentFileIndex = 0;
   TulStringList FDownloadQueue;
   TulWaitHandle FWaitHandle{INVALID_HANDLE_VALUE};
   std::wstring FRestartParams = L"/afterupgrade";

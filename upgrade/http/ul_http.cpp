@@ -25,11 +25,18 @@ TulCustomHTTP::TulCustomHTTP()
   };
 }
 
+namespace {
+constexpr DWORD kEndRunMs = 3000;
+}  // namespace
+
 TulCustomHTTP::~TulCustomHTTP() {
   // No status notification may reach a component that is going away.
   OnStatusChanged = nullptr;
   OnRedirected = nullptr;
-  FThread.reset();  // kills a worker still running
+  // The worker reads FThread between blocks: it has to be gone before FThread is. Given a
+  // moment it stops by itself; killed, it could leave WinInet's or the heap's locks held.
+  FThread->EndRun(kEndRunMs);
+  FThread.reset();
   CloseHandles();
 }
 

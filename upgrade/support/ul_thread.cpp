@@ -127,6 +127,29 @@ void TulCustomThread::Terminate(bool imediately) {
 
 bool TulCustomThread::Terminated() const { return Current().FTerminated; }
 
+void TulCustomThread::EndRun(DWORD timeoutMs) {
+  FDestroying = true;  // its synchronised calls now return at once
+  TulEventThread& run = *FThread;
+  run.FTerminated = true;
+  // From inside one of its calls the run waits for us: nothing to wait for.
+  if (run.FPhase.load() == rpStarted && run.FHandle != nullptr && !run.InSynchronizedCall()) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+      // Delivers the calls it sends (refused) and nothing else.
+      MSG message;
+      PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+      const ULONGLONG now = GetTickCount64();
+      if (now >= deadline) break;
+      const DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 20));
+      if (MsgWaitForMultipleObjectsEx(1, &run.FHandle, slice, QS_SENDMESSAGE,
+                                      MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0) {
+        break;
+      }
+    }
+  }
+  Replace();  // what still runs is killed (or, finishing, left to end by itself)
+}
+
 void TulCustomThread::Suspend() { FThread->Suspend(); }
 
 void TulCustomThread::Resume() {

@@ -84,6 +84,10 @@ class TulCustomThread {
   // With it (not from the worker itself), the run is replaced by a fresh suspended one with the
   // same priority; a worker still in OnExecute is killed.
   void Terminate(bool imediately = false);
+  // For the owner going away: asks the run to stop and waits up to `timeoutMs` for it to end,
+  // refusing the calls it makes to the main thread meanwhile (nothing else is dispatched); a
+  // run still going then is killed. No run or event of this thread follows.
+  void EndRun(DWORD timeoutMs);
   bool Terminated() const;
 
   void Suspend();

@@ -1,0 +1,224 @@
+// TulUpliner's download sequence against the loopback servers, after the user agreed: where
+// each listed file lands (its temporary file beside the target), what the progress window and
+// the events are told, files that are missing or unchanged, cancelling, and what is handed to
+// the updater. This test program stands in for the application: its folder is the one updated.
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/http/http_test_support.h"
+#include "ui/ui_task.h"
+#include "upgrade/controller/ul_upliner.h"
+#include "upgrade/support/ul_utils.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace http_test;
+
+// Agrees to the upgrade and presses OK once the downloads are complete.
+struct AgreeingUi : TulUplinerUi {
+  std::vector<std::wstring> lines;
+  std::vector<std::pair<int, int>> bars;
+  bool shown = false;
+  bool finished = false;
+
+  bool AskUpgrade(TulUpliner&, const std::wstring&) override { return true; }
+  void ShowProgress(TulUpliner&) override { shown = true; }
+  bool ProgressShown() const override { return shown; }
+  void SetProgressLine(TulProgressLine line, const std::wstring& text) override {
+    lines.push_back(std::to_wstring(line) + L" " + text);
+  }
+  void SetProgressBars(int currentFile, int allFiles) override {
+    bars.emplace_back(currentFile, allFiles);
+  }
+  void FinishProgress() override {
+    finished = true;
+    // OK is pressed after the controller has begun to wait for it.
+    uitask::Post([this] { CloseProgress(); });
+  }
+  void CloseProgress() override {
+    if (!shown) return;
+    shown = false;
+    closing_->ProgressClosed();
+  }
+  bool AskPassword(TulUpliner&, const std::wstring&) override { return false; }
+
+  TulUpliner* closing_ = nullptr;
+};
+
+std::vector<std::wstring> TemporaryFilesIn(const fs::path& folder) {
+  std::vector<std::wstring> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().extension() == L".uTMP") names.push_back(entry.path().filename().wstring());
+  }
+  return names;
+}
+
+class UplinerDownload : public ui_test::UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    ui.closing_ = &upliner;
+    upliner.UI = &ui;
+    upliner.Timeouts = {5000, 5000, 5000};
+    upliner.VersionControl = byNumber;
+    upliner.VersionNumber = L"1.1.2.1";
+    upliner.ShowMessage = [this](const std::wstring& text, const std::wstring& caption, UINT) {
+      messages.push_back(caption + L": " + text);
+      return answer;
+    };
+    upliner.OnFileStart = [this](TulUpliner&, const std::wstring& url, uint64_t size, TDateTime,
+                                 bool& canUpgrade) {
+      events += L"start " + std::to_wstring(size) + (canUpgrade ? L" " : L" skip ");
+      (void)url;
+    };
+    upliner.OnFileDone = [this](TulUpliner&, const std::wstring& fileName) {
+      events += L"done " + fs::path(fileName).filename().wstring() + L" ";
+    };
+    upliner.OnLostFile = [this](TulUpliner&, const std::wstring&, int status, bool&) {
+      events += L"lost " + std::to_wstring(status) + L" ";
+    };
+    upliner.OnEndUpgrade = [this](TulUpliner&, bool& restartImediately) {
+      events += L"end ";
+      restartImediately = false;
+    };
+    upliner.OnAborted = [this](TulUpliner&) { events += L"aborted "; };
+  }
+
+  void TearDown() override {
+    for (const std::wstring& name : TemporaryFilesIn(folder)) fs::remove(folder / name);
+    std::error_code ignored;
+    fs::remove_all(folder / L"ostrel-sub", ignored);
+    fs::remove_all(AppData() / L"ostrel-upgrade-test", ignored);
+    UiTest::TearDown();
+  }
+
+  static fs::path AppData() {
+    wchar_t path[MAX_PATH] = L"";
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, path);
+    return path;
+  }
+
+  // Offers version 1.1.2.2 with `files` (info-file lines) and waits until the sequence ends.
+  std::wstring Upgrade(const std::wstring& tag, const std::string& files) {
+    events.clear();
+    upliner.InfoFileURL = TextUrl(tag, "#version=1.1.2.2\r\n" + files);
+    upliner.CheckUpdate();
+    EXPECT_TRUE(ui_test::PumpUntil(
+        [this] {
+          return (events.ends_with(L"end ") || events.ends_with(L"aborted ")) &&
+                 !upliner.ThreadBusy();
+        },
+        30000))
+        << testing::PrintToString(events);
+    return events;
+  }
+
+  // An entry's address (it may not hold a "=": the target follows the first one).
+  static std::string Data(int size, const std::string& tag, const wchar_t* kind = L"data") {
+    const std::wstring url =
+        Url("http", L"/" + std::wstring(kind) + L"/" + std::to_wstring(size) + L"/");
+    return std::string(url.begin(), url.end()) + tag;
+  }
+
+  AgreeingUi ui;
+  TulUpliner upliner;
+  const fs::path folder = ApplicationFolder();
+  std::wstring events;
+  std::vector<std::wstring> messages;
+  int answer = IDNO;
+};
+
+TEST_F(UplinerDownload, EachFileLandsBesideItsTargetAndTheProgressWindowFollows) {
+  const std::string files = "#url=" + Data(3000, "tool.dll") +
+                            "\r\n#url2=" + Data(70000, "bar.dat") + "=ostrel-sub\\deeper\\bar.dat" +
+                            "\r\n#url3=" + Data(10, "foo.ini") +
+                            "=%appdata%\\ostrel-upgrade-test\\foo.ini\r\n";
+  EXPECT_EQ(Upgrade(L"three", files),
+            L"start 3000 done tool.dll.uTMP start 70000 done bar.dat.uTMP start 10 done "
+            L"foo.ini.uTMP end ");
+  EXPECT_TRUE(ui.finished);
+  EXPECT_TRUE(messages.empty());
+
+  EXPECT_EQ(ReadFileBytes((folder / L"tool.dll.uTMP").wstring()), Pattern(0, 3000));
+  const fs::path deeper = folder / L"ostrel-sub" / L"deeper" / L"bar.dat.uTMP";
+  EXPECT_EQ(ReadFileBytes(deeper.wstring()), Pattern(0, 70000)) << "its folder is made";
+  const fs::path appData = AppData() / L"ostrel-upgrade-test" / L"foo.ini.uTMP";
+  EXPECT_EQ(ReadFileBytes(appData.wstring()), Pattern(0, 10));
+  // Wine keeps neither the temporary attribute nor lets it be read back; Windows does.
+  constexpr DWORD kComplete = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+  EXPECT_EQ(GetFileAttributesW(deeper.c_str()) & kComplete, kComplete);
+
+  // The targets given are now absolute; the one without stays without.
+  TulStringList& queue = upliner.DownloadQueue();
+  ASSERT_EQ(queue.Count(), 3);
+  EXPECT_EQ(queue.GetValue(0), L"");
+  EXPECT_EQ(fs::path(queue.GetValue(1)), folder / L"ostrel-sub\\deeper\\bar.dat");
+  EXPECT_EQ(fs::path(queue.GetValue(2)).lexically_normal(),
+            (AppData() / L"ostrel-upgrade-test\\foo.ini").lexically_normal());
+
+  const std::wstring all = std::to_wstring(plAllDownloading);
+  EXPECT_NE(std::find(ui.lines.begin(), ui.lines.end(), all + L" 当前正在下载:3 of 3"),
+            ui.lines.end());
+  EXPECT_NE(std::find(ui.lines.begin(), ui.lines.end(),
+                      std::to_wstring(plFileSize) + L" 文档大小:68.36Kb"),
+            ui.lines.end());
+  ASSERT_FALSE(ui.bars.empty());
+  EXPECT_EQ(ui.bars.back(), std::make_pair(100, 100));
+}
+
+TEST_F(UplinerDownload, AMissingFileAnsweredNoAbortsAndLeavesNoTemporaryFile) {
+  const std::string files = "#url=" + Data(5000, "first.dll") +
+                            "\r\n#url2=" + Data(5000, "gone.dll", L"missing") + "=gone.dll\r\n";
+  // The header event comes for any answer.
+  EXPECT_EQ(Upgrade(L"missing", files),
+            L"start 5000 done first.dll.uTMP start 8 lost 404 aborted ");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0],
+            L"错误 #404: 文档gone.dll找不到或者发生错误，\n\n"
+            L"您要忽略这个文档并且继续升级操作吗？");
+  EXPECT_FALSE(ui.shown) << "the progress window is closed";
+  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+
+  answer = IDYES;  // ignored: the upgrade goes on without it
+  EXPECT_EQ(Upgrade(L"missing-ignored", files),
+            L"start 5000 done first.dll.uTMP start 8 lost 404 end ");
+}
+
+TEST_F(UplinerDownload, UnchangedSizesAreSkippedButNeverTheProgramItself) {
+  const std::wstring own = fs::path(ApplicationFile()).filename().wstring();
+  WriteFileBytes((folder / L"same.dll").wstring(), std::string(4000, 'x'));
+  upliner.MiscFilesUpgrade = mfuOnlyIfSizeDifferent;
+  const std::string files =
+      "#url=" + Data(4000, "same.dll") + "\r\n#url2=" + Data(4000, "other.dll") + "=same.dll" +
+      "\r\n#url3=" + Data(static_cast<int>(fs::file_size(ApplicationFile())), "me") + "=" +
+      std::string(own.begin(), own.end()) + "\r\n";
+  EXPECT_EQ(Upgrade(L"sizes", files).substr(0, 22), L"start 4000 skip start ");
+  EXPECT_TRUE(events.find(L"done " + own + L".uTMP") != std::wstring::npos) << events;
+  EXPECT_FALSE(fs::exists(folder / L"same.dll.uTMP"));
+  fs::remove(folder / L"same.dll");
+}
+
+TEST_F(UplinerDownload, CancellingDuringADownloadDeletesTheTemporaryFiles) {
+  upliner.OnProgress = [this](TulUpliner& sender, const std::wstring&, uint64_t, uint64_t bytesRead,
+                              uint32_t, int64_t, uint8_t, uint8_t, float) {
+    if (bytesRead > 0 && sender.DownloadQueue().Count() == 2 && !events.ends_with(L"aborted ")) {
+      if (fs::exists(folder / L"slow.dll.uTMP")) sender.Abort(false);
+    }
+  };
+  const std::string files = "#url=" + Data(2000, "quick.dll") +
+                            "\r\n#url2=" + Data(400000, "slow.dll", L"slow") + "=slow.dll\r\n";
+  EXPECT_EQ(Upgrade(L"cancel", files), L"start 2000 done quick.dll.uTMP start 400000 aborted ");
+  EXPECT_TRUE(ui_test::PumpUntil([this] { return TemporaryFilesIn(folder).empty(); }, 10000));
+}
+
+}  // namespace

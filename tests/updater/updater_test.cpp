@@ -1,0 +1,347 @@
+// Zudarada4.exe (the x64 build) against real folders: a fake application folder with a stand-in
+// program that records how it was started, downloaded ".uTMP" files in and outside the folder,
+// and the queue file in the temporary folder, which is one per Wine prefix (the tests hold the
+// CTest lock "updater_queue").
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ostrel_config.h"
+#include "tests/e2e/e2e_support.h"
+#include "tests/e2e/running_program.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using e2e::LaunchOptions;
+using e2e::Process;
+using e2e::WaitUntil;
+
+constexpr auto kTimeout = 30s;
+constexpr DWORD kDownloadedAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY;
+
+fs::path EnvironmentFolder(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(name, folder, MAX_PATH);
+  return std::wstring(folder, length < MAX_PATH ? length : 0);
+}
+
+fs::path TemporaryFolder() {
+  wchar_t folder[MAX_PATH + 1];
+  return std::wstring(folder, GetTempPathW(MAX_PATH + 1, folder));
+}
+
+fs::path UpdaterProgram() {
+  return e2e::BinDir().parent_path() / L"updater" / L"x64" / L"Zudarada4.exe";
+}
+fs::path QueueFile() { return TemporaryFolder() / L"UpgraderQueue.txt"; }
+
+std::string ReadBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes,
+                DWORD attributes = FILE_ATTRIBUTE_ARCHIVE) {
+  fs::create_directories(file.parent_path());
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+  SetFileAttributesW(file.c_str(), attributes);
+}
+
+fs::path Downloaded(const fs::path& target) { return target.wstring() + L".uTMP"; }
+
+// As the application writes it: ANSI, one CR LF line a target.
+void WriteQueue(const std::vector<fs::path>& targets) {
+  std::string text;
+  for (const fs::path& target : targets) text += target.string() + "\r\n";
+  WriteBytes(QueueFile(), text);
+}
+
+// A program's file can be opened without sharing once no process runs it.
+bool Released(const fs::path& file) {
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return !fs::exists(file);
+  CloseHandle(handle);
+  return true;
+}
+
+std::vector<fs::path> FilesEndingIn(const fs::path& folder, const std::wstring& end) {
+  std::vector<fs::path> found;
+  std::error_code ignored;
+  for (const auto& entry : fs::recursive_directory_iterator(folder, ignored)) {
+    const std::wstring name = entry.path().filename().wstring();
+    if (name.size() >= end.size() && name.ends_with(end)) found.push_back(entry.path());
+  }
+  return found;
+}
+
+class UpdaterTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const std::wstring name =
+        fs::path(testing::UnitTest::GetInstance()->current_test_info()->name()).wstring();
+    root_ = TemporaryFolder() / L"ostrel-updater-tests" / name;
+    app_data_ = EnvironmentFolder(L"APPDATA") / L"ostrel-updater-tests" / name;
+    for (const fs::path& folder : {root_, app_data_}) fs::remove_all(folder);
+    app_folder_ = root_ / L"Ostrel Mini";
+    old_program_ = ReadBytes(e2e::BinDir().parent_path() / L"tests" / L"updater_fake_app.exe");
+    ASSERT_FALSE(old_program_.empty()) << "the stand-in application was not built";
+    // Bytes after a program's image do not change what it does.
+    new_program_ = old_program_ + "new version";
+    WriteBytes(Application(), old_program_);
+    fs::remove(QueueFile());
+  }
+
+  void TearDown() override {
+    // The restarted stand-ins may be ending still.
+    for (const fs::path& program : FilesEndingIn(root_, L".exe"))
+      EXPECT_TRUE(WaitUntil([&] { return Released(program); }, kTimeout)) << program;
+    std::error_code ignored;
+    for (const fs::path& folder : {root_, app_data_}) fs::remove_all(folder, ignored);
+    fs::remove(QueueFile(), ignored);
+  }
+
+  fs::path Application() const { return app_folder_ / L"OstrelMini.exe"; }
+
+  // Starts the updater as the application does: path, " +", parameters and method digit.
+  std::unique_ptr<Process> StartUpdater(const std::wstring& method = L"0") {
+    return std::make_unique<Process>(
+        UpdaterProgram(),
+        LaunchOptions{.arguments = Application().wstring() + L" +/afterupgrade" + method});
+  }
+
+  // Runs the updater to its end; its exit code.
+  DWORD Update(const std::wstring& method = L"0") {
+    auto updater = StartUpdater(method);
+    const std::optional<DWORD> code = updater->WaitForExit(kTimeout);
+    EXPECT_TRUE(code.has_value()) << "the updater did not end";
+    return code.value_or(259);
+  }
+
+  // The stand-in's records, once `count` starts have been recorded and every program of the
+  // application folder has ended.
+  std::vector<std::string> Runs(size_t count) {
+    std::vector<std::string> lines;
+    auto read = [&] {
+      lines.clear();
+      std::istringstream text(ReadBytes(app_folder_ / L"runs.txt"));
+      for (std::string line; std::getline(text, line);) lines.push_back(line);
+      return lines.size() >= count;
+    };
+    EXPECT_TRUE(WaitUntil(read, kTimeout)) << lines.size() << " of " << count << " starts";
+    for (const fs::path& program : FilesEndingIn(app_folder_, L".exe"))
+      EXPECT_TRUE(WaitUntil([&] { return Released(program); }, kTimeout)) << program;
+    read();
+    return lines;
+  }
+
+  // Names the stand-in's two versions instead of printing a program's bytes.
+  std::string Content(const fs::path& file) const {
+    if (!fs::exists(file)) return "(missing)";
+    const std::string bytes = ReadBytes(file);
+    if (bytes == old_program_) return "(old program)";
+    if (bytes == new_program_) return "(new program)";
+    return bytes.size() < 100 ? bytes : "(" + std::to_string(bytes.size()) + " other bytes)";
+  }
+
+  void ExpectInstalled(const fs::path& file, const std::string& bytes) {
+    EXPECT_EQ(Content(file), bytes) << file;
+    EXPECT_EQ(GetFileAttributesW(file.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE)) << file;
+  }
+
+  void ExpectNoDownloadLeft() {
+    for (const fs::path& folder : {root_, app_data_})
+      EXPECT_EQ(FilesEndingIn(folder, L".uTMP"), std::vector<fs::path>()) << folder;
+    EXPECT_FALSE(fs::exists(QueueFile()));
+  }
+
+  fs::path root_;
+  fs::path app_data_;
+  fs::path app_folder_;
+  std::string old_program_;
+  std::string new_program_;
+};
+
+TEST_F(UpdaterTest, WithoutArgumentsShowsItsInformationBox) {
+  Process updater(UpdaterProgram(), {});
+  HWND box = updater.WaitForWindow(L"Upgrader v4.0", kTimeout);
+  ASSERT_NE(box, nullptr) << "no information box";
+  EXPECT_EQ(e2e::ClassOf(box), L"#32770");
+  EXPECT_NE(e2e::MessageBoxText(box), L"");
+  e2e::DismissMessageBox(box);
+  EXPECT_EQ(updater.WaitForExit(kTimeout), 0u);
+  EXPECT_EQ(Content(Application()), "(old program)");
+}
+
+TEST_F(UpdaterTest, InstallsEveryDownloadAndRestartsTheApplication) {
+  const fs::path ini = app_data_ / L"foo.ini";
+  const fs::path data = app_folder_ / L"sub" / L"bar.dat";
+  const fs::path library = app_folder_ / L"tool.dll";
+  const fs::path helper = app_folder_ / L"helper.exe";
+  WriteBytes(ini, "old ini", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  WriteBytes(library, "old library");
+  for (const auto& [target, bytes] : {std::pair{Application(), new_program_},
+                                      {ini, std::string("new ini")},
+                                      {data, std::string("new data")},
+                                      {library, std::string("new library")},
+                                      {helper, std::string("new helper")}})
+    WriteBytes(Downloaded(target), bytes, kDownloadedAttributes);
+  WriteQueue({ini, data});
+
+  EXPECT_EQ(Update(), 0u);
+
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  ExpectInstalled(Application(), "(new program)");
+  ExpectInstalled(ini, "new ini");
+  ExpectInstalled(data, "new data");
+  ExpectInstalled(library, "new library");
+  // The application's own file was downloaded: other programs keep their names.
+  ExpectInstalled(helper, "new helper");
+  ExpectNoDownloadLeft();
+}
+
+TEST_F(UpdaterTest, WaitsUntilTheApplicationHasExited) {
+  WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
+  HANDLE running = CreateFileW(Application().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(running, INVALID_HANDLE_VALUE);
+  auto updater = StartUpdater();
+
+  // A correct updater never gets past its wait while the file is held.
+  EXPECT_FALSE(updater->WaitForExit(1s).has_value()) << "the updater did not wait";
+  EXPECT_TRUE(fs::exists(Downloaded(Application())));
+  CloseHandle(running);
+
+  EXPECT_EQ(updater->WaitForExit(kTimeout), 0u);
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  ExpectInstalled(Application(), "(new program)");
+  ExpectNoDownloadLeft();
+}
+
+TEST_F(UpdaterTest, InstallsADownloadedProgramAsTheApplication) {
+  WriteBytes(Downloaded(app_folder_ / L"OstrelMini-1.2.exe"), new_program_, kDownloadedAttributes);
+
+  EXPECT_EQ(Update(), 0u);
+
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  ExpectInstalled(Application(), "(new program)");
+  EXPECT_FALSE(fs::exists(app_folder_ / L"OstrelMini-1.2.exe"));
+  ExpectNoDownloadLeft();
+}
+
+TEST_F(UpdaterTest, LeavesAQueueLineWithoutDownloadAlone) {
+  const fs::path skipped = app_data_ / L"skipped.ini";
+  const fs::path ini = app_data_ / L"foo.ini";
+  WriteBytes(skipped, "kept", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  WriteBytes(Downloaded(ini), "new ini", kDownloadedAttributes);
+  WriteQueue({skipped, ini});
+
+  EXPECT_EQ(Update(), 0u);
+
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  EXPECT_EQ(ReadBytes(skipped), "kept");
+  EXPECT_EQ(GetFileAttributesW(skipped.c_str()),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+  ExpectInstalled(ini, "new ini");
+  EXPECT_EQ(Content(Application()), "(old program)");
+  ExpectNoDownloadLeft();
+}
+
+TEST_F(UpdaterTest, KeepsAFileWhoseDownloadCannotBeMoved) {
+  const fs::path library = app_folder_ / L"tool.dll";
+  WriteBytes(library, "old library");
+  WriteBytes(Downloaded(library), "new library", kDownloadedAttributes);
+  HANDLE scanner = CreateFileW(Downloaded(library).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+
+  const DWORD code = Update();
+  CloseHandle(scanner);
+
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  EXPECT_EQ(Content(library), "old library");
+  EXPECT_EQ(Content(Downloaded(library)), "new library");
+}
+
+TEST_F(UpdaterTest, RunsADownloadedSetupThenTheApplication) {
+  const fs::path setup = app_folder_ / L"setup.exe";
+  WriteBytes(Downloaded(setup), new_program_, kDownloadedAttributes);
+  WriteBytes(Downloaded(app_folder_ / L"tool.dll"), "new library", kDownloadedAttributes);
+
+  EXPECT_EQ(Update(L"1"), 0u);
+
+  // The setup runs hidden from the folder's listing, is gone once it has ended, and the
+  // application starts after it.
+  EXPECT_EQ(Runs(2), (std::vector<std::string>{"setup.exe\t22\t/afterupgrade",
+                                               "OstrelMini.exe\t20\t/afterupgrade"}));
+  EXPECT_FALSE(fs::exists(setup));
+  EXPECT_EQ(Content(Application()), "(old program)");
+  ExpectInstalled(app_folder_ / L"tool.dll", "new library");
+  ExpectNoDownloadLeft();
+}
+
+TEST_F(UpdaterTest, ExternalSetupWithoutSetupProgramOnlyRestartsTheApplication) {
+  WriteBytes(Downloaded(app_folder_ / L"tool.dll"), "new library", kDownloadedAttributes);
+
+  EXPECT_EQ(Update(L"1"), 0u);
+
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  EXPECT_EQ(Content(Application()), "(old program)");
+  ExpectInstalled(app_folder_ / L"tool.dll", "new library");
+  ExpectNoDownloadLeft();
+}
+
+TEST_F(UpdaterTest, ExternalSetupInstallsTheApplicationsOwnDownload) {
+  WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
+  WriteBytes(Downloaded(app_folder_ / L"helper.exe"), "new helper", kDownloadedAttributes);
+
+  EXPECT_EQ(Update(L"1"), 0u);
+
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  ExpectInstalled(Application(), "(new program)");
+  ExpectInstalled(app_folder_ / L"helper.exe", "new helper");
+  ExpectNoDownloadLeft();
+}
+
+TEST_F(UpdaterTest, TakesAnApplicationPathWithPlusSignsAndSpaces) {
+  app_folder_ = root_ / L"C++ Tools +2" / L"Ostrel Mini";
+  WriteBytes(Application(), old_program_);
+  WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
+
+  EXPECT_EQ(Update(), 0u);
+
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  ExpectInstalled(Application(), "(new program)");
+  ExpectNoDownloadLeft();
+}
+
+// What the upgrade controller writes out as Zudarada4.exe: the build OSTREL_UPDATER_FILE names.
+TEST(UpdaterResource, TheApplicationCarriesTheUpdaterAsULUPG) {
+  HMODULE application = LoadLibraryExW((e2e::BinDir() / L"OstrelMini.exe").c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(application, nullptr);
+  HRSRC resource = FindResourceW(application, L"ULUPG", L"ULUPG");
+  ASSERT_NE(resource, nullptr) << "no resource ULUPG of type ULUPG";
+  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(application, resource)));
+  const std::string carried(bytes, SizeofResource(application, resource));
+  FreeLibrary(application);
+  const std::string updater = ReadBytes(fs::path(L"Z:") / OSTREL_UPDATER_FILE);
+  EXPECT_FALSE(updater.empty());
+  EXPECT_TRUE(carried == updater) << carried.size() << " bytes carried, the updater has "
+                                  << updater.size();
+}
+
+}  // namespace

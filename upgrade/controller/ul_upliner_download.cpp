@@ -1,0 +1,232 @@
+// The download sequence after the user agreed to an update: every listed file is fetched into a
+// temporary file beside its target ("<target>.uTMP"), one after the other, each started from the
+// completion of the one before; then the updater program, written from the program's resources,
+// moves them into place once the program has closed, and restarts it.
+
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "upgrade/controller/ul_download_texts.h"
+#include "upgrade/controller/ul_upliner.h"
+#include "upgrade/support/ul_utils.h"
+
+namespace {
+
+constexpr wchar_t kTemporarySuffix[] = L".uTMP";
+constexpr size_t kTemporarySuffixLength = 5;
+
+std::wstring TemporaryFolder() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+  return std::wstring(folder, length <= MAX_PATH ? length : 0);
+}
+
+std::wstring QueueFilePath() { return TemporaryFolder() + L"UpgraderQueue.txt"; }
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+// "1,234.50" in the user's number format.
+std::wstring LocaleNumber(double value) {
+  const std::wstring plain = std::to_wstring(value);
+  NUMBERFMTW format{};
+  wchar_t decimal[8] = L".", thousand[8] = L",";
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 8);
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousand, 8);
+  format.NumDigits = 2;
+  format.Grouping = 3;
+  format.lpDecimalSep = decimal;
+  format.lpThousandSep = thousand;
+  format.NegativeOrder = 1;
+  wchar_t text[64] = {};
+  if (GetNumberFormatW(LOCALE_USER_DEFAULT, 0, plain.c_str(), &format, text, 64) == 0) return plain;
+  return text;
+}
+
+bool WriteWholeFile(const std::wstring& path, const void* data, DWORD size, DWORD attributes) {
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, data, size, &written, nullptr) && written == size;
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace
+
+void TulUpliner::StartDownloads() {
+  SetQInfoStage(false);
+  FUpdatesReady = false;
+  FCurrentFileIndex = 0;
+  if (Wizard.Enabled && UI != nullptr) UI->ShowProgress(*this);
+  CurrentFile();
+}
+
+void TulUpliner::NextFile() {
+  ++FCurrentFileIndex;
+  CurrentFile();
+}
+
+void TulUpliner::CurrentFile() {
+  const int count = FDownloadQueue.Count();
+  if (FCurrentFileIndex >= count) {
+    Finish();
+    return;
+  }
+  const std::wstring address = FDownloadQueue.GetName(FCurrentFileIndex);
+  FCurrentFileName = address;
+  if (UI != nullptr) {
+    UI->SetProgressLine(plFileURL, address);
+    UI->SetProgressLine(plAllDownloading, AllDownloadingText(FCurrentFileIndex, count));
+  }
+  URL = address;
+  std::wstring target = FDownloadQueue.GetValue(FCurrentFileIndex);
+  if (target.empty()) {
+    target = DefaultTarget(address, ApplicationFolder());
+  } else {
+    target = ExpandPath(target, true);
+    if (FolderOf(target).empty()) target = ApplicationFolder() + target;
+    FDownloadQueue.SetValue(FCurrentFileIndex, target);
+  }
+  SHCreateDirectoryExW(nullptr, FolderOf(target).c_str(), nullptr);  // fails when it exists
+  FCurrentFileName = target + kTemporarySuffix;
+  FCurrentFileTime = 0;
+  OutputFileName = FCurrentFileName;
+  Read();
+}
+
+void TulUpliner::FileStart(TulHTTPHeaderInfo& info) {
+  FCurrentFileTime = info.LastModified;
+  if (UI != nullptr) {
+    UI->SetProgressLine(plFileSize,
+                        L"文档大小:" + LocaleNumber(info.ContentLength / 1024.0) + L"Kb");
+  }
+  bool canUpgrade = info.ContinueDownload;
+  if (MiscFilesUpgrade == mfuOnlyIfSizeDifferent && info.ContentLength != 0 &&
+      FDownloadQueue.Count() > 1) {
+    const std::wstring target =
+        FCurrentFileName.substr(0, FCurrentFileName.size() - kTemporarySuffixLength);
+    const std::wstring name = target.substr(target.find_last_of(L'\\') + 1);
+    const std::wstring own = ApplicationFile().substr(ApplicationFile().find_last_of(L'\\') + 1);
+    if (CompareStringOrdinal(name.c_str(), -1, own.c_str(), -1, TRUE) != CSTR_EQUAL &&
+        GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      canUpgrade = GetFileSizeOf(target) != info.ContentLength;
+    }
+  }
+  if (OnFileStart) OnFileStart(*this, URL, info.ContentLength, FCurrentFileTime, canUpgrade);
+  info.ContinueDownload = canUpgrade;
+}
+
+void TulUpliner::FileProgress(const TulHTTPProgress& progress) {
+  const uint8_t total =
+      TotalPercentsDone(FCurrentFileIndex, FDownloadQueue.Count(), progress.PercentsDone);
+  if (OnProgress) {
+    OnProgress(*this, URL, progress.DataSize, progress.BytesRead, progress.ElapsedTime,
+               progress.EstimatedTimeLeft, progress.PercentsDone, total, progress.TransferRate);
+  }
+  if (UI == nullptr) return;
+  UI->SetProgressBars(progress.PercentsDone, total);
+  UI->SetProgressLine(plTransferRate, TransferRateText(progress.TransferRate));
+  UI->SetProgressLine(plEstimatedTime, EstimatedTimeText(progress.EstimatedTimeLeft));
+}
+
+void TulUpliner::FileDone() {
+  if (FCurrentFileTime != 0) SetFileTimes(FCurrentFileName, FCurrentFileTime, FCurrentFileTime, -1);
+  if (OnFileDone) OnFileDone(*this, FCurrentFileName);
+  NextFile();
+}
+
+void TulUpliner::LostFile(int status) {
+  bool continueUpgrade = false;
+  if (OnLostFile) OnLostFile(*this, URL, status, continueUpgrade);
+  if (ShowMessages.Has(mLostFile)) {
+    continueUpgrade = Message(LostFileText(FileName()), MB_YESNO | MB_ICONWARNING | MB_SYSTEMMODAL,
+                              L"错误 #" + std::to_wstring(status)) == IDYES;
+  }
+  if (continueUpgrade) {
+    NextFile();
+  } else {
+    Abort(false);
+  }
+}
+
+void TulUpliner::PasswordRequest(const std::wstring& realm, bool& tryAgain) {
+  if (OnPasswordRequest) OnPasswordRequest(*this, realm, tryAgain);
+  if (!tryAgain && ShowMessages.Has(mPasswordRequest) && UI != nullptr) {
+    tryAgain = UI->AskPassword(*this, FileName());
+  }
+  if (!tryAgain) Abort(false);
+}
+
+void TulUpliner::Finish() {
+  if (UI != nullptr && UI->ProgressShown()) {
+    UI->FinishProgress();
+    WaitForSignal(FWaitHandle, 0, true);
+    if (FAborted) return;
+  }
+  FUpdatesReady = true;
+  bool restartImediately = true;
+  if (OnEndUpgrade) OnEndUpgrade(*this, restartImediately);
+  if (restartImediately) RestartApplication();
+}
+
+void TulUpliner::RestartApplication(const std::wstring& params) {
+  if (!FUpdatesReady) DeleteTemporaryFiles();
+  WriteUpdater();
+  WriteQueueFile();
+  const std::wstring arguments = UpdaterArguments(
+      ApplicationFile(),
+      params.empty() ? FRestartParams + std::to_wstring(static_cast<int>(FUpdateMethod)) : params);
+  // Through the shell, not CreateProcess: the updater asks for administrator rights, which
+  // CreateProcess refuses (ERROR_ELEVATION_REQUIRED) where the shell asks the user.
+  SHELLEXECUTEINFOW launch{.cbSize = sizeof(SHELLEXECUTEINFOW),
+                           .fMask = SEE_MASK_NOASYNC,
+                           .lpFile = UpdaterProgramPath().c_str(),
+                           .lpParameters = arguments.c_str(),
+                           .nShow = SW_SHOWNORMAL};
+  ShellExecuteExW(&launch);
+  FRestarting = true;
+  if (OnDoOwnCloseAppMethod) {
+    OnDoOwnCloseAppMethod(*this);
+  } else if (TForm* main = Application().MainForm()) {
+    main->Close();  // the main window's own close handshake ends the program
+  } else {
+    Application().Terminate();
+  }
+}
+
+bool TulUpliner::WriteUpdater() const {
+  HRSRC resource = FindResourceW(nullptr, L"ULUPG", L"ULUPG");
+  HGLOBAL loaded = resource != nullptr ? LoadResource(nullptr, resource) : nullptr;
+  const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (data == nullptr) return false;
+  return WriteWholeFile(UpdaterProgramPath(), data, SizeofResource(nullptr, resource),
+                        FILE_ATTRIBUTE_TEMPORARY);
+}
+
+// One line a file whose target was given: the updater moves "<line>.uTMP" to "<line>". The
+// others lie in the program's folder, where the updater finds them by name.
+void TulUpliner::WriteQueueFile() const {
+  const std::wstring path = QueueFilePath();
+  // A queue left by an earlier upgrade must not be replayed by this one's updater.
+  DeleteFileW(path.c_str());
+  FDownloadQueue.WriteValuesToFile(path);
+}
+
+void TulUpliner::DeleteTemporaryFiles() {
+  const std::wstring folder = ApplicationFolder();
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"*" + kTemporarySuffix).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    DeleteFileW((folder + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
