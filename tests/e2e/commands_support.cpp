@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace e2e {
 
 // A 1 x 1 transparent PNG.
@@ -125,6 +127,15 @@ void Commands::ChooseFromConfigMenu(const std::vector<WPARAM>& keys) {
   // The menu's loop reads its thread's queue: keys posted to the owner reach it, wherever the
   // display put the focus.
   for (WPARAM key : keys) PostMessageW(window_, WM_KEYDOWN, key, 1);
+  // Closed before anything else happens: a menu still on the screen would take the next keys.
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        const auto windows = program_->VisibleWindows();
+        return std::none_of(windows.begin(), windows.end(),
+                            [](HWND window) { return ClassOf(window) == L"#32768"; });
+      },
+      kStartTimeout))
+      << "the menu stayed open";
 }
 
 void Commands::ChooseConfigItem(int position) {
