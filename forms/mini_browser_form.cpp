@@ -96,16 +96,13 @@ TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>(this)
   Chromium1->OnLoadError = Calls<&TMiniBrowserFrm::Chromium1LoadError>();
   Chromium1->OnCertificateError = Calls<&TMiniBrowserFrm::Chromium1CertificateError>();
   Chromium1->OnBeforePluginLoad = Calls<&TMiniBrowserFrm::Chromium1BeforePluginLoad>();
-  Chromium1->OnPreKeyEvent = [this](TChromium&, Ref<ICefBrowser>, const cef_key_event_t* event,
-                                    MSG*, bool&, bool& result) {
-    if (event != nullptr && DiagnosticKey(*event)) result = true;
-  };
   Chromium1->OnPrefsAvailable = [this](TChromium&, bool resultOK) {
     Chromium1PrefsAvailable(resultOK);
   };
   Chromium1->OnExecuteTaskOnCefThread = [this](TChromium&, uint32_t taskId) {
     Chromium1ExecuteTaskOnCefThread(taskId);
   };
+  ConnectCommands();
   Timer1.OnTimer = [this] { Timer1Timer(); };
   CEFSentinel1.OnClose = [this] { SentinelClose(); };
 
@@ -116,6 +113,7 @@ TMiniBrowserFrm::TMiniBrowserFrm() : Chromium1(std::make_unique<TChromium>(this)
 
 TMiniBrowserFrm::~TMiniBrowserFrm() {
   Timer1.SetEnabled(false);
+  Application().OnMessage = nullptr;
   // The control drops its handlers' references to it before the windows go.
   Chromium1.reset();
 }
@@ -159,6 +157,7 @@ void TMiniBrowserFrm::BuildControls() {
   DevTools.Create({.parent = this, .align = alRight, .bounds = {0, 0, 0, 0}, .visible = false});
   Splitter1.Create({.parent = this, .align = alRight, .visible = false});
   CEFWindowParent1.Create({.parent = this, .align = alClient, .tabStop = true});
+  BuildPopupMenu1();
 }
 
 void TMiniBrowserFrm::FormCreate() {
@@ -309,9 +308,6 @@ LRESULT TMiniBrowserFrm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
     case MSG_DESTROY_HOST:
       DestroyHostMsg();
       return 0;
-    case MSG_SHOW_HEADERS:
-      ShowHeadersMsg();
-      return 0;
     case WM_MOVE:
     case WM_MOVING: {
       const LRESULT result = TForm::WndProc(message, wparam, lparam);
@@ -327,20 +323,7 @@ LRESULT TMiniBrowserFrm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
       return result;
     }
     default:
+      if (CommandMsg(message, wparam)) return 0;
       return TForm::WndProc(message, wparam, lparam);
   }
-}
-
-TPreferencesFrm::TPreferencesFrm() {
-  Create({.caption = L"Preferences", .clientWidth = 400, .clientHeight = 300});
-}
-
-TSimpleTextViewerFrm::TSimpleTextViewerFrm() {
-  Create({.caption = L"Simple text viewer",
-          .clientWidth = 694,
-          .clientHeight = 572,
-          .borderStyle = bsSingle,
-          .borderIcons = biSystemMenu});
-  Memo1.Create(
-      {.parent = this, .align = alClient, .multiLine = true, .scrollBars = true, .readOnly = true});
 }

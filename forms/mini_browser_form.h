@@ -22,8 +22,10 @@
 #include "browser/cef_window_parent.h"
 #include "browser/chromium.h"
 #include "ui/controls.h"
+#include "ui/dialogs.h"
 #include "ui/font.h"
 #include "ui/form.h"
+#include "ui/menu.h"
 #include "ui/messages.h"
 #include "ui/timer.h"
 #include "upgrade/controller/ul_upliner.h"
@@ -77,6 +79,68 @@ class TMiniBrowserFrm final : public TForm {
   void Chromium1ExecuteTaskOnCefThread(uint32_t taskId);
   // The diagnostic key combinations (mini_browser_diagnostics.cpp); true when `event` was one.
   bool DiagnosticKey(const cef_key_event_t& event);
+
+  // Context menu, keys, developer tools, loading texts and the results of the engine's
+  // operations (mini_browser_commands.cpp).
+  void ConnectCommands();
+  // The custom messages of the commands (main thread); false for any other message.
+  bool CommandMsg(UINT message, WPARAM wparam);
+  void OpenDevToolsPanel(POINT point);
+  void CloseDevToolsPanel();
+  void RememberAddress(const std::wstring& url);
+  // F12 (key code 123) toggles the developer tools when released; `handled` stops its default.
+  void FilterKeyMessage(const MSG& message, bool& handled);
+  void FilterKeyDown(const MSG& message, bool& handled);
+  void FilterKeyUp(const MSG& message, bool& handled);
+  void SetFullScreen(bool fullScreen);
+  void Chromium1BeforeContextMenu(TChromium& sender, Ref<ICefBrowser> browser, Ref<ICefFrame> frame,
+                                  Ref<ICefContextMenuParams> params, Ref<ICefMenuModel> model);
+  void Chromium1ContextMenuCommand(TChromium& sender, Ref<ICefBrowser> browser,
+                                   Ref<ICefFrame> frame, Ref<ICefContextMenuParams> params,
+                                   int commandId, cef_event_flags_t eventFlags, bool& result);
+  void Chromium1PreKeyEvent(TChromium& sender, Ref<ICefBrowser> browser,
+                            const cef_key_event_t* event, MSG* osEvent, bool& isKeyboardShortcut,
+                            bool& result);
+  void Chromium1KeyEvent(TChromium& sender, Ref<ICefBrowser> browser, const cef_key_event_t* event,
+                         MSG* osEvent, bool& result);
+  void Chromium1LoadingStateChange(TChromium& sender, Ref<ICefBrowser> browser, bool isLoading,
+                                   bool canGoBack, bool canGoForward);
+  void Chromium1NavigationVisitorResultAvailable(Ref<ICefNavigationEntry> entry, bool current,
+                                                 int index, int total, bool& result);
+  void Chromium1DownloadImageFinished(TChromium& sender, const ustring& imageUrl,
+                                      int httpStatusCode, Ref<ICefImage> image);
+  void OpenDownloadFolder();
+  void CopyFrameIdsMsg();
+  void CopyFrameNamesMsg();
+  void SavePreferencesMsg();
+  void CopyTextMsg();
+  void TakeSnapshotMsg();
+  void ShowNavigationMsg();
+  // The file the user chose in `dialog` with `filter`; empty when cancelled or left empty.
+  template <class Dialog>
+  static std::wstring AskFileName(Dialog& dialog, std::wstring_view filter,
+                                  std::wstring_view defaultExt = {},
+                                  std::wstring_view proposed = {}) {
+    dialog.Filter = filter;
+    dialog.FilterIndex = 1;
+    dialog.DefaultExt = defaultExt;
+    dialog.FileName = proposed;
+    return dialog.Execute() ? dialog.FileName : std::wstring();
+  }
+
+  // The configuration menu and the navigation buttons (mini_browser_tools.cpp).
+  void BuildPopupMenu1();
+  void ConfigBtnClick();
+  void Openfile1Click();
+  void OpenfilewithaDAT1Click();
+  void PrintinPDF1Click();
+  void Resolvehost1Click();
+  void Downloadimage1Click();
+  void Simulatekeyboardpresses1Click();
+  void Flushcookies1Click();
+  void Memoryinfo1Click();
+  // The preferences dialog, filled from the browser and written back on OK (preferences_form.cpp).
+  void Preferences1Click();
 
   // Downloads, failed loads, certificates, plug-ins and header capture (engine threads).
   void Chromium1BeforeDownload(TChromium& sender, Ref<ICefBrowser> browser,
@@ -132,6 +196,10 @@ class TMiniBrowserFrm final : public TForm {
   TSplitter Splitter1;
   TCEFWindowParent DevTools;
   TStatusBar StatusBar1;
+  TPopupMenu PopupMenu1;
+  TMenuItem* DevTools1 = nullptr;
+  TSaveDialog SaveDialog1;
+  TOpenDialog OpenDialog1;
 
   std::unique_ptr<TChromium> Chromium1;
   TTimer Timer1{300};
@@ -143,7 +211,11 @@ class TMiniBrowserFrm final : public TForm {
   std::mutex FHeadersLock;
   std::vector<std::wstring> FResponse;
   std::vector<std::wstring> FRequest;
+  // Addresses of the navigation history: filled on the engine's UI thread, shown on the main one.
+  std::mutex FNavigationLock;
   std::vector<std::wstring> FNavigation;
+  // The developer-tools panel shows; read by the key filters on engine threads.
+  std::atomic<bool> FDevToolsVisible{false};
   // Pop-ups the page opened: they share the main browser's client and have to close before the
   // engine shuts down. Written on engine threads, read on the main thread.
   std::mutex FPopupsLock;
@@ -157,11 +229,34 @@ class TMiniBrowserFrm final : public TForm {
   bool FShowUpgradeHint = false;
 };
 
-// The preferences dialog and the text viewer: created hidden with the main window, shown on
-// demand.
+// The preferences dialog and the text viewer: created hidden with the main window, shown
+// modally on demand (preferences_form.cpp). They hold no logic: the main window fills and reads
+// them.
 class TPreferencesFrm final : public TForm {
  public:
   TPreferencesFrm();
+
+  TGroupBox ProxyGbx;
+  TComboBox ProxyTypeCbx;
+  TComboBox ProxySchemeCb;
+  TEdit ProxyServerEdt;
+  TEdit ProxyPortEdt;
+  TEdit ProxyUsernameEdt;
+  TEdit ProxyPasswordEdt;
+  TEdit ProxyScriptURLEdt;
+  TEdit ProxyByPassListEdt;
+  TSpinEdit MaxConnectionsPerProxyEdt;
+  TGroupBox HeaderGbx;
+  TEdit HeaderNameEdt;
+  TEdit HeaderValueEdt;
+  TPanel ButtonPnl;
+  TButton Button1;
+  TButton Button2;
+
+ private:
+  TFont FFont;
+  std::vector<std::unique_ptr<TLabel>> FLabels;
+  void AddLabel(TWindow& parent, int top, std::wstring_view text);
 };
 
 class TSimpleTextViewerFrm final : public TForm {

@@ -111,6 +111,11 @@ class Browser : public std::enable_shared_from_this<Browser> {
   void ContextMenu(int x, int y, int choose);
   // UI thread: the display handler's status message.
   void StatusMessage(const std::wstring& text);
+  // UI thread: the display handler's loading progress (0 to 1).
+  void LoadingProgress(double progress);
+  // UI thread: the page entered (true) or left full-screen mode, as requestFullscreen() and
+  // exitFullscreen() (or Escape) make the engine report it.
+  void FullScreenModeChange(bool fullscreen);
   void Paint(HDC dc, const RECT& client);
   // UI thread: the browser window is gone; the close completes.
   void OnWindowDestroyed();

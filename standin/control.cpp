@@ -215,6 +215,14 @@ bool Run(const std::string& name, const Args& args) {
   if (name == "popup") return ui([browser, args] { Popup(browser, args); });
   if (name == "jsdialog") return ui([browser, args] { JsDialog(browser, args); });
   if (name == "certificate-error") return ui([browser, args] { CertificateError(browser, args); });
+  if (name == "fullscreen") {
+    return ui([browser, on = Number(args, "on", 1)] { browser->FullScreenModeChange(on != 0); });
+  }
+  if (name == "progress") {
+    return ui([browser, value = _wtof(Text(args, "value", L"1").c_str())] {
+      browser->LoadingProgress(value);
+    });
+  }
   if (name == "status") return ui([browser, t = Text(args, "text")] { browser->StatusMessage(t); });
   if (name == "download") {
     std::optional<std::wstring> suggested;

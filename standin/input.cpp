@@ -4,12 +4,15 @@
 //   Print, View source), then run_context_menu (true: the program shows it and answers through
 //   the callback) or the engine's own pop-up menu; then on_context_menu_command (false runs the
 //   engine's default for Back, Forward, Reload, Stop) and on_context_menu_dismissed;
+//   the items shown are traced (context-menu-items id=<n> <command>=<label> ...);
 //   hovering a link: on_status_message with its address (empty when leaving it);
 //   clicking a link: a navigation (TT_LINK).
 
 #include "standin/browser.h"
 
 #include <wininet.h>
+
+#include <cstdio>
 
 #include "standin/menu_objects.h"
 #include "standin/text.h"
@@ -73,6 +76,22 @@ void Browser::StatusMessage(const std::wstring& text) {
   }
 }
 
+void Browser::LoadingProgress(double progress) {
+  char value[32];
+  std::snprintf(value, sizeof value, "%g", progress);
+  Trace("loading-progress id=" + std::to_string(id) + " progress=" + value);
+  if (auto h = Get(&cef_client_t::get_display_handler); h && h->on_loading_progress_change) {
+    h->on_loading_progress_change(h.get(), NewBrowserRef(), progress);
+  }
+}
+
+void Browser::FullScreenModeChange(bool fullscreen) {
+  Trace("fullscreen-mode id=" + std::to_string(id) + " fullscreen=" + (fullscreen ? "1" : "0"));
+  if (auto h = Get(&cef_client_t::get_display_handler); h && h->on_fullscreen_mode_change) {
+    h->on_fullscreen_mode_change(h.get(), NewBrowserRef(), fullscreen ? 1 : 0);
+  }
+}
+
 void Browser::ContextMenu(int x, int y, int choose) {
   Trace("context-menu id=" + std::to_string(id) + " x=" + std::to_string(x) +
         " y=" + std::to_string(y));
@@ -88,9 +107,13 @@ void Browser::ContextMenu(int x, int y, int choose) {
                                     model.get());
   }
   std::vector<MenuItem> items;
+  std::string shown;
   for (const MenuItem& item : MenuItems(model.get())) {
-    if (item.visible) items.push_back(item);
+    if (!item.visible) continue;
+    items.push_back(item);
+    shown += " " + std::to_string(item.command_id) + "=" + TraceValue(item.label);
   }
+  Trace("context-menu-items id=" + std::to_string(id) + shown);
   if (items.empty()) {
     Trace("context-menu-empty id=" + std::to_string(id));  // the engine shows nothing
     return;

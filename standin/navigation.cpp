@@ -413,10 +413,7 @@ class Navigation {
       h->on_load_start(h.get(), b.NewBrowserRef(), b.NewFrameRef(), transition);
     }
     AddressAndTitle(b, page.url, page.title);
-    Trace("loading-progress" + id + " progress=1");
-    if (auto h = b.Get(&cef_client_t::get_display_handler); h && h->on_loading_progress_change) {
-      h->on_loading_progress_change(h.get(), b.NewBrowserRef(), 1.0);
-    }
+    b.LoadingProgress(1.0);
     Trace("load-end" + id + " status=" + std::to_string(page.status));
     if (auto h = b.Get(&cef_client_t::get_load_handler); h && h->on_load_end) {
       h->on_load_end(h.get(), b.NewBrowserRef(), b.NewFrameRef(), page.status);

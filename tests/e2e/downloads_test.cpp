@@ -19,12 +19,6 @@ using Reply = HttpServer::Reply;
 
 constexpr auto kDownloadTimeout = 90s;
 
-fs::path DocumentsFolder() {
-  wchar_t folder[MAX_PATH] = L"";
-  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, folder);
-  return folder;
-}
-
 std::string FileText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
@@ -71,16 +65,6 @@ std::string Attachment(const std::string& name) {
   return "Content-Disposition: attachment; filename=\"" + name + "\"\r\n";
 }
 
-std::string Utf8(const std::wstring& text) {
-  std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0,
-                                                          nullptr, nullptr)),
-                  '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()),
-                      nullptr, nullptr);
-  out.pop_back();
-  return out;
-}
-
 class Downloads : public RunningProgram {
  protected:
   static constexpr std::uint64_t kLarge = 200ull << 20;
@@ -109,7 +93,7 @@ class Downloads : public RunningProgram {
   void TearDown() override {
     // A running download must not keep the program from ending.
     CloseStarted();
-    for (const auto& [pid, line] : ExplorerRuns()) End(pid);
+    for (const auto& [pid, line] : ExplorerRuns()) EndProcess(pid);
     std::error_code ignored;
     for (const fs::path& file : made_) fs::remove(file, ignored);
   }
@@ -151,21 +135,13 @@ class Downloads : public RunningProgram {
         [&] {
           for (const auto& [pid, line] : ExplorerRuns()) {
             if (!line.ends_with(L" " + wanted)) continue;
-            End(pid);
+            EndProcess(pid);
             return true;
           }
           return false;
         },
         kStartTimeout))
         << "no file manager with " << Utf8(wanted);
-  }
-
-  static void End(DWORD pid) {
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-      TerminateProcess(process, 0);
-      WaitForSingleObject(process, 5000);
-      CloseHandle(process);
-    }
   }
 
   // The file manager runs started for this test's files.

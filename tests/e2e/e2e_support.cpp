@@ -1,6 +1,7 @@
 #include "tests/e2e/e2e_support.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -285,6 +286,39 @@ std::vector<std::pair<DWORD, std::wstring>> CommandLinesOf(const std::wstring& e
   }
   CloseHandle(snapshot);
   return found;
+}
+
+std::wstring Wide(const std::string& utf8) {
+  std::wstring out(static_cast<size_t>(MultiByteToWideChar(
+                       CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0)),
+                   L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
+                      static_cast<int>(out.size()));
+  return out;
+}
+
+std::string Utf8(const std::wstring& text) {
+  std::string out(
+      static_cast<size_t>(WideCharToMultiByte(
+          CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr)),
+      '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                      static_cast<int>(out.size()), nullptr, nullptr);
+  return out;
+}
+
+fs::path DocumentsFolder() {
+  wchar_t folder[MAX_PATH] = L"";
+  SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, folder);
+  return folder;
+}
+
+void EndProcess(DWORD pid) {
+  if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+    TerminateProcess(process, 0);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
 }
 
 }  // namespace e2e

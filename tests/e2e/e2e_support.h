@@ -70,6 +70,9 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& text);
+
 std::wstring WindowText(HWND window);
 // The text of a standard message box (its static text control).
 std::wstring MessageBoxText(HWND box);
@@ -87,6 +90,10 @@ std::wstring StatusBarPanelText(HWND status_bar, int panel);
 // Running processes started from `exe` (compared by full path), e.g. the program and the
 // engine's sub-processes of one program copy.
 std::vector<DWORD> ProcessesOf(const fs::path& exe);
+// The documents folder of the user the tests run as (downloads land there).
+fs::path DocumentsFolder();
+// Ends the process `pid` (e.g. a file manager a test made the program start) and waits for it.
+void EndProcess(DWORD pid);
 // Running processes of the program file named `exe_name` (e.g. L"explorer.exe"), with their
 // command lines.
 std::vector<std::pair<DWORD, std::wstring>> CommandLinesOf(const std::wstring& exe_name);

@@ -74,18 +74,7 @@ TEST_F(MainWindow, CaptionIsProductAndVersionWhateverThePageTitle) {
 constexpr char kSavePreferencesKey[] = "key code=120 modifiers=6";
 constexpr char kDelayedTaskKey[] = "key code=121 modifiers=6";
 
-HWND MessageBoxOf(const Process& program) {
-  HWND box = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND window : program.VisibleWindows()) {
-          if (ClassOf(window) == L"#32770") box = window;
-        }
-        return box != nullptr;
-      },
-      kStartTimeout);
-  return box;
-}
+HWND MessageBoxOf(const Process& program) { return WaitForWindowOfClass(program, L"#32770"); }
 
 TEST_F(MainWindow, WebRTCPolicyReachesTheEngineAndPreferencesAreSavedOnTheMainThread) {
   auto program = Launch();

@@ -21,21 +21,26 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
-HWND FindDescendant(HWND parent, const std::wstring& class_name) {
+std::vector<HWND> Descendants(HWND parent, const std::function<bool(HWND)>& wanted) {
   struct Search {
-    const std::wstring& name;
-    HWND found = nullptr;
-  } search{class_name};
+    const std::function<bool(HWND)>& wanted;
+    std::vector<HWND> found;
+  } search{wanted, {}};
   EnumChildWindows(
       parent,
       [](HWND window, LPARAM param) -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
-        if (ClassOf(window) != s->name) return TRUE;
-        s->found = window;
-        return FALSE;
+        if (s->wanted(window)) s->found.push_back(window);
+        return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindDescendant(HWND parent, const std::wstring& class_name) {
+  const auto found =
+      Descendants(parent, [&](HWND window) { return ClassOf(window) == class_name; });
+  return found.empty() ? nullptr : found.front();
 }
 
 int IndexOf(const std::vector<std::string>& lines, const std::string& prefix) {
@@ -65,6 +70,20 @@ void ExpectCleanEngineEnd(const std::vector<std::string>& trace) {
 std::string PageWithTitle(const std::string& title) {
   return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" + title +
          "</title></head><body><p>" + title + "</p></body></html>";
+}
+
+HWND WaitForWindowOfClass(const Process& program, const std::wstring& class_name,
+                          std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : program.VisibleWindows()) {
+          if (ClassOf(window) == class_name) found = window;
+        }
+        return found != nullptr;
+      },
+      timeout);
+  return found;
 }
 
 RunningProgram::RunningProgram(Pages pages)

@@ -32,6 +32,8 @@ inline constexpr wchar_t kEngineWindowClass[] = L"CefBrowserWindow";
 // Polls `done` until it holds; false when `timeout` passed first.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 std::wstring ClassOf(HWND window);
+// Every window below `parent` that is `wanted`, in the system's order.
+std::vector<HWND> Descendants(HWND parent, const std::function<bool(HWND)>& wanted);
 // The first window of class `class_name` below `parent`; nullptr when none.
 HWND FindDescendant(HWND parent, const std::wstring& class_name);
 // Index of the first line starting with `prefix`; -1 when there is none.
@@ -41,6 +43,10 @@ int CountOf(const std::vector<std::string>& lines, const std::string& prefix);
 // nothing left referenced and no call the real engine would refuse.
 void ExpectCleanEngineEnd(const std::vector<std::string>& trace);
 std::string PageWithTitle(const std::string& title);
+// A visible top-level window of `program` of class `class_name` ("#32770": a message box or a
+// system dialog, "#32768": an open menu); nullptr when none came in time.
+HWND WaitForWindowOfClass(const Process& program, const std::wstring& class_name,
+                          std::chrono::milliseconds timeout = kStartTimeout);
 
 class RunningProgram : public testing::Test {
  protected:
