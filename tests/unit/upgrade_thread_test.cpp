@@ -48,7 +48,16 @@ std::string MessageOf(const std::exception_ptr& error) {
   }
 }
 
-HWND SyncWindow() { return FindWindowExW(HWND_MESSAGE, nullptr, L"TulThreadWindow", nullptr); }
+// This process's: programs running beside the test (the program's upgrade check) have theirs.
+HWND SyncWindow() {
+  for (HWND window = nullptr;
+       (window = FindWindowExW(HWND_MESSAGE, window, L"TulThreadWindow", nullptr)) != nullptr;) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) return window;
+  }
+  return nullptr;
+}
 
 // ---- Where events run ----
 

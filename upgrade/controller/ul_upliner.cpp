@@ -16,15 +16,7 @@ constexpr UINT_PTR kAutoCheckTimer = 1;
 
 // A hidden top-level window (a message-only one would never hear of the session ending).
 HWND CreateHiddenWindow(WNDPROC procedure, void* owner) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);  // fails harmlessly when already registered
-  HWND window = CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                instance, nullptr);
+  HWND window = CreateUtilityWindow(kWindowClass, procedure, nullptr);
   if (window == nullptr)
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                             "TulUpliner window");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/ui_error.h"
+#include "upgrade/support/ul_utils.h"
 
 namespace {
 
@@ -41,15 +42,7 @@ void AcquireWindow(TulEventThread* user) {
   TSyncWindow& sync = Sync();
   std::lock_guard guard(sync.lock);
   if (sync.window.load() == nullptr) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = SyncWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);  // fails harmlessly when still registered
-    sync.window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  instance, nullptr);
+    sync.window = CreateUtilityWindow(kWindowClass, SyncWindowProc, HWND_MESSAGE);
   }
   sync.users.push_back(user);
 }

@@ -22,6 +22,11 @@ const std::wstring& ApplicationFolder();
 // "ulUtils", when the program cannot find itself in its folder (ResolveApplicationPaths).
 bool CheckApplicationFolder();
 
+// An invisible window of this program's class `className` (registered on first use) for
+// `procedure`: message-only under HWND_MESSAGE, else top-level (which hears of the session
+// ending). Null when it cannot be made.
+HWND CreateUtilityWindow(const wchar_t* className, WNDPROC procedure, HWND parent);
+
 // Ends in "\" ("" for sfNone, and for a folder of the user's that cannot be read).
 std::wstring GetSpecialFolder(TulSpecialFolder kind);
 // ExpandPathMacros with this computer's folders.

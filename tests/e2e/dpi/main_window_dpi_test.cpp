@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "tests/e2e/commands_support.h"
 #include "tests/e2e/running_program.h"
 
 namespace e2e {
@@ -65,6 +66,37 @@ TEST_F(MainWindowDpi, AtOneAndAHalfTimesItIsFittedIntoTheScreenWithItsControlsSc
   EXPECT_TRUE(status144.left >= window144.left && status144.right <= window144.right &&
               status144.top >= window144.top && status144.bottom <= window144.bottom)
       << "the status bar stays inside the fitted window";
+}
+
+class PreferencesDpi : public Commands {
+ protected:
+  void SetUp() override {
+    SetScreenDpi(144);
+    Commands::SetUp();
+  }
+  void TearDown() override {
+    Commands::TearDown();
+    SetScreenDpi(96);
+  }
+};
+
+TEST_F(PreferencesDpi, AtOneAndAHalfTimesTheDialogIsScaledAndOnTheScreen) {
+  Start();
+  ASSERT_FALSE(HasFatalFailure());
+  ChooseConfigItem(kPreferences);
+  HWND dialog = program_->WaitForWindow(L"Preferences", kStartTimeout);
+  ASSERT_NE(dialog, nullptr);
+  RECT client{}, rect{}, work{};
+  GetClientRect(dialog, &client);
+  GetWindowRect(dialog, &rect);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  // Designed as 428 x 388 at 96 dots per inch.
+  EXPECT_NEAR(client.right, 642, 1);
+  EXPECT_NEAR(client.bottom, 582, 1);
+  EXPECT_TRUE(rect.left >= work.left && rect.top >= work.top && rect.right <= work.right &&
+              rect.bottom <= work.bottom);
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, kStartTimeout));
 }
 
 }  // namespace
