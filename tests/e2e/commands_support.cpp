@@ -122,7 +122,7 @@ void Commands::ChooseFromConfigMenu(const std::vector<WPARAM>& keys) {
   HWND button = ConfigButton();
   ASSERT_NE(button, nullptr) << "no configuration button";
   // Posted: the click runs the menu's loop, which a sent message would wait for.
-  PostMessageW(button, BM_CLICK, 0, 0);
+  Click(button);
   ASSERT_NE(WaitForWindowOfClass(*program_, L"#32768"), nullptr) << "the menu did not open";
   // The menu's loop reads its thread's queue: keys posted to the owner reach it, wherever the
   // display put the focus.
@@ -172,7 +172,7 @@ std::wstring Commands::AnswerInputBox(const std::wstring& caption, const std::ws
   HWND edit = FindDescendant(box, L"Edit");
   const std::wstring proposed = WindowText(edit);
   SetText(edit, answer);
-  PostMessageW(FindDescendantWithText(box, L"Button", L"OK"), BM_CLICK, 0, 0);
+  Click(FindDescendantWithText(box, L"Button", L"OK"));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kStartTimeout));
   return proposed;
 }

@@ -205,7 +205,7 @@ TEST_F(Commands, NavigationButtonsFollowTheHistoryAndDriveTheBrowser) {
   auto loads = [&] { return CountOf(copy_.TraceLines(), "load-end id=1"); };
   auto click_and_load = [&](HWND button) {
     const int before = loads();
-    PostMessageW(button, BM_CLICK, 0, 0);
+    Click(button);
     return WaitUntil([&] { return loads() == before + 1; }, kStartTimeout);
   };
 

@@ -169,6 +169,11 @@ std::wstring MessageBoxText(HWND box) {
 
 void DismissMessageBox(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
+void Click(HWND button) {
+  PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
 std::string FindLine(const std::vector<std::string>& lines, const std::string& prefix) {
   for (const auto& line : lines)
     if (line.rfind(prefix, 0) == 0) return line;

@@ -78,6 +78,9 @@ std::wstring WindowText(HWND window);
 std::wstring MessageBoxText(HWND box);
 // Presses the message box's OK button.
 void DismissMessageBox(HWND box);
+// Presses `button` of another process as its click would: the notification to its parent
+// (BM_CLICK's simulated mouse press was seen to get lost at times under Wine).
+void Click(HWND button);
 
 // Finds the line that starts with `prefix` in `lines`; empty when there is none.
 std::string FindLine(const std::vector<std::string>& lines, const std::string& prefix);

@@ -92,7 +92,7 @@ class Preferences : public Commands {
 
   // Closes the dialog with its button "Ok" or "Cancel".
   void Press(const std::wstring& button) {
-    PostMessageW(FindDescendantWithText(dialog_, L"Button", button), BM_CLICK, 0, 0);
+    Click(FindDescendantWithText(dialog_, L"Button", button));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog_); }, kStartTimeout));
   }
 

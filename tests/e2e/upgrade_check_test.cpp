@@ -150,7 +150,7 @@ TEST_F(UpgradeCheck, ANewerVersionIsOfferedWhileTheBrowserStartsAndAskedForWitho
   // The browser comes up behind the question.
   window_ = WaitForLoadedWindow(*program_);
   ASSERT_NE(window_, nullptr);
-  PostMessageW(later, BM_CLICK, 0, 0);
+  Click(later);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(question); }, kStartTimeout));
 
   const std::string request = WaitForInfoRequest();
@@ -237,7 +237,7 @@ TEST_F(UpgradeCheck, AnAcceptedUpdateIsInstalledAndTheProgramRestartsAsTheNewVer
   ASSERT_NE(question, nullptr) << "no question about the newer version";
   HWND yes = ChildWithText(question, L"是");
   ASSERT_NE(yes, nullptr);
-  PostMessageW(yes, BM_CLICK, 0, 0);
+  Click(yes);
 
   // The progress window ends with OK once every file is in.
   HWND ok = nullptr;
@@ -254,15 +254,11 @@ TEST_F(UpgradeCheck, AnAcceptedUpdateIsInstalledAndTheProgramRestartsAsTheNewVer
       << "the downloads did not complete";
   EXPECT_TRUE(fs::exists(copy_.dir() / L"OstrelMini.exe.uTMP"));
   EXPECT_TRUE(fs::exists(copy_.dir() / L"sub" / L"bar.dat.uTMP"));
-  // A click now and then was seen to get lost under load (not understood yet): press again
-  // until the window goes.
   HWND progress = GetAncestor(ok, GA_ROOT);
-  EXPECT_TRUE(WaitUntil(
-      [&] {
-        if (IsWindow(progress) && IsWindowVisible(progress)) PostMessageW(ok, BM_CLICK, 0, 0);
-        return !IsWindow(progress) || !IsWindowVisible(progress);
-      },
-      kStartTimeout));
+  Click(ok);
+  EXPECT_TRUE(
+      WaitUntil([&] { return !IsWindow(progress) || !IsWindowVisible(progress); }, kStartTimeout))
+      << "OK did not close the progress window";
   if (!program_->WaitForExit(kStartTimeout).has_value()) {
     std::wstring shown;
     for (HWND visible : program_->VisibleWindows()) shown += WindowText(visible) + L" | ";
