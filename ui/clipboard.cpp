@@ -9,10 +9,18 @@ namespace {
 
 // Another program may hold the clipboard for a moment (one that watches it reads it at every
 // change): a few short tries before giving up.
+// Opened without a window, the clipboard has no owner after EmptyClipboard, and Windows then
+// refuses SetClipboardData: it is opened for a hidden window of the calling thread.
+HWND ClipboardWindow() {
+  thread_local HWND window =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  return window;
+}
+
 bool OpenClipboardPatiently() {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    if (OpenClipboard(nullptr)) return true;
-    Sleep(10);
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (OpenClipboard(ClipboardWindow())) return true;
+    Sleep(20);
   }
   return false;
 }
