@@ -248,11 +248,7 @@ bool TulUpliner::Ask(const std::wstring& upgradeMsg) {
 }
 
 const std::wstring& UpdaterProgramPath() {
-  static const std::wstring path = [] {
-    wchar_t folder[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-    return std::wstring(folder, length <= MAX_PATH ? length : 0) + L"Zudarada4.exe";
-  }();
+  static const std::wstring path = GetSpecialFolder(sfTemp) + L"Zudarada4.exe";
   return path;
 }
 

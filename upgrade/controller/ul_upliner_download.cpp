@@ -19,13 +19,7 @@ namespace {
 constexpr wchar_t kTemporarySuffix[] = L".uTMP";
 constexpr size_t kTemporarySuffixLength = 5;
 
-std::wstring TemporaryFolder() {
-  wchar_t folder[MAX_PATH + 1] = {};
-  const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-  return std::wstring(folder, length <= MAX_PATH ? length : 0);
-}
-
-std::wstring QueueFilePath() { return TemporaryFolder() + L"UpgraderQueue.txt"; }
+std::wstring QueueFilePath() { return GetSpecialFolder(sfTemp) + L"UpgraderQueue.txt"; }
 
 std::wstring FolderOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
