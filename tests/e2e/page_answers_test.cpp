@@ -36,7 +36,9 @@ TEST_F(PageAnswers, AnUnresolvableHostShowsTheErrorPageWithTheEngineTextAndCode)
                              "net::ERR_NAME_NOT_RESOLVED%20(-105).",
                              kStartTimeout),
             "");
-  EXPECT_EQ(WindowText(window_), kCaption) << "the caption stays the product's";
+  // The title change is answered on the main thread: wait for it, not for the moment.
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(window_) == kCaption; }, kStartTimeout))
+      << "the caption stays the product's: " << testing::PrintToString(WindowText(window_));
 }
 
 TEST_F(PageAnswers, AStoppedLoadKeepsThePage) {
