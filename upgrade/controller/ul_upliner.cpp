@@ -69,6 +69,9 @@ TulUpliner::TulUpliner() {
   TulCustomHTTP::OnConnLost = [this](TulCustomHTTP&, const std::wstring&, uint64_t, uint64_t,
                                      TulStream*) { ConnLost(); };
   DeleteFileW(UpdaterProgramPath().c_str());  // left by the last upgrade
+  // Left by a download that never ended (the program was ended, the connection lost): the
+  // updater would install whatever it finds of them next time.
+  DeleteTemporaryFiles();
   VersionDate = VersionDateText(Today());
   FHandle = CreateHiddenWindow(WindowProc, this);
 }
@@ -137,7 +140,7 @@ void TulUpliner::Abort(bool imediately) {
   // transfer follows.
   SignalWaitHandle(FWaitHandle);
   if (UI != nullptr) UI->CloseProgress();
-  DeleteTemporaryFiles();
+  DeleteQueuedTemporaryFiles();
   if (OnAborted) OnAborted(*this);
 }
 

@@ -176,6 +176,7 @@ class TulUpliner : public TulCustomHTTP {
   void PasswordRequest(const std::wstring& realm, bool& tryAgain);
   bool WriteUpdater() const;
   void WriteQueueFile() const;
+  void DeleteQueuedTemporaryFiles() const;
   void HTTPError(int status);
   void HostUnreachable();
   void ConnLost();

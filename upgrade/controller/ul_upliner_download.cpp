@@ -172,7 +172,7 @@ void TulUpliner::Finish() {
 }
 
 void TulUpliner::RestartApplication(const std::wstring& params) {
-  if (!FUpdatesReady) DeleteTemporaryFiles();
+  if (!FUpdatesReady) DeleteQueuedTemporaryFiles();
   WriteUpdater();
   WriteQueueFile();
   const std::wstring arguments = UpdaterArguments(
@@ -212,6 +212,18 @@ void TulUpliner::WriteQueueFile() const {
   // A queue left by an earlier upgrade must not be replayed by this one's updater.
   DeleteFileW(path.c_str());
   FDownloadQueue.WriteValuesToFile(path);
+}
+
+// Those beside targets in other folders (sub\bar.dat, %appdata%\x.ini) too, which the folder's
+// search does not see: a target is absolute once its download has started.
+void TulUpliner::DeleteQueuedTemporaryFiles() const {
+  for (int index = 0; index < FDownloadQueue.Count(); ++index) {
+    const std::wstring target = FDownloadQueue.GetValue(index);
+    if (target.size() > 2 && (target[1] == L':' || target.starts_with(L"\\\\"))) {
+      DeleteFileW((target + kTemporarySuffix).c_str());
+    }
+  }
+  DeleteTemporaryFiles();
 }
 
 void TulUpliner::DeleteTemporaryFiles() {

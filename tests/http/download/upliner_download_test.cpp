@@ -194,6 +194,22 @@ TEST_F(UplinerDownload, AMissingFileAnsweredNoAbortsAndLeavesNoTemporaryFile) {
             L"start 5000 done first.dll.uTMP start 8 lost 404 end ");
 }
 
+TEST_F(UplinerDownload, AnAbortLeavesNoTemporaryFileInAnyFolderAndTheNextStartClearsLeftovers) {
+  const std::string files =
+      "#url=" + Data(3000, "a.dll") + "=ostrel-sub\\a.dll\r\n#url2=" + Data(3000, "b.ini") +
+      "=%appdata%\\ostrel-upgrade-test\\b.ini\r\n#url3=" + Data(5000, "gone.dll", L"missing") +
+      "\r\n";
+  EXPECT_EQ(Upgrade(L"aborted-folders", files),
+            L"start 3000 done a.dll.uTMP start 3000 done b.ini.uTMP start 8 lost 404 aborted ");
+  EXPECT_FALSE(fs::exists(folder / L"ostrel-sub" / L"a.dll.uTMP"));
+  EXPECT_FALSE(fs::exists(AppData() / L"ostrel-upgrade-test" / L"b.ini.uTMP"));
+
+  // What a download that never ended left behind (the program was ended, say).
+  WriteFileBytes((folder / L"left.dll.uTMP").wstring(), "part");
+  const TulUpliner next;
+  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+}
+
 TEST_F(UplinerDownload, UnchangedSizesAreSkippedButNeverTheProgramItself) {
   const std::wstring own = fs::path(ApplicationFile()).filename().wstring();
   WriteFileBytes((folder / L"same.dll").wstring(), std::string(4000, 'x'));
