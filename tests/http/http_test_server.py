@@ -19,13 +19,16 @@ file). /loop/TAG redirects to itself. Query switches of /data/: status=N answers
 wants Basic user:pass (401 with the realm); drop=N closes after N body bytes; trickle=MS waits
 MS ms after each KiB; norange=1 ignores Range; extra=N sends N bytes more than announced;
 bigheader=N adds a header line of N bytes; redirect=URL answers 302. /slow/SIZE/TAG is /data/
-with trickle=20, for addresses that cannot hold a "=" (an info file's entries). Other paths: 404.
+with trickle=20, for addresses that cannot hold a "=" (an info file's entries); so are
+/cut/SIZE/N/TAG, /data/ with drop=N, and /stall/SIZE/N/TAG, which sends N body bytes and then
+nothing more, holding the connection until the client leaves. Other paths: 404.
 """
 
 import argparse
 import base64
 import http.client
 import os
+import select
 import signal
 import ssl
 import subprocess
@@ -108,6 +111,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send_data(int(parts[2]) if parts[1] == "data" else 0, query)
         elif len(parts) >= 3 and parts[1] == "slow":
             self.send_data(int(parts[2]), {"trickle": "20"})
+        elif len(parts) >= 4 and parts[1] in ("cut", "stall"):
+            self.send_data(int(parts[2]), {"drop" if parts[1] == "cut" else "stall": parts[3]})
         else:
             self.send_plain(404, b"not here", [("Content-Type", "text/plain")])
 
@@ -138,7 +143,8 @@ class Handler(BaseHTTPRequestHandler):
         self.end_headers()
         trickle = int(query.get("trickle", 0)) / 1000.0
         sent, step = start, 1024 if trickle else 1 << 20
-        stop = end if drop < 0 else min(end, start + drop)
+        stall = int(query.get("stall", -1))
+        stop = end if drop < 0 and stall < 0 else min(end, start + max(drop, stall))
         try:
             while sent < stop:
                 block = content(sent, min(stop, sent + step))
@@ -150,8 +156,20 @@ class Handler(BaseHTTPRequestHandler):
             if "extra" in query:
                 self.wfile.write(b"x" * int(query["extra"]))
             self.wfile.flush()
+            if stall >= 0:
+                self.hold_until_client_leaves()
         except (BrokenPipeError, ConnectionResetError):
             self.close_connection = True  # the client stopped reading (an abort)
+
+
+    def hold_until_client_leaves(self, longest=300):
+        """Sends nothing more, keeping the connection open until the client closes it."""
+        self.close_connection = True
+        deadline = time.monotonic() + longest
+        while time.monotonic() < deadline:
+            readable, _, _ = select.select([self.connection], [], [], 0.5)
+            if readable and not self.connection.recv(4096):
+                return
 
 
 class ProxyHandler(BaseHTTPRequestHandler):

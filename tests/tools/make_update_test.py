@@ -95,6 +95,15 @@ class MakeUpdateTest(unittest.TestCase):
         self.assertIn("entry=" + base + "libcef.dll", entries)
         self.assertIn("entry=" + base + "a%20b%2Bc.dat=%appdata%\\ostrel\\c.dat", entries)
 
+    def test_a_file_can_be_listed_at_an_address_of_its_own(self):
+        elsewhere = "http://mirror.example.org/big/libcef.dll"
+        result = make_update(self.out, "--version", VERSION, "--url", URL, "--file-url",
+                             "libcef.dll=" + elsewhere, bin_dir=self.bin)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        entries = [line for line in self.read_back(1252) if line.startswith("entry=")]
+        self.assertIn("entry=" + elsewhere + "=libcef.dll", entries)
+        self.assertTrue((self.out / "pavix" / "x64" / VERSION / "libcef.dll").is_file())
+
     def test_bad_input_is_refused_and_nothing_is_written(self):
         cases = {
             "version": ["--version", "1.1.x", "--url", URL],
@@ -106,6 +115,8 @@ class MakeUpdateTest(unittest.TestCase):
             "code page": ["--version", VERSION, "--url", URL, "--message", "ü ✓", "--codepage", "cp936"],
             "target file": ["--version", VERSION, "--url", URL, "--target", "nothing.dll=x.dll"],
             "target text": ["--version", VERSION, "--url", URL, "--target", "libcef.dll=a=b"],
+            "file address": ["--version", VERSION, "--url", URL, "--file-url", "libcef.dll=ftp://x"],
+            "address file": ["--version", VERSION, "--url", URL, "--file-url", "no.dll=http://x/y"],
         }
         for name, arguments in cases.items():
             with self.subTest(name):
