@@ -55,6 +55,13 @@ TEST(ProgressFigures, CountTheResumedPartAndTheTime) {
   EXPECT_EQ(figures.EstimatedTime, 0);
 }
 
+TEST(ProgressFigures, AnAbsurdAnnouncedLengthGivesAHugeEstimateNotAnOverflow) {
+  const TulProgressFigures figures = ProgressFigures(UINT64_MAX, 1, 0, 65000);
+  EXPECT_EQ(figures.PercentsDone, 0);
+  EXPECT_EQ(figures.ElapsedTime, 65u);
+  EXPECT_GT(figures.EstimatedTime, int64_t{1} << 40);
+}
+
 TEST(Multipart, WritesTheFieldHeadsAndTheTail) {
   EXPECT_EQ(MultipartFieldHead(L"B", L"comment", L"", L""),
             "--B\r\nContent-Disposition: form-data; name=\"comment\"\r\n\r\n");
