@@ -141,6 +141,12 @@ void HttpHeaders(TFuzzInput input) {
   FUZZ_CHECK(!StatusText(static_cast<unsigned long>(size)).empty());
 
   const std::wstring text = FuzzText(input);
+  // A number comes back as it was written, less blanks and leading zeros.
+  if (const std::optional<uint64_t> number = HeaderNumber(text)) {
+    std::wstring_view digits = TrimText(text);
+    while (digits.size() > 1 && digits[0] == L'0') digits.remove_prefix(1);
+    FUZZ_CHECK(std::to_wstring(*number) == digits);
+  }
   FUZZ_CHECK(RealmOf(text).size() <= text.size());
   FUZZ_CHECK(RedirectTarget(text.data(), text.size()) == text.substr(0, text.find(L'\0')));
   const std::wstring name = FileNameOfPath(text);

@@ -98,4 +98,15 @@ TEST(LoginInfo, RefusesAMalformedRecordAndKeepsWhatItHad) {
   EXPECT_EQ(login.Username(), L"kept");
 }
 
+TEST(HeaderNumber, TakesDecimalDigitsOnly) {
+  EXPECT_EQ(HeaderNumber(L"1000"), 1000u);
+  EXPECT_EQ(HeaderNumber(L" 0 "), 0u);
+  EXPECT_EQ(HeaderNumber(L"18446744073709551615"), UINT64_MAX);
+  // What a C library would have read as a number, or as a huge one.
+  for (const wchar_t* bad : {L"", L" ", L"-1000", L"+5", L"many", L"12abc", L"0x10", L"1 000",
+                             L"18446744073709551616", L"99999999999999999999999"}) {
+    EXPECT_EQ(HeaderNumber(bad), std::nullopt) << bad;
+  }
+}
+
 }  // namespace

@@ -32,6 +32,19 @@ std::wstring EncodeExtraInfo(std::wstring_view extra) {
   return result;
 }
 
+std::optional<uint64_t> HeaderNumber(std::wstring_view text) {
+  text = TrimText(text);
+  if (text.empty()) return std::nullopt;
+  uint64_t value = 0;
+  for (const wchar_t c : text) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    const auto digit = static_cast<uint64_t>(c - L'0');
+    if (value > (UINT64_MAX - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
 std::wstring RangeHeader(uint32_t start, uint32_t end) {
   std::wstring header = L"RANGE: bytes=" + std::to_wstring(start) + L"-";
   if (end != 0) header += std::to_wstring(end);
