@@ -193,6 +193,26 @@ TEST_F(UpgradeCheck, AMissingInfoFileIsSilentAtStartAndSaidOnlyWhenAsked) {
   CloseStarted();
 }
 
+// A server that sends some other file as the info file (binary bytes) offers nothing.
+TEST_F(UpgradeCheck, AGarbageInfoFileIsSilentAtStartAndNothingNewerWhenAsked) {
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 167 + (i >> 3)) & 0xFF);
+  const fs::path target = kServerState / L"root" / kInfoFile;
+  fs::create_directories(target.parent_path());
+  std::ofstream(target, std::ios::binary) << garbage;
+  Start();
+  const std::string request = WaitForInfoRequest();
+  EXPECT_NE(request.find("\"status\":200"), std::string::npos) << request;
+  ExpectNoBoxAfterTheAnswer();
+  CheckWithHints();
+  const Box hint = WaitForBox();
+  ASSERT_NE(hint.window, nullptr);
+  EXPECT_EQ(hint.text, L"您当前的版本已经是最新版，不需要升级。");
+  CloseBox(hint, IDOK);
+  EXPECT_EQ(boxes_.size(), 1u);
+  CloseStarted();
+}
+
 // A visible top-level window of process `pid` whose caption starts with `caption`.
 HWND WindowOf(DWORD pid, const std::wstring& caption) {
   struct Search {
