@@ -13,8 +13,10 @@ bool IsDeviceName(std::wstring_view name) {
   static constexpr std::array<std::wstring_view, 6> kPlain = {L"CON", L"PRN",    L"AUX",
                                                               L"NUL", L"CONIN$", L"CONOUT$"};
   if (std::find(kPlain.begin(), kPlain.end(), stem) != kPlain.end()) return true;
+  // Windows takes the superscripts ¹ ² ³ for digits here too ("COM¹" is a port).
   return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) &&
-         stem[3] >= L'1' && stem[3] <= L'9';
+         ((stem[3] >= L'1' && stem[3] <= L'9') ||
+          std::wstring_view(L"\u00B9\u00B2\u00B3").find(stem[3]) != std::wstring_view::npos);
 }
 
 bool IsRefusedCharacter(wchar_t c) {

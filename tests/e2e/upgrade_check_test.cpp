@@ -203,6 +203,85 @@ class UpgradeCheck : public RunningProgram {
   std::vector<std::wstring> boxes_;
 };
 
+TEST_F(UpgradeCheck, ANewerVersionIsOfferedWhileTheBrowserStartsAndAskedForWithoutCache) {
+  Publish(L"newer");
+  program_ = Launch();
+  HWND question = program_->WaitForWindow(kUpgradeCaption, kStartTimeout);
+  ASSERT_NE(question, nullptr) << "no question about the newer version";
+  HWND text = ChildWithText(question, L"已经有新版本推出，");
+  ASSERT_NE(text, nullptr);
+  EXPECT_NE(WindowText(text).find(L"\nVersion 9.0 is ready.\n"), std::wstring::npos)
+      << testing::PrintToString(WindowText(text));
+  EXPECT_TRUE(WindowText(text).ends_with(L"您要升级到新版本吗？"));
+  HWND later = ButtonWithText(question, L"稍等一下");
+  ASSERT_NE(later, nullptr) << "the question has no Later button";
+
+  // The browser comes up behind the question.
+  window_ = WaitForLoadedWindow(*program_);
+  ASSERT_NE(window_, nullptr);
+  Click(later);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(question); }, kStartTimeout));
+
+  const std::string request = WaitForInfoRequest();
+  EXPECT_NE(request.find("\"status\":200"), std::string::npos) << request;
+  EXPECT_NE(request.find("\"pragma\":\"no-cache\""), std::string::npos) << request;
+  EXPECT_EQ(InfoRequests().size(), 1u) << "one check a start";
+  CloseStarted();
+}
+
+// At start both outcomes are silent; the window's own texts come only when it is asked to say
+// them (the diagnostic).
+TEST_F(UpgradeCheck, NothingNewerIsSilentAtStartAndSaidOnlyWhenAsked) {
+  Publish(L"current");
+  Start();
+  ASSERT_NE(WaitForInfoRequest(), "");
+  ExpectNoBoxAfterTheAnswer();
+  CheckWithHints();
+  const Box hint = WaitForBox();
+  ASSERT_NE(hint.window, nullptr);
+  EXPECT_EQ(hint.caption, kHintCaption);
+  EXPECT_EQ(hint.text, L"您当前的版本已经是最新版，不需要升级。");
+  EXPECT_EQ(GetWindow(hint.window, GW_OWNER), window_);
+  CloseBox(hint, IDOK);
+  EXPECT_EQ(boxes_.size(), 1u);
+  CloseStarted();
+}
+
+TEST_F(UpgradeCheck, AMissingInfoFileIsSilentAtStartAndSaidOnlyWhenAsked) {
+  Start();
+  const std::string request = WaitForInfoRequest();
+  EXPECT_NE(request.find("\"status\":404"), std::string::npos) << request;
+  ExpectNoBoxAfterTheAnswer();
+  CheckWithHints();
+  const Box hint = WaitForBox();
+  ASSERT_NE(hint.window, nullptr);
+  EXPECT_EQ(hint.caption, kHintCaption);
+  EXPECT_EQ(hint.text, L"升级信息文件不存在。" + kInfoAddress);
+  CloseBox(hint, IDOK);
+  EXPECT_EQ(boxes_.size(), 1u);
+  CloseStarted();
+}
+
+// A server that sends some other file as the info file (binary bytes) offers nothing.
+TEST_F(UpgradeCheck, AGarbageInfoFileIsSilentAtStartAndNothingNewerWhenAsked) {
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 167 + (i >> 3)) & 0xFF);
+  const fs::path target = kServerState / L"root" / kInfoFile;
+  fs::create_directories(target.parent_path());
+  std::ofstream(target, std::ios::binary) << garbage;
+  Start();
+  const std::string request = WaitForInfoRequest();
+  EXPECT_NE(request.find("\"status\":200"), std::string::npos) << request;
+  ExpectNoBoxAfterTheAnswer();
+  CheckWithHints();
+  const Box hint = WaitForBox();
+  ASSERT_NE(hint.window, nullptr);
+  EXPECT_EQ(hint.text, L"您当前的版本已经是最新版，不需要升级。");
+  CloseBox(hint, IDOK);
+  EXPECT_EQ(boxes_.size(), 1u);
+  CloseStarted();
+}
+
 // A visible top-level window of process `pid` whose caption starts with `caption`.
 HWND WindowOf(DWORD pid, const std::wstring& caption) {
   struct Search {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "tests/http/http_test_support.h"
@@ -68,6 +70,82 @@ TEST_F(HttpBadInput, ARedirectLoopEndsAfterTwentyRedirects) {
   EXPECT_EQ(events.httpError, 302);
   EXPECT_EQ(redirects, 20);
   EXPECT_FALSE(FileExists(file));
+}
+
+// ---- Hostile answers (/bad/KIND/ of the test server) ----
+
+// What a transfer into a file that must arrive whole (as the upgrade's files do) makes of a
+// broken answer: never OnDone, one failure event, and a file that holds at most what was sent.
+struct THostileAnswer {
+  const char* kind;
+  enum { kConnLost, kHTTPError, kNothing } outcome;
+  size_t kept;  // bytes of /data/1000/ the file holds; npos: what WinInet made of a garbage answer
+};
+
+class HttpHostile : public HttpBadInput, public ::testing::WithParamInterface<THostileAnswer> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, HttpHostile,
+    ::testing::Values(
+        // Taken by WinInet as a headerless HTTP/0.9 answer, whose body has no length.
+        THostileAnswer{"status", THostileAnswer::kConnLost, std::string::npos},
+        THostileAnswer{"status-code", THostileAnswer::kHTTPError, 0},
+        THostileAnswer{"nothing", THostileAnswer::kNothing, 0},
+        THostileAnswer{"length-text", THostileAnswer::kConnLost, 1000},
+        THostileAnswer{"length-negative", THostileAnswer::kConnLost, 1000},
+        THostileAnswer{"length-huge", THostileAnswer::kConnLost, 1000},
+        THostileAnswer{"length-max", THostileAnswer::kConnLost, 1000},
+        // WinInet hands a chunked body over up to the broken chunk, as if it had ended there.
+        THostileAnswer{"chunked-size", THostileAnswer::kConnLost, 500},
+        THostileAnswer{"chunked-cut", THostileAnswer::kConnLost, 595},
+        THostileAnswer{"short", THostileAnswer::kConnLost, 1000},
+        THostileAnswer{"long", THostileAnswer::kConnLost, 500}),
+    [](const ::testing::TestParamInfo<THostileAnswer>& answer) {
+      std::string name = answer.param.kind;
+      std::replace(name.begin(), name.end(), '-', '_');
+      return name;
+    });
+
+TEST_P(HttpHostile, NeverEndsAsDoneAndKeepsOnlyWhatWasSent) {
+  const THostileAnswer answer = GetParam();
+  const std::wstring kind(answer.kind, answer.kind + std::strlen(answer.kind));
+  http.LengthRequired = true;
+  FetchFailing(Url("http", L"/bad/" + kind + L"/file"), L"hostile-" + kind + L".bin");
+  EXPECT_EQ(events.connLost, answer.outcome == THostileAnswer::kConnLost ? 1 : 0);
+  EXPECT_EQ(events.hostUnreachable, 0);
+  if (answer.outcome == THostileAnswer::kHTTPError) {
+    EXPECT_NE(events.httpError, 0);
+    EXPECT_NE(events.httpError, 200);
+  }
+  if (answer.kept == 0) {
+    EXPECT_FALSE(FileExists(file));
+    return;
+  }
+  if (answer.kept != std::string::npos) {
+    EXPECT_EQ(ReadFileBytes(file), Pattern(0, answer.kept));
+  }
+}
+
+// Without the demand for a length, an answer without one ends as done, as WinInet reads it; one
+// whose length is no number still does not.
+TEST_F(HttpBadInput, OnlyAnUnreadableLengthFailsAnAnswerThatNeedNotBeWhole) {
+  ASSERT_TRUE(Fetch(Url("http", L"/bad/chunked-size/memory")));
+  EXPECT_EQ(events.done, 1);
+  EXPECT_EQ(events.body, Pattern(0, 500));
+  ASSERT_TRUE(Fetch(Url("http", L"/bad/length-negative/memory")));
+  EXPECT_EQ(events.done, 1) << "the first transfer's only";
+  EXPECT_EQ(events.connLost, 1);
+  EXPECT_EQ(events.body, Pattern(0, 1000));
+}
+
+TEST_F(HttpBadInput, AQuarterMegabyteOfHeadersIsReadWhole) {
+  TulHTTPHeaderInfo seen;
+  http.OnHeaderInfo = [&](TulCustomHTTP&, TulHTTPHeaderInfo& info) { seen = info; };
+  http.LengthRequired = true;
+  ASSERT_TRUE(Fetch(Url("http", L"/bad/headers-huge/memory")));
+  EXPECT_EQ(events.done, 1);
+  EXPECT_EQ(events.body, Pattern(0, 1000));
+  EXPECT_NE(seen.RawHeadersCRLF.find(L"X-Filler-499: "), std::wstring::npos);
 }
 
 // ---- Bodies sent ----

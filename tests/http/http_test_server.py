@@ -21,7 +21,10 @@ MS ms after each KiB; norange=1 ignores Range; extra=N sends N bytes more than a
 bigheader=N adds a header line of N bytes; redirect=URL answers 302. /slow/SIZE/TAG is /data/
 with trickle=20, for addresses that cannot hold a "=" (an info file's entries); so are
 /cut/SIZE/N/TAG, /data/ with drop=N, and /stall/SIZE/N/TAG, which sends N body bytes and then
-nothing more, holding the connection until the client leaves. Other paths: 404.
+nothing more, holding the connection until the client leaves. /bad/KIND/TAG answers as a broken
+or hostile server would (BAD_ANSWERS: a garbage status line, invalid lengths, broken chunked
+encoding, a quarter megabyte of headers, a body shorter or longer than announced), then closes
+the connection; its body, where there is one, is /data/1000/. Other paths: 404.
 """
 
 import argparse
@@ -44,6 +47,35 @@ LAST_MODIFIED = "Sun, 06 Nov 1994 08:49:37 GMT"
 PROXY_CREDENTIALS = "Basic " + base64.b64encode(b"proxyuser:proxypass").decode()
 USER_CREDENTIALS = "Basic " + base64.b64encode(b"user:pass").decode()
 
+def bad_answers():
+    """KIND -> the bytes /bad/KIND/ sends before it closes the connection."""
+    body = content(0, 1000)
+    head = b"HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+
+    def answer(headers, payload=body):
+        return head + headers + b"\r\n" + payload
+
+    def chunk(data):
+        return b"%x\r\n" % len(data) + data + b"\r\n"
+
+    return {
+        "status": b"\x00\xffNOT HTTP AT ALL\r\nContent-Length: 1000\r\n\r\n" + body,
+        "status-code": b"HTTP/1.1 2x0 OK\r\nContent-Length: 1000\r\n\r\n" + body,
+        "nothing": b"",
+        "length-text": answer(b"Content-Length: many\r\n"),
+        "length-negative": answer(b"Content-Length: -1000\r\n"),
+        "length-huge": answer(b"Content-Length: 18446744073709551616\r\n"),
+        "length-max": answer(b"Content-Length: 18446744073709551615\r\n"),
+        "chunked-size": answer(b"Transfer-Encoding: chunked\r\n",
+                               chunk(body[:500]) + b"zz\r\n" + body[500:] + b"\r\n0\r\n\r\n"),
+        "chunked-cut": answer(b"Transfer-Encoding: chunked\r\n", chunk(body)[:600]),
+        "headers-huge": answer(b"".join(b"X-Filler-%d: %s\r\n" % (i, b"h" * 500)
+                                        for i in range(500)) + b"Content-Length: 1000\r\n"),
+        "short": answer(b"Content-Length: 2000\r\n"),
+        "long": answer(b"Content-Length: 500\r\n"),
+    }
+
+
 LOG = []
 LOG_LOCK = threading.Lock()
 
@@ -57,6 +89,9 @@ def content(start, end):
         out += PATTERN[at:at + take]
         start += take
     return bytes(out)
+
+
+BAD_ANSWERS = bad_answers()
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -109,6 +144,10 @@ class Handler(BaseHTTPRequestHandler):
             self.send_plain(200, bytes.fromhex(parts[3]), [("Content-Type", "text/plain")])
         elif len(parts) >= 3 and parts[1] in ("data", "echo"):
             self.send_data(int(parts[2]) if parts[1] == "data" else 0, query)
+        elif len(parts) >= 4 and parts[1] == "bad" and parts[2] in BAD_ANSWERS:
+            self.close_connection = True
+            self.wfile.write(BAD_ANSWERS[parts[2]])
+            self.wfile.flush()
         elif len(parts) >= 3 and parts[1] == "slow":
             self.send_data(int(parts[2]), {"trickle": "20"})
         elif len(parts) >= 4 and parts[1] in ("cut", "stall"):

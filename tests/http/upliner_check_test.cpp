@@ -203,6 +203,31 @@ TEST_F(UplinerCheck, ReportsAnUnreachableHostAndALostConnection) {
   EXPECT_FALSE(upliner.CanUpgrade());
 }
 
+// What a broken or hostile server answers for the info file never offers an upgrade: it is read
+// as an info file offering nothing, or it fails with the failure's own outcome.
+TEST_F(UplinerCheck, AGarbageInfoFileOffersNothing) {
+  std::string binary;
+  for (int i = 0; i < 250; ++i) binary += static_cast<char>((i * 167 + (i >> 3)) & 0xFF);
+  EXPECT_EQ(Check(TextUrl(L"binary", binary)), L"none ");
+  // Keys among binary noise are read as anywhere else: a value ends at a control character.
+  EXPECT_EQ(Check(TextUrl(L"binary-keys", binary + "#version=9.0\x01\xff#url=\x02" + binary)),
+            L"none ");
+  EXPECT_EQ(Check(Url("http", L"/bad/headers-huge/info")), L"none ");
+  EXPECT_FALSE(upliner.CanUpgrade());
+}
+
+// An info file cut short may list fewer files than the upgrade needs: one that is not known to be
+// whole fails as a lost connection, and an answer that is none at all as a missing info file.
+TEST_F(UplinerCheck, AnInfoFileNotKnownToBeWholeIsALostConnection) {
+  for (const wchar_t* kind : {L"status", L"length-text", L"length-negative", L"length-huge",
+                              L"chunked-size", L"chunked-cut", L"short", L"long"}) {
+    EXPECT_EQ(Check(Url("http", L"/bad/" + std::wstring(kind) + L"/info")), L"lost ") << kind;
+  }
+  for (const wchar_t* kind : {L"status-code", L"nothing"})
+    EXPECT_EQ(Check(Url("http", L"/bad/" + std::wstring(kind) + L"/info")), L"noinfo ") << kind;
+  EXPECT_FALSE(upliner.CanUpgrade());
+}
+
 // The automatic check runs once by itself, quietly; a host it could not reach is asked again.
 TEST_F(UplinerCheck, AutomaticCheckRunsOnceAfterItsDelayAndRetriesAnUnreachableHost) {
   upliner.ShowMessages.Include(mHostUnreachable);

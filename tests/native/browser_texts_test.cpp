@@ -44,8 +44,8 @@ TEST(DownloadName, UnsafeSuggestionsStayInsideTheFolder) {
 }
 
 TEST(DownloadName, DeviceNamesAreNeverUsed) {
-  for (const wchar_t* device :
-       {L"con", L"CON", L"nul.txt", L"Com1", L"lpt9.log", L"aux .x", L"conin$", L"prn"}) {
+  for (const wchar_t* device : {L"con", L"CON", L"nul.txt", L"Com1", L"lpt9.log", L"aux .x",
+                                L"conin$", L"prn", L"COM\u00B9.log", L"lpt\u00B3"}) {
     EXPECT_EQ(SafeDownloadName(device), L"_" + std::wstring(device)) << device;
   }
   for (const wchar_t* fine : {L"com", L"com10", L"console.txt", L"lpt0", L"nullable"})

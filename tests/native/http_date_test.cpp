@@ -58,6 +58,11 @@ TEST(HttpDateToUtc, EmptyOrUnreadableTextGivesZero) {
   EXPECT_EQ(HttpDateToUtc(std::wstring(100000, L'9')), 0);
 }
 
+TEST(HttpDateToUtc, AZoneThatLeavesTheYearsOfDatesGivesZero) {
+  EXPECT_EQ(HttpDateToUtc(L"Fri, 31 Dec 9999 23:59:59 -2359"), 0);
+  ExpectSameInstant(HttpDateToUtc(L"Fri, 31 Dec 9999 23:59:59 +2359"), At(9999, 12, 31, 0, 0, 59));
+}
+
 TEST(DateTimeValue, EncodesAndDecodesDaysSince1899) {
   EXPECT_EQ(At(1899, 12, 30), 0);
   EXPECT_EQ(At(1900, 1, 1), 2);

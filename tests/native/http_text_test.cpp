@@ -55,6 +55,13 @@ TEST(ProgressFigures, CountTheResumedPartAndTheTime) {
   EXPECT_EQ(figures.EstimatedTime, 0);
 }
 
+TEST(ProgressFigures, AnAbsurdAnnouncedLengthGivesAHugeEstimateNotAnOverflow) {
+  const TulProgressFigures figures = ProgressFigures(UINT64_MAX, 1, 0, 65000);
+  EXPECT_EQ(figures.PercentsDone, 0);
+  EXPECT_EQ(figures.ElapsedTime, 65u);
+  EXPECT_GT(figures.EstimatedTime, int64_t{1} << 40);
+}
+
 TEST(Multipart, WritesTheFieldHeadsAndTheTail) {
   EXPECT_EQ(MultipartFieldHead(L"B", L"comment", L"", L""),
             "--B\r\nContent-Disposition: form-data; name=\"comment\"\r\n\r\n");
@@ -89,6 +96,17 @@ TEST(LoginInfo, RefusesAMalformedRecordAndKeepsWhatItHad) {
   EXPECT_FALSE(login.ReadLoginInfo(stored + "x"));
   EXPECT_FALSE(login.ReadLoginInfo(""));
   EXPECT_EQ(login.Username(), L"kept");
+}
+
+TEST(HeaderNumber, TakesDecimalDigitsOnly) {
+  EXPECT_EQ(HeaderNumber(L"1000"), 1000u);
+  EXPECT_EQ(HeaderNumber(L" 0 "), 0u);
+  EXPECT_EQ(HeaderNumber(L"18446744073709551615"), UINT64_MAX);
+  // What a C library would have read as a number, or as a huge one.
+  for (const wchar_t* bad : {L"", L" ", L"-1000", L"+5", L"many", L"12abc", L"0x10", L"1 000",
+                             L"18446744073709551616", L"99999999999999999999999"}) {
+    EXPECT_EQ(HeaderNumber(bad), std::nullopt) << bad;
+  }
 }
 
 }  // namespace

@@ -50,6 +50,9 @@ TEST(SplitCommandLine, SplitsAnUnquotedLineAtItsFirstParameter) {
   EXPECT_EQ(Split(LR"(C:\Windows\notepad.exe)").Parameters, L"");
   EXPECT_EQ(Split(L"").Program, L"");
   EXPECT_EQ(Split(L"   ").Program, L"");
+  // A separator in front of everything splits nothing off: the line is not given twice.
+  EXPECT_EQ(Split(L",x").Program, L",x");
+  EXPECT_EQ(Split(L",x").Parameters, L"");
 }
 
 TEST(SplitCommandLine, KeepsASeparatorThatBelongsToThePath) {

@@ -44,6 +44,9 @@ std::wstring BodyText(TulStream* stream) {
 TulUpliner::TulUpliner() {
   OutputFileAttributes = {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY,
                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY};
+  // A cut-off info file may list fewer files, a cut-off listed file would be installed: only an
+  // announced length tells a whole body from a part.
+  LengthRequired = true;
   TulCustomHTTP::OnHeaderInfo = [this](TulCustomHTTP&, TulHTTPHeaderInfo& info) {
     if (!FQueryInfoStage) FileStart(info);
   };

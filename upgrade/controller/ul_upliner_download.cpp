@@ -56,6 +56,9 @@ bool WriteWholeFile(const std::wstring& path, const void* data, DWORD size, DWOR
 }  // namespace
 
 void TulUpliner::StartDownloads() {
+  // What an earlier upgrade left (a file cut short when its connection was lost) would be moved
+  // into place by the updater's folder scan along with this upgrade's files.
+  DeleteTemporaryFiles();
   SetQInfoStage(false);
   FUpdatesReady = false;
   FCurrentFileIndex = 0;

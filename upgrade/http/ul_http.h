@@ -223,6 +223,10 @@ class TulCustomHTTP : public TulLoginComponent {
   TulHTTPProxy Proxy;
   TulHTTPTimeouts Timeouts;
   uint32_t TransferBufferSize = 4096;  // taken as 255 to 2147483647
+  // A body of a 200/206 answer without a Content-Length ends as OnConnLost, not OnDone: for
+  // files that must arrive whole, as only an announced length tells a whole body from a part.
+  // (An answer whose Content-Length is no number always ends so.)
+  bool LengthRequired = false;
   bool ShowGoOnlineMessage = false;
   bool WorkOffline = false;
   void* Data = nullptr;
@@ -290,7 +294,8 @@ class TulCustomHTTP : public TulLoginComponent {
   bool HTTPOutputToFile = false;
   bool HTTPContinueDownload = true;
   bool HTTPDeleteOutputFileOnAbort = false;
-  std::vector<char> HTTPData;  // TransferBufferSize bytes, within its bounds
+  bool FBodyUnverifiable = false;  // whatever arrives is not known to be the whole body
+  std::vector<char> HTTPData;      // TransferBufferSize bytes, within its bounds
   uint64_t HTTPFileSize = 0;
   uint64_t HTTPBytesTransferred = 0;
   uint64_t HTTPStartTime = 0;

@@ -62,11 +62,13 @@ std::optional<std::wstring> QueryHeader(HINTERNET request, DWORD info) {
 }
 
 std::optional<uint64_t> NumberOf(const std::optional<std::wstring>& text) {
-  if (!text || text->empty()) return std::nullopt;
-  wchar_t* end = nullptr;
-  const unsigned long long value = std::wcstoull(text->c_str(), &end, 10);
-  if (end == text->c_str() || *end != L'\0') return std::nullopt;
-  return value;
+  return text ? HeaderNumber(*text) : std::nullopt;
+}
+
+// 0 for no status code, as for one that is no three-digit number.
+int StatusCodeOf(HINTERNET request) {
+  const uint64_t status = NumberOf(QueryHeader(request, HTTP_QUERY_STATUS_CODE)).value_or(0);
+  return status <= 999 ? static_cast<int>(status) : 0;
 }
 
 bool SetTextOption(HINTERNET handle, DWORD option, const std::wstring& value) {
@@ -140,7 +142,7 @@ void TulCustomHTTP::Execute() {
   FProgressTick = 0;
   FProgressPending = false;
   HTTPContinueDownload = true;
-  HTTPSuccess = HTTPTryAgain = HTTPOutputToFile = false;
+  HTTPSuccess = HTTPTryAgain = HTTPOutputToFile = FBodyUnverifiable = false;
   HTTPFileSize = HTTPBytesTransferred = 0;
   FAddress = {};
   FInternetError = 0;
@@ -303,8 +305,7 @@ TulCustomHTTP::TStep TulCustomHTTP::SendRequest() {
       FUploadStream.reset();
       return failed;
     }
-    FHTTPErrorCode =
-        static_cast<int>(NumberOf(QueryHeader(hRequest, HTTP_QUERY_STATUS_CODE)).value_or(0));
+    FHTTPErrorCode = StatusCodeOf(hRequest);
     if (FHTTPErrorCode == 401 && OnPasswordRequest) {
       const std::wstring realm =
           RealmOf(QueryHeader(hRequest, HTTP_QUERY_WWW_AUTHENTICATE).value_or(L""));
@@ -324,8 +325,7 @@ TulCustomHTTP::TStep TulCustomHTTP::SendRequest() {
           !SendOnce()) {
         return Failed();
       }
-      FHTTPErrorCode =
-          static_cast<int>(NumberOf(QueryHeader(hRequest, HTTP_QUERY_STATUS_CODE)).value_or(0));
+      FHTTPErrorCode = StatusCodeOf(hRequest);
       const bool answered = FHTTPErrorCode == 200 || FHTTPErrorCode == 206;
       const uint64_t length =
           answered ? NumberOf(QueryHeader(hRequest, HTTP_QUERY_CONTENT_LENGTH)).value_or(0) : 0;
@@ -377,9 +377,13 @@ bool TulCustomHTTP::SendOnce() {
 TulCustomHTTP::TStep TulCustomHTTP::AfterSend() {
   FUploadStream.reset();
   HTTPContentType = QueryHeader(hRequest, HTTP_QUERY_CONTENT_TYPE).value_or(L"");
-  const std::optional<uint64_t> length = NumberOf(QueryHeader(hRequest, HTTP_QUERY_CONTENT_LENGTH));
+  const std::optional<std::wstring> lengthText = QueryHeader(hRequest, HTTP_QUERY_CONTENT_LENGTH);
+  const std::optional<uint64_t> length = NumberOf(lengthText);
   HTTPFileSize = length.value_or(0);
   HTTPSuccess = length.has_value();
+  // A length that is no number ("-1", "many") leaves the end of the body unknown, and without
+  // a length a cut-off body (a chunked one whose last chunk never came) reads as a whole one.
+  FBodyUnverifiable = lengthText.has_value() != length.has_value() || (LengthRequired && !length);
   if (!QueryHeader(hRequest, HTTP_QUERY_CONTENT_RANGE)) HTTPInitStartRange = 0;
   if (!OnHeaderInfo) return TStep::Go;
   const auto text = [this](DWORD info) { return QueryHeader(hRequest, info).value_or(L""); };
@@ -475,7 +479,7 @@ TulCustomHTTP::TStep TulCustomHTTP::ReadBody() {
   if (FProgressPending) {
     RaiseProgress(OnProgress, HTTPFileSize, HTTPBytesTransferred, HTTPInitStartRange, true, true);
   }
-  HTTPSuccess = FHTTPErrorCode == 200 || FHTTPErrorCode == 206;
+  HTTPSuccess = (FHTTPErrorCode == 200 || FHTTPErrorCode == 206) && !FBodyUnverifiable;
   if (HTTPSuccess && HTTPFileSize != 0 && HTTPStream) {
     HTTPSuccess = HTTPBytesTransferred == HTTPFileSize;
   }

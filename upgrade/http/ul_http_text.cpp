@@ -1,5 +1,6 @@
 #include "upgrade/http/ul_http_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cwchar>
@@ -29,6 +30,19 @@ std::wstring EncodeExtraInfo(std::wstring_view extra) {
     result += code;
   }
   return result;
+}
+
+std::optional<uint64_t> HeaderNumber(std::wstring_view text) {
+  text = TrimText(text);
+  if (text.empty()) return std::nullopt;
+  uint64_t value = 0;
+  for (const wchar_t c : text) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    const auto digit = static_cast<uint64_t>(c - L'0');
+    if (value > (UINT64_MAX - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return value;
 }
 
 std::wstring RangeHeader(uint32_t start, uint32_t end) {
@@ -79,9 +93,9 @@ TulProgressFigures ProgressFigures(uint64_t size, uint64_t done, uint64_t start,
   figures.ElapsedTime = static_cast<uint32_t>(elapsedMs / 1000);
   const double elapsed = figures.ElapsedTime;
   if (done != 0) {
-    figures.EstimatedTime =
-        std::llround(static_cast<double>(size) / static_cast<double>(done) * elapsed) -
-        static_cast<int64_t>(figures.ElapsedTime);
+    // A length the server made up (a huge Content-Length) must not overflow the estimate.
+    const double total = static_cast<double>(size) / static_cast<double>(done) * elapsed;
+    figures.EstimatedTime = std::llround(std::min(total, 1e15)) - figures.ElapsedTime;
   }
   const double kib = static_cast<double>(done) / 1024.0;
   figures.TransferRate = static_cast<float>(elapsed == 0 ? kib : kib / elapsed);

@@ -6,6 +6,7 @@
 // composition of a multipart body. Free of <windows.h> (also built natively, tests/native).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@
 // character and every character from U+20AC on become "%" and the code in upper-case hex, at
 // least two digits ("中" gives "%4E2D").
 std::wstring EncodeExtraInfo(std::wstring_view extra);
+
+// A number header (status code, Content-Length) as the server wrote it: decimal digits only,
+// blanks around them allowed; empty for a sign, any other character or a value beyond 64 bits.
+std::optional<uint64_t> HeaderNumber(std::wstring_view text);
 
 // "RANGE: bytes=start-end\r\n", the end left out when it is 0.
 std::wstring RangeHeader(uint32_t start, uint32_t end);

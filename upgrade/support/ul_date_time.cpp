@@ -154,5 +154,8 @@ TDateTime HttpDateToUtc(std::wstring_view text) {
         ReadNumber(rest.substr(1, 2)).value_or(0) * 60 + ReadNumber(rest.substr(3, 2)).value_or(0);
     milliseconds -= (rest[0] == L'-' ? -1 : 1) * minutes * 60000LL;
   }
-  return FromMilliseconds(milliseconds);
+  // The zone can move the last day of 9999 into a year no date value holds.
+  const TDateTime value = FromMilliseconds(milliseconds);
+  TulDateTimeParts inRange;
+  return DecodeDateTime(value, inRange) ? value : 0;
 }

@@ -101,8 +101,8 @@ TulCommandLine SplitCommandLine(std::wstring_view commandLine) {
       const size_t at = text.find(separator);
       if (at == std::wstring_view::npos) continue;
       const std::wstring_view program = text.substr(0, at);
-      // "C:\My -Files\app.exe": the separator was part of the path.
-      if (hasExtension && ExtractFileExt(program).empty()) continue;
+      // "C:\My -Files\app.exe": the separator was part of the path; ",x" names no program.
+      if (program.empty() || (hasExtension && ExtractFileExt(program).empty())) continue;
       line.Program = program;
       line.Parameters = text.substr(separator == L"," ? at + 1 : at);
       break;

@@ -224,6 +224,34 @@ TEST_F(UplinerDownload, UnchangedSizesAreSkippedButNeverTheProgramItself) {
   fs::remove(folder / L"same.dll");
 }
 
+// A listed file that the server sends broken, or that is not known to have arrived whole, ends
+// the upgrade before the updater: the installed file stays as it was, and the next upgrade leaves
+// nothing of this one for the updater to install.
+TEST_F(UplinerDownload, AFileTheServerSendsBrokenIsNeitherDoneNorInstalled) {
+  upliner.OnConnLost = [this](TulUpliner&) { events += L"connlost "; };
+  const fs::path installed = folder / L"hostile.dll";
+  WriteFileBytes(installed.wstring(), "installed");
+  const std::string first = "#url=" + Data(3000, "first.dll") + "\r\n";
+  for (const wchar_t* kind : {L"short", L"long", L"length-text", L"chunked-cut", L"status"}) {
+    const std::wstring bad = Url("http", L"/bad/" + std::wstring(kind) + L"/hostile.dll");
+    const std::string files =
+        first + "#url2=" + std::string(bad.begin(), bad.end()) + "=hostile.dll\r\n";
+    events.clear();
+    upliner.InfoFileURL = TextUrl(L"hostile-" + std::wstring(kind), "#version=1.1.2.2\r\n" + files);
+    upliner.CheckUpdate();
+    EXPECT_TRUE(ui_test::PumpUntil(
+        [this] { return events.ends_with(L"connlost ") && !upliner.ThreadBusy(); }, 30000))
+        << kind << ": " << testing::PrintToString(events);
+    EXPECT_TRUE(events.starts_with(L"start 3000 done first.dll.uTMP start ")) << kind;
+    EXPECT_EQ(events.find(L"done hostile"), std::wstring::npos) << kind;
+    EXPECT_EQ(ReadFileBytes(installed.wstring()), "installed") << kind;
+  }
+  EXPECT_TRUE(fs::exists(folder / L"hostile.dll.uTMP")) << "kept as the transfer left it";
+  EXPECT_EQ(Upgrade(L"after-hostile", first), L"start 3000 done first.dll.uTMP end ");
+  EXPECT_EQ(TemporaryFilesIn(folder), std::vector<std::wstring>{L"first.dll.uTMP"});
+  fs::remove(installed);
+}
+
 TEST_F(UplinerDownload, CancellingDuringADownloadDeletesTheTemporaryFiles) {
   upliner.OnProgress = [this](TulUpliner& sender, const std::wstring&, uint64_t, uint64_t bytesRead,
                               uint32_t, int64_t, uint8_t, uint8_t, float) {

@@ -1,0 +1,20 @@
+# The program's files that need no Windows API: the native sanitizer tests (tests/native) and the
+# fuzz targets (tests/fuzz) build them. A file joins with one line here.
+set(OSTREL_NATIVE_SOURCES
+  browser/preference_texts.cpp
+  browser/zoom_table.cpp
+  engine/support/text_functions.cpp
+  forms/browser_texts.cpp
+  forms/command_texts.cpp
+  upgrade/controller/ul_download_texts.cpp
+  upgrade/controller/ul_info_file.cpp
+  upgrade/controller/ul_language.cpp
+  upgrade/controller/ul_version.cpp
+  upgrade/http/ul_http_text.cpp
+  upgrade/http/ul_login.cpp
+  upgrade/support/ul_date_time.cpp
+  upgrade/support/ul_paths.cpp
+  upgrade/support/ul_string_list.cpp
+  upgrade/support/ul_text.cpp
+  upgrade/updater/updater_rules.cpp
+)
