@@ -327,6 +327,19 @@ TEST_F(UpgradeCheck, AnAcceptedUpdateIsInstalledAndTheProgramRestartsAsTheNewVer
   fs::remove_all(extra.parent_path(), ignored);
 }
 
+// The updater starts the previous version so when it had to put everything back.
+TEST_F(UpgradeCheck, AfterAnUpgradeWasPutBackTheProgramSaysWhyInItsLog) {
+  program_ = Launch(L"", L"/upgraderolledback:32");
+  window_ = WaitForLoadedWindow(*program_);
+  ASSERT_NE(window_, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return !LogLines("Upgrade not installed").empty(); }, kStartTimeout));
+  const auto lines = LogLines("Upgrade not installed");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("(error 32) and put the previous files back"), std::string::npos)
+      << lines[0];
+  CloseStarted();
+}
+
 // Every published file as it is now, by its path in the program's folder.
 std::map<fs::path, std::string> InstalledFiles(const fs::path& folder) {
   std::map<fs::path, std::string> files;
