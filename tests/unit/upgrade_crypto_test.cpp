@@ -43,6 +43,10 @@ TEST(UpgradeCrypto, AP256SignatureVerifiesOverWhatWasSignedOnly) {
   const TulP256Key key = *ParseP256Key(kKey);
   const TulP256Signature signature = Signature(kSigned + kSignatureLine + "\r\n");
   EXPECT_TRUE(VerifyP256(key, kSigned, signature));
+  // Whether the signature line ends with a line break or not changes nothing signed.
+  const std::optional<TulSignedInfo> unbroken = SplitSignedInfo(kSigned + kSignatureLine);
+  ASSERT_TRUE(unbroken.has_value());
+  EXPECT_TRUE(VerifyP256(key, unbroken->Signed, unbroken->Signature));
   std::string changed = kSigned;
   changed[10] ^= 1;
   EXPECT_FALSE(VerifyP256(key, changed, signature));

@@ -50,8 +50,8 @@ void ReadDownloadQueue(const TulInfoText& info, TulStringList& queue) {
   queue.Clear();
   for (const wchar_t* number : {L"", L"0"}) QueueEntry(info, number, queue);
   // Each further key is a distinct "#urlN=" in the text, so the loop ends within its length.
-  for (int number = queue.Count() + 1; QueueEntry(info, std::to_wstring(number), queue); ++number) {
-  }
+  int number = queue.Count() + 1;
+  while (QueueEntry(info, std::to_wstring(number), queue)) ++number;
 }
 
 const TulSha256* QueuedSha256(const TulStringList& queue, int index) {
