@@ -44,7 +44,8 @@ TEST(UpgradeCrypto, AP256SignatureVerifiesOverWhatWasSignedOnly) {
   const TulP256Signature signature = Signature(kSigned + kSignatureLine + "\r\n");
   EXPECT_TRUE(VerifyP256(key, kSigned, signature));
   // Whether the signature line ends with a line break or not changes nothing signed.
-  const std::optional<TulSignedInfo> unbroken = SplitSignedInfo(kSigned + kSignatureLine);
+  const std::string file = kSigned + kSignatureLine;  // the split points into it
+  const std::optional<TulSignedInfo> unbroken = SplitSignedInfo(file);
   ASSERT_TRUE(unbroken.has_value());
   EXPECT_TRUE(VerifyP256(key, unbroken->Signed, unbroken->Signature));
   std::string changed = kSigned;
