@@ -18,7 +18,7 @@ struct TulSignedInfo {
   TulP256Signature Signature;
 };
 // Nothing unless the last line that holds anything is a signature line; blanks around it and
-// line breaks after it do not count.
+// line breaks after it do not count. Signed points into `bytes`.
 std::optional<TulSignedInfo> SplitSignedInfo(std::string_view bytes);
 
 // Two hex digits a byte, either case; nothing for anything else.
