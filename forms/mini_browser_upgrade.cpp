@@ -3,16 +3,38 @@
 // are the controller's.
 
 #include "forms/mini_browser_form.h"
+
+#include <shellapi.h>
+
+#include "engine/core/engine_log.h"
 #include "ostrel_config.h"
+#include "upgrade/controller/ul_info_signature.h"
 
 namespace {
 
 constexpr wchar_t kUpdateServer[] = L"https://" OSTREL_UPDATE_HOST;
 constexpr wchar_t kHintCaption[] = L"提示";
+// The updater starts the program with this, and the system error, when it could not install an
+// upgrade and put the previous files back.
+constexpr std::wstring_view kUpgradeRolledBack = L"/upgraderolledback:";
+
+void LogRolledBackUpgrade() {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (arguments != nullptr && count > 1 &&
+      std::wstring_view(arguments[1]).starts_with(kUpgradeRolledBack)) {
+    EngineLog(L"Upgrade not installed: the updater could not replace a file (error " +
+                  std::wstring(arguments[1] + kUpgradeRolledBack.size()) +
+                  L") and put the previous files back",
+              kLogError);
+  }
+  LocalFree(arguments);
+}
 
 }  // namespace
 
 void TMiniBrowserFrm::ConfigureUpgrade() {
+  LogRolledBackUpgrade();
   atpgrdr1.VersionControl = byNumber;
   // The file's own version, as the caption shows it: what the updater installed.
   const std::wstring version = GetApplicationVersionText();
@@ -20,6 +42,8 @@ void TMiniBrowserFrm::ConfigureUpgrade() {
   atpgrdr1.VersionDate = L"10/04/2026";
   atpgrdr1.VersionDateAutoSet = true;
   atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/px/windows/pavix_x86_pc.inf";
+  atpgrdr1.PublicKey = ParseP256Key(OSTREL_UPDATE_PUBLIC_KEY);
+  atpgrdr1.OnLog = [](TulUpliner&, const std::wstring& line) { EngineLog(line, kLogWarning); };
   atpgrdr1.UI = &FUplinerDialogs;
   atpgrdr1.OnNoInfoFile = Calls<&TMiniBrowserFrm::atpgrdr1NoInfoFile>();
   atpgrdr1.OnNoUpdateAvailable = Calls<&TMiniBrowserFrm::atpgrdr1NoUpdateAvailable>();

@@ -196,6 +196,26 @@ ostrel_make_test_ca() {
   ) >"$dir/make.log" 2>&1 || { cat "$dir/make.log" >&2; ostrel_die "making the test authority failed"; }
 }
 
+# The checkout's test signing keys for updates (P-256, PEM), made once per build folder into
+# build/update-key: update.pem signs what development builds accept (scripts/build builds its
+# public half in), other.pem is a second publisher's that nothing accepts. The private keys stay
+# there and are never committed.
+OSTREL_UPDATE_KEY="$OSTREL_BUILD/update-key"
+ostrel_make_update_key() {
+  local name
+  [[ -f "$OSTREL_UPDATE_KEY/update.pem" && -f "$OSTREL_UPDATE_KEY/other.pem" ]] && return 0
+  mkdir -p "$OSTREL_UPDATE_KEY"
+  for name in update other; do
+    (umask 077 && openssl ecparam -name prime256v1 -genkey -noout -out "$OSTREL_UPDATE_KEY/$name.pem") ||
+      ostrel_die "making the test key $name.pem failed"
+  done
+}
+
+# The hex of KEY's public half, as OSTREL_UPDATE_PUBLIC_KEY takes it.
+ostrel_public_key_hex() {
+  python3 "$OSTREL_ROOT/scripts/make-update" --public-key "$1"
+}
+
 # Trusts the test authority in the Wine prefix (its root store only, never the host's), once per
 # prefix and authority. Needs a prepared prefix and build/tests/trust_root.exe.
 # Call it after ostrel_start_xvfb and ostrel_start_wineserver: the first Wine program of a session

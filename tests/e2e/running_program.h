@@ -60,8 +60,9 @@ class RunningProgram : public testing::Test {
     std::ofstream(control_file_).flush();
   }
 
-  std::unique_ptr<Process> Launch(const std::wstring& fault = L"") {
-    LaunchOptions options{.trace_file = copy_.trace(), .fault = fault};
+  std::unique_ptr<Process> Launch(const std::wstring& fault = L"",
+                                  const std::wstring& arguments = L"") {
+    LaunchOptions options{.arguments = arguments, .trace_file = copy_.trace(), .fault = fault};
     options.environment = {{L"OSTREL_STANDIN_PORT_MAP",
                             std::to_wstring(start_.port) + L"=" + std::to_wstring(server_.port())},
                            {L"OSTREL_STANDIN_CONTROL", control_file_.wstring()}};

@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include <gmock/gmock.h>
 
+#include "ostrel_config.h"
 #include "tests/e2e/running_program.h"
 
 namespace e2e {
@@ -199,9 +201,23 @@ class UpgradeCheck : public RunningProgram {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
+  // The lines of the program's log that hold `part`.
+  std::vector<std::string> LogLines(const std::string& part) const {
+    std::ifstream in(copy_.dir() / L"debug.log", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+      if (line.find(part) != std::string::npos) lines.push_back(line);
+    }
+    return lines;
+  }
+
   uintmax_t log_start_ = 0;
   std::vector<std::wstring> boxes_;
 };
+
+// The checks of who published an update need a build that carries the publisher's key, as
+// scripts/build gives every development build.
+bool BuiltWithKey() { return std::wstring_view(OSTREL_UPDATE_PUBLIC_KEY).size() > 0; }
 
 TEST_F(UpgradeCheck, ANewerVersionIsOfferedWhileTheBrowserStartsAndAskedForWithoutCache) {
   Publish(L"newer");
@@ -367,6 +383,7 @@ TEST_F(UpgradeCheck, AnAcceptedUpdateIsInstalledAndTheProgramRestartsAsTheNewVer
   EXPECT_EQ(FileBytes(extra), "[ostrel]\r\nversion=1.1.2.2\r\n");
   for (const auto& entry : fs::recursive_directory_iterator(copy_.dir())) {
     EXPECT_NE(entry.path().extension(), L".uTMP") << entry.path();
+    EXPECT_NE(entry.path().extension(), L".uBAK") << entry.path();
   }
 
   HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, restarted);
@@ -440,6 +457,106 @@ TEST_F(UpgradeCheck, AServerThatStopsAnsweringLeavesTheInstalledProgramRunnable)
   CloseStarted();
   ExpectTheNextStartToRunTheInstalledProgram();
 }
+
+// The updater starts the previous version so when it had to put everything back.
+TEST_F(UpgradeCheck, AfterAnUpgradeWasPutBackTheProgramSaysWhyInItsLog) {
+  program_ = Launch(L"", L"/upgraderolledback:32");
+  window_ = WaitForLoadedWindow(*program_);
+  ASSERT_NE(window_, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return !LogLines("Upgrade not installed").empty(); }, kStartTimeout));
+  const auto lines = LogLines("Upgrade not installed");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("(error 32) and put the previous files back"), std::string::npos)
+      << lines[0];
+  CloseStarted();
+}
+
+// Every published file as it is now, by its path in the program's folder.
+std::map<fs::path, std::string> InstalledFiles(const fs::path& folder) {
+  std::map<fs::path, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    const std::wstring name = entry.path().filename().wstring();
+    if (entry.is_regular_file() && name != L"debug.log" && name != L"standin-trace.txt" &&
+        name != L"standin-control.txt") {
+      files[fs::relative(entry.path(), folder)] = FileText(entry.path());
+    }
+  }
+  return files;
+}
+
+TEST_F(UpgradeCheck, ADownloadThatIsNotTheSignedOneIsRefusedAndNothingIsReplaced) {
+  if (!BuiltWithKey()) GTEST_SKIP() << "built without OSTREL_UPDATE_PUBLIC_KEY";
+  const fs::path extra = AppDataFolder() / L"ostrel-e2e" / L"extra.ini";
+  std::error_code ignored;
+  fs::remove_all(extra.parent_path(), ignored);
+  const auto before = InstalledFiles(copy_.dir());
+  Publish(L"tampered");
+  program_ = Launch();
+  HWND question = program_->WaitForWindow(kUpgradeCaption, kStartTimeout);
+  ASSERT_NE(question, nullptr) << "no question about the newer version";
+  window_ = WaitForLoadedWindow(*program_);
+  ASSERT_NE(window_, nullptr);
+  HWND yes = ChildWithText(question, L"是");
+  ASSERT_NE(yes, nullptr);
+  Click(yes);
+
+  const Box refusal = WaitForBox(60s);
+  ASSERT_NE(refusal.window, nullptr) << "no message about the refused file";
+  EXPECT_EQ(refusal.caption, kUpgradeCaption);
+  EXPECT_EQ(refusal.text,
+            L"文档OstrelMini.exe未通过完整性校验，可能已经损坏或者被篡改。\n\n"
+            L"升级已经取消，程序文件没有任何改动。");
+  CloseBox(refusal, IDOK);
+  EXPECT_EQ(LogLines("Upgrade refused: the SHA-256 of").size(), 1u);
+
+  // The program goes on as it was: the same files, nothing downloaded left anywhere.
+  EXPECT_TRUE(IsWindow(window_));
+  EXPECT_TRUE(InstalledFiles(copy_.dir()) == before) << "the program's files changed";
+  for (const auto& entry : fs::recursive_directory_iterator(copy_.dir()))
+    EXPECT_NE(entry.path().extension(), L".uTMP") << entry.path();
+  EXPECT_FALSE(fs::exists(extra.parent_path())) << "a file for %APPDATA% was written";
+  CloseStarted();
+  ExpectNoProcessLeft();
+}
+
+// Info files the build's key does not vouch for offer nothing: no question, one line in the log.
+struct Refused {
+  const wchar_t* variant;
+  const char* reason;
+};
+
+void PrintTo(const Refused& refused, std::ostream* out) { *out << refused.reason; }
+
+class RefusedInfoFile : public UpgradeCheck, public testing::WithParamInterface<Refused> {};
+
+TEST_P(RefusedInfoFile, OffersNothingAndSaysWhyInOneLogLine) {
+  if (!BuiltWithKey()) GTEST_SKIP() << "built without OSTREL_UPDATE_PUBLIC_KEY";
+  Publish(GetParam().variant);
+  Start();
+  const std::string request = WaitForInfoRequest();
+  EXPECT_NE(request.find("\"status\":200"), std::string::npos) << request;
+  EXPECT_TRUE(
+      WaitUntil([&] { return !LogLines("Upgrade info file refused").empty(); }, kStartTimeout))
+      << "nothing in the log";
+  ExpectNoBoxAfterTheAnswer();
+  EXPECT_EQ(program_->WaitForWindow(kUpgradeCaption, 0s), nullptr) << "an update was offered";
+  const auto lines = LogLines("Upgrade info file refused");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find(GetParam().reason), std::string::npos) << lines[0];
+  CloseStarted();
+}
+
+INSTANTIATE_TEST_SUITE_P(UpgradeCheck, RefusedInfoFile,
+                         testing::Values(Refused{L"unsigned", "carries no signature"},
+                                         Refused{L"old-format", "carries no signature"},
+                                         Refused{L"bad-signature", "does not verify"},
+                                         Refused{L"other-key", "does not verify"}),
+                         [](const testing::TestParamInfo<Refused>& param) {
+                           std::string name;
+                           for (const wchar_t* c = param.param.variant; *c != 0; ++c)
+                             if (*c != L'-') name += static_cast<char>(*c);
+                           return name;
+                         });
 
 }  // namespace
 }  // namespace e2e

@@ -8,6 +8,7 @@ set(OSTREL_NATIVE_SOURCES
   forms/command_texts.cpp
   upgrade/controller/ul_download_texts.cpp
   upgrade/controller/ul_info_file.cpp
+  upgrade/controller/ul_info_signature.cpp
   upgrade/controller/ul_language.cpp
   upgrade/controller/ul_version.cpp
   upgrade/http/ul_http_text.cpp

@@ -109,4 +109,8 @@ TEST(UpdaterCommandLine, QuotesTheProgram) {
   EXPECT_EQ(CommandLineFor(R"(C:\a.exe)", ""), R"("C:\a.exe")");
 }
 
+TEST(UpdaterCommandLine, TellsThePreviousVersionWhyNothingWasInstalled) {
+  EXPECT_EQ(RolledBackParameters(32), "/upgraderolledback:32");
+}
+
 }  // namespace

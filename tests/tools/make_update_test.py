@@ -7,6 +7,7 @@ input is refused without writing anything. Run from CTest as `make_update`.
 """
 
 import argparse
+import hashlib
 import pathlib
 import shutil
 import subprocess
@@ -56,12 +57,56 @@ class MakeUpdateTest(unittest.TestCase):
         self.out = self.root / "out"
         self.addCleanup(shutil.rmtree, self.root, ignore_errors=True)
 
-    def read_back(self, codepage):
+    def read_back(self, codepage, *key, hashes=False):
+        """What the program reads; without `hashes` the lines of the files' SHA-256 left out."""
         report = self.root / "report.txt"
         info = self.out / "metadata/pavix/windows/pavix_x64_pc.inf"
         subprocess.run([ARGS.run, ARGS.checker, windows_path(info), str(codepage),
-                        windows_path(report)], check=True, timeout=120)
-        return report.read_text(encoding="utf-8").splitlines()
+                        windows_path(report), *key], check=True, timeout=120)
+        lines = report.read_text(encoding="utf-8").splitlines()
+        return lines if hashes else [line for line in lines if not line.startswith("sha256=")]
+
+    def make_key(self, name):
+        key = self.root / name
+        subprocess.run(["openssl", "ecparam", "-name", "prime256v1", "-genkey", "-noout", "-out",
+                        str(key)], check=True, capture_output=True, timeout=60)
+        public = subprocess.run([sys.executable, ARGS.tool, "--public-key", str(key)],
+                                check=True, capture_output=True, text=True, timeout=60)
+        return key, public.stdout.strip()
+
+    def test_with_a_key_every_file_has_its_sha256_and_the_info_file_is_signed(self):
+        key, public = self.make_key("publisher.pem")
+        result = make_update(self.out, "--version", VERSION, "--url", URL, "--message", MESSAGE,
+                             "--key", str(key), bin_dir=self.bin)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        lines = self.read_back(936, public, hashes=True)
+        self.assertEqual(lines[-1], "signature=verified")
+        self.assertEqual(lines[3:5], [
+            "entry=" + URL + "pavix/x64/" + VERSION + "/OstrelMini.exe=OstrelMini.exe",
+            "sha256=" + hashlib.sha256(b"MZ program").hexdigest()])
+        self.assertEqual(sum(line.startswith("sha256=") for line in lines), 6)
+        # Another publisher's key does not verify it; a changed byte breaks it.
+        self.assertEqual(self.read_back(936, self.make_key("other.pem")[1])[-1], "signature=refused")
+        info = self.out / "metadata/pavix/windows/pavix_x64_pc.inf"
+        data = info.read_bytes()
+        info.write_bytes(data.replace(b"#method=0", b"#method=1"))
+        self.assertEqual(self.read_back(936, public)[-1], "signature=refused")
+        # Without a key the hashes are still written, and no signature.
+        shutil.rmtree(self.out)
+        result = make_update(self.out, "--version", VERSION, "--url", URL, bin_dir=self.bin)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(self.read_back(936, public)[-1], "signature=none")
+
+    def test_a_key_that_is_not_p256_is_refused_and_nothing_is_written(self):
+        key = self.root / "rsa.pem"
+        subprocess.run(["openssl", "genrsa", "-out", str(key), "2048"], check=True,
+                       capture_output=True, timeout=60)
+        for bad in (key, self.root / "missing.pem"):
+            result = make_update(self.out, "--version", VERSION, "--url", URL, "--key", str(bad),
+                                 bin_dir=self.bin)
+            self.assertNotEqual(result.returncode, 0)
+            self.assertIn("make-update: ", result.stderr)
+            self.assertFalse(self.out.exists())
 
     def test_the_program_reads_every_file_and_the_message(self):
         result = make_update(self.out, "--version", VERSION, "--url", URL, "--date", "10/21/2026",
@@ -112,6 +157,7 @@ class MakeUpdateTest(unittest.TestCase):
             "address": ["--version", VERSION, "--url", "https://host/get?a=1/"],
             "brace": ["--version", VERSION, "--url", URL, "--message", "a } b"],
             "key": ["--version", VERSION, "--url", URL, "--message", "see #URL7=http://x"],
+            "hash key": ["--version", VERSION, "--url", URL, "--message", "see #sha2567=ab"],
             "code page": ["--version", VERSION, "--url", URL, "--message", "ü ✓", "--codepage", "cp936"],
             "target file": ["--version", VERSION, "--url", URL, "--target", "nothing.dll=x.dll"],
             "target text": ["--version", VERSION, "--url", URL, "--target", "libcef.dll=a=b"],

@@ -27,6 +27,7 @@ using e2e::Process;
 using e2e::WaitUntil;
 
 constexpr auto kTimeout = 30s;
+constexpr DWORD kRolledBack = 3;  // the updater's exit code
 constexpr DWORD kDownloadedAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY;
 
@@ -167,6 +168,18 @@ class UpdaterTest : public testing::Test {
     EXPECT_FALSE(fs::exists(QueueFile()));
   }
 
+  // The previous version was started once, told why nothing changed.
+  void ExpectRolledBackStart() {
+    const std::vector<std::string> runs = Runs(1);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_TRUE(runs[0].starts_with("OstrelMini.exe\t20\t/upgraderolledback:")) << runs[0];
+  }
+
+  void ExpectNoBackupLeft() {
+    for (const fs::path& folder : {root_, app_data_})
+      EXPECT_EQ(FilesEndingIn(folder, L".uBAK"), std::vector<fs::path>()) << folder;
+  }
+
   fs::path root_;
   fs::path app_data_;
   fs::path app_folder_;
@@ -259,10 +272,12 @@ TEST_F(UpdaterTest, LeavesAQueueLineWithoutDownloadAlone) {
   ExpectNoDownloadLeft();
 }
 
-TEST_F(UpdaterTest, KeepsAFileWhoseDownloadCannotBeMoved) {
+// A download that cannot be moved (a virus scanner holds it) leaves the installation as it was.
+TEST_F(UpdaterTest, InstallsNothingWhenADownloadCannotBeMoved) {
   const fs::path library = app_folder_ / L"tool.dll";
   WriteBytes(library, "old library");
   WriteBytes(Downloaded(library), "new library", kDownloadedAttributes);
+  WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
   HANDLE scanner = CreateFileW(Downloaded(library).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
@@ -270,10 +285,51 @@ TEST_F(UpdaterTest, KeepsAFileWhoseDownloadCannotBeMoved) {
   const DWORD code = Update();
   CloseHandle(scanner);
 
-  EXPECT_EQ(code, 0u);
-  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  EXPECT_EQ(code, kRolledBack);
+  ExpectRolledBackStart();
   EXPECT_EQ(Content(library), "old library");
-  EXPECT_EQ(Content(Downloaded(library)), "new library");
+  EXPECT_EQ(Content(Application()), "(old program)");
+  EXPECT_FALSE(fs::exists(Downloaded(Application())));
+  ExpectNoBackupLeft();
+}
+
+// A target that cannot be replaced undoes the whole upgrade: the files already moved go back, the
+// files that were new go, and the previous version is started with the reason.
+TEST_F(UpdaterTest, PutsEveryFileBackWhenATargetCannotBeReplaced) {
+  const fs::path ini = app_data_ / L"foo.ini";
+  const fs::path added = app_data_ / L"added.ini";
+  const fs::path library = app_folder_ / L"tool.dll";
+  const fs::path data = app_folder_ / L"sub" / L"bar.dat";
+  WriteBytes(ini, "old ini", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  WriteBytes(library, "old library");
+  WriteBytes(data, "old data");
+  for (const auto& [target, bytes] : {std::pair{Application(), new_program_},
+                                      {ini, std::string("new ini")},
+                                      {added, std::string("added ini")},
+                                      {data, std::string("new data")},
+                                      {library, std::string("new library")}})
+    WriteBytes(Downloaded(target), bytes, kDownloadedAttributes);
+  // The queue's files are installed before the folder's, so some are in when the held one fails.
+  WriteQueue({ini, added, library, data});
+  HANDLE holder = CreateFileW(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+  const DWORD code = Update();
+  CloseHandle(holder);
+
+  EXPECT_EQ(code, kRolledBack);
+  ExpectRolledBackStart();
+  EXPECT_EQ(Content(Application()), "(old program)");
+  EXPECT_EQ(GetFileAttributesW(Application().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+  EXPECT_EQ(Content(ini), "old ini");
+  EXPECT_EQ(GetFileAttributesW(ini.c_str()),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+  EXPECT_FALSE(fs::exists(added));
+  EXPECT_EQ(Content(library), "old library");
+  EXPECT_EQ(Content(data), "old data");
+  ExpectNoDownloadLeft();
+  ExpectNoBackupLeft();
 }
 
 TEST_F(UpdaterTest, RunsADownloadedSetupThenTheApplication) {

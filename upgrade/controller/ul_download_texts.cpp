@@ -30,6 +30,11 @@ std::wstring LostFileText(std::wstring_view fileName) {
          L"找不到或者发生错误，\n\n您要忽略这个文档并且继续升级操作吗？";
 }
 
+std::wstring RefusedFileText(std::wstring_view fileName) {
+  return L"文档" + std::wstring(fileName) +
+         L"未通过完整性校验，可能已经损坏或者被篡改。\n\n升级已经取消，程序文件没有任何改动。";
+}
+
 std::wstring DefaultTarget(std::wstring_view address, std::wstring_view applicationFolder) {
   std::wstring path(address);
   for (wchar_t& c : path)

@@ -20,6 +20,8 @@ std::wstring TransferRateText(float kilobytesPerSecond);
 std::wstring EstimatedTimeText(int64_t seconds);
 // "文档" + name + "找不到或者发生错误，\n\n您要忽略这个文档并且继续升级操作吗？"
 std::wstring LostFileText(std::wstring_view fileName);
+// A downloaded file that is not the one the info file vouches for: nothing is installed.
+std::wstring RefusedFileText(std::wstring_view fileName);
 
 // A file listed without target goes to the application folder (ending in "\") under the last
 // part of its address.

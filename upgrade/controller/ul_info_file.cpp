@@ -1,7 +1,9 @@
 #include "upgrade/controller/ul_info_file.h"
 
 #include <algorithm>
+#include <memory>
 
+#include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_version.h"
 #include "upgrade/support/ul_text.h"
 
@@ -30,17 +32,37 @@ std::wstring TulInfoText::BracedValue(std::wstring_view key) const {
   return FText.substr(start, std::min(close, FEnd) - start);
 }
 
+namespace {
+
+// Queues the entry of the address key with `number` ("" for "#url"); false when it is absent.
+bool QueueEntry(const TulInfoText& info, std::wstring_view number, TulStringList& queue) {
+  const std::wstring entry = info.Value(L"#url" + std::wstring(number));
+  if (entry.empty()) return false;
+  const std::optional<TulSha256> sha256 =
+      ParseSha256(info.Value(L"#sha256" + std::wstring(number)));
+  queue.AddObject(entry, sha256 ? std::make_shared<TulSha256>(*sha256) : nullptr);
+  return true;
+}
+
+}  // namespace
+
 void ReadDownloadQueue(const TulInfoText& info, TulStringList& queue) {
   queue.Clear();
-  for (const wchar_t* key : {L"#url", L"#url0"}) {
-    if (const std::wstring entry = info.Value(key); !entry.empty()) queue.Add(entry);
-  }
+  for (const wchar_t* number : {L"", L"0"}) QueueEntry(info, number, queue);
   // Each further key is a distinct "#urlN=" in the text, so the loop ends within its length.
-  for (int number = queue.Count() + 1;; ++number) {
-    const std::wstring entry = info.Value(L"#url" + std::to_wstring(number));
-    if (entry.empty()) break;
-    queue.Add(entry);
+  int number = queue.Count() + 1;
+  while (QueueEntry(info, std::to_wstring(number), queue)) ++number;
+}
+
+const TulSha256* QueuedSha256(const TulStringList& queue, int index) {
+  return static_cast<const TulSha256*>(queue.Objects(index).get());
+}
+
+std::wstring FirstEntryWithoutSha256(const TulStringList& queue) {
+  for (int index = 0; index < queue.Count(); ++index) {
+    if (QueuedSha256(queue, index) == nullptr) return queue.GetName(index);
   }
+  return {};
 }
 
 TzeUpgradeMethod ReadUpgradeMethod(const TulInfoText& info) {

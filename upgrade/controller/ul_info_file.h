@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "upgrade/support/ul_crypto.h"
 #include "upgrade/support/ul_date_time.h"
 #include "upgrade/support/ul_string_list.h"
 
@@ -38,8 +39,13 @@ class TulInfoText {
 
 // Clears `queue` and fills it with the file entries: "#url", then "#url0", then, n being the
 // entries queued so far, "#url" n+1, n+2, ... until the first absent one. The queue's own rule
-// for duplicates applies.
+// for duplicates applies. An entry's object is the SHA-256 its "#sha256" key of the same number
+// gives, when that is well formed.
 void ReadDownloadQueue(const TulInfoText& info, TulStringList& queue);
+// The SHA-256 the info file gave for the queue's entry `index`; null when it gave none.
+const TulSha256* QueuedSha256(const TulStringList& queue, int index);
+// The address of the first entry without a SHA-256; empty when every entry has one.
+std::wstring FirstEntryWithoutSha256(const TulStringList& queue);
 
 // The first character of "#method": "1" an external setup, "2" the browser, else self-upgrade.
 TzeUpgradeMethod ReadUpgradeMethod(const TulInfoText& info);

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "ui/ui_error.h"
+#include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_version.h"
 #include "upgrade/support/ul_utils.h"
 
@@ -30,13 +31,12 @@ TulDateTimeParts Today() {
   return {now.wYear, now.wMonth, now.wDay};
 }
 
-// The whole body, in the system's 8-bit code page.
-std::wstring BodyText(TulStream* stream) {
+std::string BodyBytes(TulStream* stream) {
   if (stream == nullptr) return {};
   std::string bytes(static_cast<size_t>(stream->Size()), '\0');
   stream->Seek(0);
   bytes.resize(stream->Read(bytes.data(), bytes.size()));
-  return FromAnsi(bytes);
+  return bytes;
 }
 
 }  // namespace
@@ -174,10 +174,42 @@ void TulUpliner::SetWizardLanguage(TulUplinerLanguage language) {
   }
 }
 
+// The signature is checked on the bytes as served, before they are decoded, and only the signed
+// part is read: nothing after the signature line can add a key.
+std::optional<std::wstring> TulUpliner::VouchedInfoText(TulStream* stream,
+                                                        std::wstring& refusal) const {
+  const std::string bytes = BodyBytes(stream);
+  if (!PublicKey) return FromAnsi(bytes);
+  const std::optional<TulSignedInfo> signedInfo = SplitSignedInfo(bytes);
+  if (!signedInfo) {
+    refusal = L"Upgrade info file refused: it carries no signature - URL:" + InfoFileURL;
+    return std::nullopt;
+  }
+  if (!VerifyP256(*PublicKey, signedInfo->Signed, signedInfo->Signature)) {
+    refusal = L"Upgrade info file refused: its signature does not verify - URL:" + InfoFileURL;
+    return std::nullopt;
+  }
+  return FromAnsi(signedInfo->Signed);
+}
+
 void TulUpliner::InfoStageDone(TulStream* stream) {
-  const TulInfoText info(BodyText(stream));
+  std::wstring refusal;
+  const std::optional<std::wstring> text = VouchedInfoText(stream, refusal);
+  const TulInfoText info(text.value_or(std::wstring()));
   const TulLocalVersion local{VersionControl, VersionNumber, VersionDate, Today()};
-  if (OffersUpgrade(info, local, FDownloadQueue)) {
+  const bool offered = text && OffersUpgrade(info, local, FDownloadQueue);
+  if (offered && PublicKey) {
+    if (const std::wstring unhashed = FirstEntryWithoutSha256(FDownloadQueue); !unhashed.empty())
+      refusal = L"Upgrade info file refused: it gives no SHA-256 for " + unhashed;
+  }
+  if (!refusal.empty()) {
+    // A refused file counts as none: it offers nothing.
+    FDownloadQueue.Clear();
+    Log(refusal);
+    NoInfoFile();
+    return;
+  }
+  if (offered) {
     FCanUpgrade = true;
     const std::wstring upgradeMsg = info.BracedValue(L"#message");
     FUpdateMethod = ReadUpgradeMethod(info);
@@ -209,11 +241,19 @@ void TulUpliner::HTTPError(int status) {
     LostFile(status);
     return;
   }
+  NoInfoFile();
+}
+
+void TulUpliner::NoInfoFile() {
   SignalWaitHandle(FWaitHandle);
   if (OnNoInfoFile) OnNoInfoFile(*this);
   if (ShowMessages.Has(mNoInfoFile)) {
     Message(std::wstring(UplinerMessage(kRowNoInfoFile)), MB_OK | MB_ICONERROR);
   }
+}
+
+void TulUpliner::Log(const std::wstring& line) {
+  if (OnLog) OnLog(*this, line);
 }
 
 void TulUpliner::HostUnreachable() {

@@ -12,12 +12,14 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "upgrade/controller/ul_info_file.h"
 #include "upgrade/controller/ul_language.h"
 #include "upgrade/controller/ul_upliner_ui.h"
 #include "upgrade/http/ul_http.h"
+#include "upgrade/support/ul_crypto.h"
 #include "upgrade/support/ul_string_list.h"
 #include "upgrade/support/ul_wait.h"
 
@@ -65,6 +67,7 @@ using TulFileStartEvent =
 using TulFileDoneEvent = std::function<void(TulUpliner& sender, const std::wstring& fileName)>;
 using TulLostFileEvent = std::function<void(TulUpliner& sender, const std::wstring& fileURL,
                                             int errorCode, bool& continueUpgrade)>;
+using TulUplinerLogEvent = std::function<void(TulUpliner& sender, const std::wstring& line)>;
 using TulUplinerPasswordEvent =
     std::function<void(TulUpliner& sender, const std::wstring& realm, bool& tryAgain)>;
 
@@ -93,6 +96,8 @@ class TulUpliner : public TulCustomHTTP {
   void RestartApplication(const std::wstring& params = L"");
   // Deletes the application folder's "*.uTMP" files.
   static void DeleteTemporaryFiles();
+  // Deletes the "*.uTMP" files of the queued targets, wherever they lie.
+  void DeleteQueuedTemporaryFiles() const;
 
   // Once the properties are set: raises OnAfterRestart when the program's first argument is
   // RestartParams (as the updater restarts it).
@@ -133,6 +138,9 @@ class TulUpliner : public TulCustomHTTP {
   std::wstring VersionNumber;
   TulUplinerShowMessages ShowMessages{mAskUpgrade, mConnLost, mLostFile, mPasswordRequest};
   TulUplinerWizard Wizard;
+  // The publisher's key. With one, an info file counts only when its last line signs the rest
+  // and it gives every file's SHA-256; a download is installed only when it has that SHA-256.
+  std::optional<TulP256Key> PublicKey;
 
   TulBeginUpgradeEvent OnBeginUpgrade;
   TulUplinerEvent OnLaterUpgrade;
@@ -148,6 +156,8 @@ class TulUpliner : public TulCustomHTTP {
   TulFileDoneEvent OnFileDone;
   TulLostFileEvent OnLostFile;
   TulUplinerPasswordEvent OnPasswordRequest;
+  // Why an info file or a download was refused, one line each.
+  TulUplinerLogEvent OnLog;
   // Replaces closing the main window once the updater runs.
   TulUplinerEvent OnDoOwnCloseAppMethod;
 
@@ -164,6 +174,11 @@ class TulUpliner : public TulCustomHTTP {
   void UpdateTimer();
   void AutoCheckTimer();
   void InfoStageDone(TulStream* stream);
+  // The info file's text, once the key (if any) vouches for it; else nothing, and `refusal`
+  // says why.
+  std::optional<std::wstring> VouchedInfoText(TulStream* stream, std::wstring& refusal) const;
+  void NoInfoFile();
+  void Log(const std::wstring& line);
   // The download sequence (ul_upliner_download.cpp).
   void StartDownloads();
   void CurrentFile();
@@ -172,6 +187,9 @@ class TulUpliner : public TulCustomHTTP {
   void FileStart(TulHTTPHeaderInfo& info);
   void FileProgress(const TulHTTPProgress& progress);
   void FileDone();
+  // Why the file just downloaded may not be installed; empty when it may.
+  std::wstring DownloadRefusal() const;
+  std::wstring TargetOf(int index) const;
   void LostFile(int status);
   void PasswordRequest(const std::wstring& realm, bool& tryAgain);
   bool WriteUpdater() const;

@@ -84,19 +84,21 @@ void TulUpliner::CurrentFile() {
     UI->SetProgressLine(plAllDownloading, AllDownloadingText(FCurrentFileIndex, count));
   }
   URL = address;
-  std::wstring target = FDownloadQueue.GetValue(FCurrentFileIndex);
-  if (target.empty()) {
-    target = DefaultTarget(address, ApplicationFolder());
-  } else {
-    target = ExpandPath(target, true);
-    if (FolderOf(target).empty()) target = ApplicationFolder() + target;
+  const std::wstring target = TargetOf(FCurrentFileIndex);
+  if (!FDownloadQueue.GetValue(FCurrentFileIndex).empty())
     FDownloadQueue.SetValue(FCurrentFileIndex, target);
-  }
   SHCreateDirectoryExW(nullptr, FolderOf(target).c_str(), nullptr);  // fails when it exists
   FCurrentFileName = target + kTemporarySuffix;
   FCurrentFileTime = 0;
   OutputFileName = FCurrentFileName;
   Read();
+}
+
+std::wstring TulUpliner::TargetOf(int index) const {
+  std::wstring target = FDownloadQueue.GetValue(index);
+  if (target.empty()) return DefaultTarget(FDownloadQueue.GetName(index), ApplicationFolder());
+  target = ExpandPath(target, true);
+  return FolderOf(target).empty() ? ApplicationFolder() + target : target;
 }
 
 void TulUpliner::FileStart(TulHTTPHeaderInfo& info) {
@@ -106,15 +108,20 @@ void TulUpliner::FileStart(TulHTTPHeaderInfo& info) {
                         L"文档大小:" + LocaleNumber(info.ContentLength / 1024.0) + L"Kb");
   }
   bool canUpgrade = info.ContinueDownload;
-  if (MiscFilesUpgrade == mfuOnlyIfSizeDifferent && info.ContentLength != 0 &&
-      FDownloadQueue.Count() > 1) {
+  if (MiscFilesUpgrade == mfuOnlyIfSizeDifferent && FDownloadQueue.Count() > 1) {
     const std::wstring target =
         FCurrentFileName.substr(0, FCurrentFileName.size() - kTemporarySuffixLength);
     const std::wstring name = target.substr(target.find_last_of(L'\\') + 1);
     const std::wstring own = ApplicationFile().substr(ApplicationFile().find_last_of(L'\\') + 1);
+    const TulSha256* sha256 = QueuedSha256(FDownloadQueue, FCurrentFileIndex);
     if (CompareStringOrdinal(name.c_str(), -1, own.c_str(), -1, TRUE) != CSTR_EQUAL &&
         GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
-      canUpgrade = GetFileSizeOf(target) != info.ContentLength;
+      // A file of the same size may still differ: where the content is known, it decides.
+      if (sha256 != nullptr) {
+        canUpgrade = FileSha256(target) != *sha256;
+      } else if (info.ContentLength != 0) {
+        canUpgrade = GetFileSizeOf(target) != info.ContentLength;
+      }
     }
   }
   if (OnFileStart) OnFileStart(*this, URL, info.ContentLength, FCurrentFileTime, canUpgrade);
@@ -135,9 +142,29 @@ void TulUpliner::FileProgress(const TulHTTPProgress& progress) {
 }
 
 void TulUpliner::FileDone() {
+  if (const std::wstring refusal = DownloadRefusal(); !refusal.empty()) {
+    Log(refusal);
+    const std::wstring name = FileName();
+    Abort(false);
+    Message(RefusedFileText(name), MB_OK | MB_ICONERROR);
+    return;
+  }
   if (FCurrentFileTime != 0) SetFileTimes(FCurrentFileName, FCurrentFileTime, FCurrentFileTime, -1);
   if (OnFileDone) OnFileDone(*this, FCurrentFileName);
   NextFile();
+}
+
+std::wstring TulUpliner::DownloadRefusal() const {
+  const TulSha256* expected = QueuedSha256(FDownloadQueue, FCurrentFileIndex);
+  if (expected == nullptr) {
+    // Entries the application added itself (OnBeginUpgrade) have none either.
+    return PublicKey ? L"Upgrade refused: no SHA-256 for " + URL : std::wstring();
+  }
+  const std::optional<TulSha256> actual = FileSha256(FCurrentFileName);
+  if (!actual) return L"Upgrade refused: cannot read the download of " + URL;
+  if (*actual != *expected)
+    return L"Upgrade refused: the SHA-256 of " + URL + L" is not the listed one";
+  return {};
 }
 
 void TulUpliner::LostFile(int status) {
@@ -218,14 +245,10 @@ void TulUpliner::WriteQueueFile() const {
 }
 
 // Those beside targets in other folders (sub\bar.dat, %appdata%\x.ini) too, which the folder's
-// search does not see: a target is absolute once its download has started.
+// search does not see.
 void TulUpliner::DeleteQueuedTemporaryFiles() const {
-  for (int index = 0; index < FDownloadQueue.Count(); ++index) {
-    const std::wstring target = FDownloadQueue.GetValue(index);
-    if (target.size() > 2 && (target[1] == L':' || target.starts_with(L"\\\\"))) {
-      DeleteFileW((target + kTemporarySuffix).c_str());
-    }
-  }
+  for (int index = 0; index < FDownloadQueue.Count(); ++index)
+    DeleteFileW((TargetOf(index) + kTemporarySuffix).c_str());
   DeleteTemporaryFiles();
 }
 

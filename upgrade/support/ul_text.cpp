@@ -145,6 +145,36 @@ std::string EncodeBase64(std::string_view bytes) {
   return result;
 }
 
+std::optional<std::string> DecodeBase64(std::string_view text) {
+  if (text.size() % 4 != 0) return std::nullopt;
+  const size_t padding = text.ends_with("==") ? 2 : text.ends_with('=') ? 1 : 0;
+  std::string bytes;
+  bytes.reserve(text.size() / 4 * 3);
+  uint32_t value = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    uint32_t digit = 0;
+    if (c >= 'A' && c <= 'Z') {
+      digit = static_cast<uint32_t>(c - 'A');
+    } else if (c >= 'a' && c <= 'z') {
+      digit = static_cast<uint32_t>(c - 'a' + 26);
+    } else if (c >= '0' && c <= '9') {
+      digit = static_cast<uint32_t>(c - '0' + 52);
+    } else if (c == '+' || c == '/') {
+      digit = c == '+' ? 62 : 63;
+    } else if (c != '=' || at < text.size() - padding) {
+      return std::nullopt;
+    }
+    value = value << 6 | digit;
+    if (at % 4 == 3) {
+      for (int shift = 16; shift >= 0; shift -= 8) bytes += static_cast<char>(value >> shift & 255);
+      value = 0;
+    }
+  }
+  bytes.resize(bytes.size() - padding);
+  return bytes;
+}
+
 uint8_t Percentage(int64_t total, int64_t part) {
   if (total == 0) return 0;
   const double percent = std::round(static_cast<double>(part) * 100.0 / static_cast<double>(total));

@@ -5,6 +5,7 @@
 // addresses, Base64 and percentages. Free of <windows.h> (also built natively, tests/native).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,8 @@ std::wstring AddressWithScheme(std::wstring_view address);
 // Standard alphabet with "=" padding; a CR LF follows every 20th group of three bytes, so lines
 // hold 80 characters.
 std::string EncodeBase64(std::string_view bytes);
+// The bytes of unbroken standard Base64 with its padding; nothing for anything else.
+std::optional<std::string> DecodeBase64(std::string_view text);
 
 // part × 100 / total, rounded and kept within 0 to 100; 0 when total is 0.
 uint8_t Percentage(int64_t total, int64_t part);

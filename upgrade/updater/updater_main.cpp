@@ -23,7 +23,12 @@ constexpr ULONGLONG kApplicationExitLimit = 5 * 60 * 1000;
 // A setup program may wait a long time for its user; the application starts after it.
 constexpr ULONGLONG kSetupLimit = 24 * 60 * 60 * 1000;
 
-enum TExitCode : int { ecInstalled = 0, ecApplicationStillRunning = 1, ecSetupStillRunning = 2 };
+enum TExitCode : int {
+  ecInstalled = 0,
+  ecApplicationStillRunning = 1,
+  ecSetupStillRunning = 2,
+  ecRolledBack = 3,
+};
 
 std::string TemporaryFolder() {
   char folder[MAX_PATH + 1];
@@ -90,18 +95,67 @@ void Run(const std::string& program, const std::string& parameters) {
   }
 }
 
-// Replaces `target` in one step (never delete, then move): a download that cannot be moved, say
-// because a virus scanner holds it, leaves the old file in place.
-void Install(const std::string& downloaded, const std::string& target, DWORD attributes) {
-  if (MoveFileExA(downloaded.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
-    SetFileAttributesA(target.c_str(), attributes);
-}
+// Installs downloads all or nothing: each replaced file is kept beside its target under a backup
+// name until every move has succeeded. After the first failed move nothing more is moved, and
+// RollBack puts every replaced file back and removes the files that were new.
+class TInstallation {
+ public:
+  void Install(const std::string& downloaded, const std::string& target, DWORD attributes) {
+    if (error_ != ERROR_SUCCESS) return;
+    const bool replaces = FileExists(target);
+    if (replaces && !Move(target, BackupOf(target))) return;
+    // From here on the target is ours to restore, even when the next move fails.
+    moves_.push_back({target, replaces});
+    if (Move(downloaded, target)) SetFileAttributesA(target.c_str(), attributes);
+  }
+
+  DWORD Error() const { return error_; }
+
+  // Once every move has succeeded.
+  void Commit() {
+    for (const TMove& move : moves_) {
+      if (move.Replaced) DeleteFileA(BackupOf(move.Target).c_str());
+    }
+  }
+
+  // The downloads not yet installed go too: a later run must not install them on their own.
+  void RollBack(const std::vector<std::string>& downloads) {
+    for (auto move = moves_.rbegin(); move != moves_.rend(); ++move) {
+      if (move->Replaced) {
+        MoveFileExA(BackupOf(move->Target).c_str(), move->Target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING);
+      } else {
+        DeleteFileA(move->Target.c_str());
+      }
+    }
+    for (const std::string& downloaded : downloads) DeleteFileA(downloaded.c_str());
+  }
+
+ private:
+  struct TMove {
+    std::string Target;
+    bool Replaced;  // its old file lies under the backup name
+  };
+
+  static std::string BackupOf(const std::string& target) { return target + ".uBAK"; }
+
+  bool Move(const std::string& from, const std::string& to) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    error_ = GetLastError();
+    return false;
+  }
+
+  std::vector<TMove> moves_;
+  DWORD error_ = ERROR_SUCCESS;
+};
 
 // Downloads with a target of their own, listed in the queue file; skipped ones have no
 // temporary file and stay as they are.
-void InstallQueuedFiles(const std::string& queueText) {
-  for (const std::string& target : SplitQueueText(queueText))
-    Install(target + std::string(kTemporarySuffix), target, FILE_ATTRIBUTE_ARCHIVE);
+void InstallQueuedFiles(const std::string& queueText, TInstallation& installation) {
+  for (const std::string& target : SplitQueueText(queueText)) {
+    const std::string downloaded = target + std::string(kTemporarySuffix);
+    if (FileExists(downloaded)) installation.Install(downloaded, target, FILE_ATTRIBUTE_ARCHIVE);
+  }
 }
 
 std::vector<std::string> DownloadsIn(const std::string& folder) {
@@ -118,15 +172,15 @@ std::vector<std::string> DownloadsIn(const std::string& folder) {
 }
 
 // The application folder's remaining downloads; the scan notes a setup program it takes.
-void InstallFolderDownloads(const std::string& folder, TFolderScan& scan) {
+void InstallFolderDownloads(const std::string& folder, TFolderScan& scan,
+                            TInstallation& installation) {
   for (const std::string& downloaded : DownloadsIn(folder)) {
     const std::string name = WithoutTemporarySuffix(downloaded);
     if (name.empty()) continue;
     const TScanTarget target = ScanTarget(scan, name);
-    const std::string path = folder + target.Name;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    Install(folder + downloaded, path,
-            target.Setup ? FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE : FILE_ATTRIBUTE_ARCHIVE);
+    installation.Install(
+        folder + downloaded, folder + target.Name,
+        target.Setup ? FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE : FILE_ATTRIBUTE_ARCHIVE);
   }
 }
 
@@ -147,10 +201,22 @@ class TRealSystemFolder {
   BOOL redirected_ = FALSE;
 };
 
-void InstallDownloads(const std::string& queueText, const std::string& folder, TFolderScan& scan) {
+// The system's error when a move failed and everything was put back; ERROR_SUCCESS when all is in.
+DWORD InstallDownloads(const std::string& queueText, const std::string& folder, TFolderScan& scan) {
   const TRealSystemFolder realSystemFolder;
-  InstallQueuedFiles(queueText);
-  InstallFolderDownloads(folder, scan);
+  TInstallation installation;
+  InstallQueuedFiles(queueText, installation);
+  InstallFolderDownloads(folder, scan, installation);
+  if (installation.Error() == ERROR_SUCCESS) {
+    installation.Commit();
+  } else {
+    std::vector<std::string> downloads;
+    for (const std::string& target : SplitQueueText(queueText))
+      downloads.push_back(target + std::string(kTemporarySuffix));
+    for (const std::string& name : DownloadsIn(folder)) downloads.push_back(folder + name);
+    installation.RollBack(downloads);
+  }
+  return installation.Error();
 }
 
 int Update(const TUpdaterRequest& request) {
@@ -170,7 +236,12 @@ int Update(const TUpdaterRequest& request) {
   }
   scan.ApplicationDownloaded = FileExists(request.ApplicationPath + std::string(kTemporarySuffix));
 
-  InstallDownloads(queueText, folder, scan);
+  if (const DWORD error = InstallDownloads(queueText, folder, scan); error != ERROR_SUCCESS) {
+    // The previous version runs again and can tell its log why nothing changed.
+    Run(request.ApplicationPath, RolledBackParameters(error));
+    DeleteFileA(queueFile.c_str());
+    return ecRolledBack;
+  }
 
   const std::string setup = scan.SetupName.empty() ? std::string() : folder + scan.SetupName;
   Run(setup.empty() ? request.ApplicationPath : setup, request.Parameters);

@@ -74,3 +74,7 @@ std::string CommandLineFor(std::string_view program, std::string_view parameters
   if (!parameters.empty()) line += " " + std::string(parameters);
   return line;
 }
+
+std::string RolledBackParameters(unsigned long error) {
+  return "/upgraderolledback:" + std::to_string(error);
+}

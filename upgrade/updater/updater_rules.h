@@ -50,6 +50,10 @@ struct TScanTarget {
 // the application itself, or, for an external setup, as the setup program run instead.
 TScanTarget ScanTarget(TFolderScan& scan, std::string_view name);
 
+// What the previous version is started with when an upgrade could not be installed and was put
+// back: "/upgraderolledback:" and the system's error number.
+std::string RolledBackParameters(unsigned long error);
+
 // The command line that starts `program` with `parameters`.
 std::string CommandLineFor(std::string_view program, std::string_view parameters);
 

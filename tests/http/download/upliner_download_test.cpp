@@ -17,6 +17,7 @@
 #include "tests/http/http_test_support.h"
 #include "ui/ui_task.h"
 #include "upgrade/controller/ul_upliner.h"
+#include "upgrade/support/ul_crypto.h"
 #include "upgrade/support/ul_utils.h"
 
 namespace {
@@ -250,6 +251,50 @@ TEST_F(UplinerDownload, AFileTheServerSendsBrokenIsNeitherDoneNorInstalled) {
   EXPECT_EQ(Upgrade(L"after-hostile", first), L"start 3000 done first.dll.uTMP end ");
   EXPECT_EQ(TemporaryFilesIn(folder), std::vector<std::wstring>{L"first.dll.uTMP"});
   fs::remove(installed);
+}
+
+std::string Sha256Hex(const std::string& bytes) {
+  std::string hex;
+  const TulSha256 digest = Sha256Of(bytes).value();
+  for (const uint8_t byte : digest) {
+    hex += "0123456789abcdef"[byte >> 4];
+    hex += "0123456789abcdef"[byte & 15];
+  }
+  return hex;
+}
+
+TEST_F(UplinerDownload, WithAListedSha256ASameSizedFileIsSkippedOnlyWhenItsContentIsThatOne) {
+  WriteFileBytes((folder / L"same.dll").wstring(), Pattern(0, 4000));
+  WriteFileBytes((folder / L"changed.dll").wstring(), std::string(4000, 'x'));
+  upliner.MiscFilesUpgrade = mfuOnlyIfSizeDifferent;
+  const std::string sha256 = Sha256Hex(Pattern(0, 4000));
+  const std::string files = "#url=" + Data(4000, "same.dll") + "\r\n#sha256=" + sha256 +
+                            "\r\n#url2=" + Data(4000, "changed.dll") + "\r\n#sha2562=" + sha256 +
+                            "\r\n";
+  EXPECT_EQ(Upgrade(L"contents", files), L"start 4000 skip start 4000 done changed.dll.uTMP end ");
+  EXPECT_FALSE(fs::exists(folder / L"same.dll.uTMP"));
+  fs::remove(folder / L"same.dll");
+  fs::remove(folder / L"changed.dll");
+}
+
+TEST_F(UplinerDownload, ADownloadWithAnotherSha256IsRefusedAndNoTemporaryFileIsLeft) {
+  std::vector<std::wstring> log;
+  upliner.OnLog = [&](TulUpliner&, const std::wstring& line) { log.push_back(line); };
+  const std::string files =
+      "#url=" + Data(3000, "good.dll") + "\r\n#sha256=" + Sha256Hex(Pattern(0, 3000)) +
+      "\r\n#url2=" + Data(2000, "bad.dll") +
+      "=%appdata%\\ostrel-upgrade-test\\bad.dll\r\n#sha2562=" + Sha256Hex(Pattern(0, 2001)) +
+      "\r\n#url3=" + Data(1000, "never.dll") + "\r\n";
+  EXPECT_EQ(Upgrade(L"refused", files), L"start 3000 done good.dll.uTMP start 2000 aborted ");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0],
+            L"软件升级精灵: 文档bad.dll未通过完整性校验，可能已经损坏或者被篡改。\n\n"
+            L"升级已经取消，程序文件没有任何改动。");
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_NE(log[0].find(L"SHA-256"), std::wstring::npos) << log[0];
+  EXPECT_FALSE(ui.shown) << "the progress window is closed";
+  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+  EXPECT_FALSE(fs::exists(AppData() / L"ostrel-upgrade-test" / L"bad.dll.uTMP"));
 }
 
 TEST_F(UplinerDownload, CancellingDuringADownloadDeletesTheTemporaryFiles) {
