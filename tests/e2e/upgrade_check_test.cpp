@@ -31,6 +31,17 @@ struct Box {
   std::wstring text;
 };
 
+fs::path AppDataFolder() {
+  wchar_t folder[MAX_PATH] = L"";
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
+  return folder;
+}
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 class UpgradeCheck : public RunningProgram {
  protected:
   void SetUp() override {
@@ -188,17 +199,6 @@ class UpgradeCheck : public RunningProgram {
         << testing::PrintToString(WindowText(window_));
     ExpectTheInstalledProgramAsItWas();
     CloseStarted();
-  }
-
-  static fs::path AppDataFolder() {
-    wchar_t folder[MAX_PATH] = L"";
-    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
-    return folder;
-  }
-
-  static std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
   // The lines of the program's log that hold `part`.
@@ -478,7 +478,7 @@ std::map<fs::path, std::string> InstalledFiles(const fs::path& folder) {
     const std::wstring name = entry.path().filename().wstring();
     if (entry.is_regular_file() && name != L"debug.log" && name != L"standin-trace.txt" &&
         name != L"standin-control.txt") {
-      files[fs::relative(entry.path(), folder)] = FileText(entry.path());
+      files[fs::relative(entry.path(), folder)] = FileBytes(entry.path());
     }
   }
   return files;

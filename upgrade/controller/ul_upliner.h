@@ -96,7 +96,8 @@ class TulUpliner : public TulCustomHTTP {
   void RestartApplication(const std::wstring& params = L"");
   // Deletes the application folder's "*.uTMP" files.
   static void DeleteTemporaryFiles();
-  // Deletes the "*.uTMP" files of the queued targets, wherever they lie.
+  // Deletes the "*.uTMP" files of the queued targets, wherever they lie, and the application
+  // folder's.
   void DeleteQueuedTemporaryFiles() const;
 
   // Once the properties are set: raises OnAfterRestart when the program's first argument is
@@ -194,7 +195,6 @@ class TulUpliner : public TulCustomHTTP {
   void PasswordRequest(const std::wstring& realm, bool& tryAgain);
   bool WriteUpdater() const;
   void WriteQueueFile() const;
-  void DeleteQueuedTemporaryFiles() const;
   void HTTPError(int status);
   void HostUnreachable();
   void ConnLost();
