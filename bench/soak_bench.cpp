@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <psapi.h>
+#include <tlhelp32.h>
 #include <winternl.h>
 
 #include <cstdio>
@@ -168,7 +169,7 @@ int RunCycles(int cycles) {
 // ---- churn ----
 
 struct Counts {
-  double handles = 0, windows = 0, private_mib = 0;
+  double handles = 0, threads = 0, windows = 0, private_mib = 0;
 };
 
 // The process's entries in the system's handle table (SystemHandleInformation).
@@ -218,9 +219,23 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM param) {
   return TRUE;
 }
 
+int Threads(DWORD pid) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  int n = 0;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    n += entry.th32OwnerProcessID == pid;
+  }
+  CloseHandle(snapshot);
+  return n;
+}
+
 Counts Measure(DWORD pid) {
   Counts counts;
   counts.handles = KernelHandles(pid);
+  counts.threads = Threads(pid);
   WindowCount windows{pid, 0};
   EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&windows));
   // Message-only windows (the UI task queue's, the engine's) are not top-level ones.
@@ -324,6 +339,7 @@ int RunChurn(int cycles) {
     if (growth >= kAllowedGrowth) ok = false;
   };
   row("kernel handles", at_early.handles, at_end.handles);
+  row("threads", at_early.threads, at_end.threads);
   row("windows", at_early.windows, at_end.windows);
   row("private MiB", at_early.private_mib, at_end.private_mib);
   return ok ? 0 : 1;
