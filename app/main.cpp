@@ -7,9 +7,11 @@
 #include "app/resources/resource.h"
 #include "engine/application/cef_application.h"
 #include "engine/core/exception_policy.h"
+#include "engine/core/milestones.h"
 #include "forms/mini_browser_form.h"
 #include "ui/application.h"
 #include "ui/ui_error.h"
+#include "ui/ui_task.h"
 #include "upgrade/controller/ul_upliner.h"
 
 namespace {
@@ -23,7 +25,11 @@ void RunWindows(int showCommand) {
   MiniBrowserFrm = application.CreateForm<TMiniBrowserFrm>();
   PreferencesFrm = application.CreateForm<TPreferencesFrm>();
   SimpleTextViewerFrm = application.CreateForm<TSimpleTextViewerFrm>();
+  MarkMilestone("windows created");
+  // Runs in the loop's first pass, once the main window has been shown.
+  uitask::Post([] { MarkMilestone("window shown"); });
   application.Run(showCommand);
+  MarkMilestone("message loop ended");
   application.Finalize();
   MiniBrowserFrm = nullptr;
   PreferencesFrm = nullptr;
@@ -34,14 +40,19 @@ void RunWindows(int showCommand) {
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int show_command) {
+  MarkMilestone("entry");
   // Exceptions stopped in window procedures, timers and UI tasks go to the same log as the
   // engine callbacks' ones.
   SetUiExceptionHandler(&ReportStoppedException);
   CreateEngineApplication();
   // True only in the browser process with the engine initialised. A sub-process has run to its
   // end inside this call; a failed start has already shown its message.
-  if (GlobalCEFApp->StartMainProcess()) RunWindows(show_command);
+  if (GlobalCEFApp->StartMainProcess()) {
+    MarkMilestone("engine initialised");
+    RunWindows(show_command);
+  }
   DestroyEngineApplication();
+  MarkMilestone("engine shut down");
   // The engine's result for a sub-process is not the exit code: every run ends the same way.
   return 0;
 }

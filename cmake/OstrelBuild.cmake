@@ -1,5 +1,8 @@
 # Helpers shared by the sub-projects.
 
+include(${CMAKE_CURRENT_LIST_DIR}/OstrelDebugInfo.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/OstrelDelayLoad.cmake)
+
 # ostrel_program(<target>): a Windows program with a wide entry point
 # (wWinMain or wmain), hence -municode. Test programs use gtest's main and skip this.
 function(ostrel_program target)

@@ -99,6 +99,21 @@ void Forget(int number, bool terminate) {
   CloseHandle(child->process);
 }
 
+// Like the real engine, a sub-process that has ended is let go of while the browser process
+// runs on: each page's renderer would otherwise hold a process handle and an event until the
+// shutdown.
+void ForgetEnded() {
+  std::vector<int> ended;
+  {
+    Children& children = State();
+    std::lock_guard<std::mutex> guard(children.lock);
+    for (auto& [number, child] : children.running) {
+      if (WaitForSingleObject(child->process, 0) == WAIT_OBJECT_0) ended.push_back(number);
+    }
+  }
+  for (int number : ended) Forget(number, false);
+}
+
 }  // namespace
 
 void SetChildProgram(const std::wstring& browser_subprocess_path) {
@@ -114,6 +129,7 @@ int StartChild(const std::wstring& type, const std::wstring& extra,
     Trace("child-skipped type=" + TraceValue(type));
     return 0;
   }
+  ForgetEnded();
   int number = 0;
   {
     Children& children = State();

@@ -42,7 +42,9 @@ TCefApplication::TCefApplication() : TCefApplication(ProcessArguments()) {}
 TCefApplication::TCefApplication(const std::vector<std::wstring>& arguments)
     : FProcessType(ProcessTypeFromArguments(arguments)) {
   SetEngineLogProcessType(FProcessType);
-  UpdateDeviceScaleFactor();
+  // A sub-process hands its whole run to the engine and never asks: reading the screen would
+  // load the windowing DLLs and connect to the display in every one of them.
+  if (FProcessType == ptBrowser) UpdateDeviceScaleFactor();
   FAppSettings.size = sizeof(cef_settings_t);
   if (FProcessType == ptBrowser) ReadChromeVersion();
   // The engine's code expects floating-point exceptions masked (it divides by zero on purpose
@@ -208,6 +210,11 @@ void TCefApplication::QuitMessageLoop() {
 }
 
 void TCefApplication::UpdateDeviceScaleFactor() { FDeviceScaleFactor = ScreenScale(); }
+
+float TCefApplication::DeviceScaleFactor() const {
+  if (FDeviceScaleFactor == 0.0f) FDeviceScaleFactor = ScreenScale();
+  return FDeviceScaleFactor;
+}
 
 void TCefApplication::AddCustomCommandLine(const ustring& command_line, const ustring& value) {
   FCustomCommandLines.push_back(command_line);

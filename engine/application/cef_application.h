@@ -150,7 +150,8 @@ class TCefApplication {
   bool LibLoaded() const { return FLibLoaded; }
   HMODULE LibHandle() const { return FLibHandle; }
   const ustring& MissingLibFiles() const { return FMissingLibFiles; }
-  float DeviceScaleFactor() const { return FDeviceScaleFactor; }
+  // Read from the screen at construction in the browser process, at the first call elsewhere.
+  float DeviceScaleFactor() const;
   // True exactly when Cache is empty: the engine is then told not to keep a GPU shader cache.
   bool DisableGPUCache() const { return FDisableGPUCache; }
   const std::vector<ustring>& CustomCommandLines() const { return FCustomCommandLines; }
@@ -438,7 +439,7 @@ class TCefApplication {
   ustring FMissingLibFiles;
   std::atomic<bool> FGlobalContextInitialized{false};
   uint16_t FChromeVersionInfo[4] = {77, 0, 3865, 120};
-  float FDeviceScaleFactor = 1.0f;
+  mutable float FDeviceScaleFactor = 0.0f;
   cef_settings_t FAppSettings{};
   bool FDisableGPUCache = true;
   std::vector<ustring> FCustomCommandLines;

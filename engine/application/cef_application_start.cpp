@@ -10,6 +10,7 @@
 #include "engine/core/cef_api.h"
 #include "engine/core/engine_log.h"
 #include "engine/core/exception_policy.h"
+#include "engine/core/milestones.h"
 #include "engine/support/cache_cleanup.h"
 #include "engine/support/file_checks.h"
 #include "engine/support/file_version.h"
@@ -233,6 +234,7 @@ bool TCefApplication::LoadEngineLibrary() {
     FailStart(asErrorDLLVersion, L"Unsupported CEF version !" + kLine + kLine + UseOnlyText(kLine));
     return false;
   }
+  MarkMilestone("engine library loaded");
   FStatus = asLoaded;
   FLibLoaded = true;
   SetEngineLibraryLoaded(true);

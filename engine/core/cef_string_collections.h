@@ -113,6 +113,11 @@ class ICefStringMultimap : public TRefCountedObject {
   virtual void ClearItems() = 0;
 };
 
+// The engine handle of `map` for a call that takes one; null for no map.
+inline cef_string_multimap_t MultimapHandle(Ref<ICefStringMultimap> map) {
+  return map ? map->GetHandle() : nullptr;
+}
+
 class TCefCustomStringMultimap : public ICefStringMultimap {
  public:
   cef_string_multimap_t GetHandle() override;

@@ -5,14 +5,6 @@
 #include "engine/core/cef_string_collections.h"
 #include "engine/refs/cef_post_data_ref.h"
 
-namespace {
-
-cef_string_multimap_t HandleOf(Ref<ICefStringMultimap> map) {
-  return map ? map->GetHandle() : nullptr;
-}
-
-}  // namespace
-
 CefRefPtr<ICefRequest> TCefRequestRef::New() { return CallEntryPoint(cef_request_create); }
 
 bool TCefRequestRef::IsReadOnly() {
@@ -52,13 +44,13 @@ void TCefRequestRef::SetPostData(Ref<ICefPostData> postData) {
 }
 
 void TCefRequestRef::GetHeaderMap(Ref<ICefStringMultimap> headerMap) {
-  if (HandleOf(headerMap) == nullptr) return;
-  CallEngine(Engine(), &cef_request_t::get_header_map, HandleOf(headerMap));
+  if (MultimapHandle(headerMap) == nullptr) return;
+  CallEngine(Engine(), &cef_request_t::get_header_map, MultimapHandle(headerMap));
 }
 
 void TCefRequestRef::SetHeaderMap(Ref<ICefStringMultimap> headerMap) {
-  if (HandleOf(headerMap) == nullptr) return;
-  CallEngine(Engine(), &cef_request_t::set_header_map, HandleOf(headerMap));
+  if (MultimapHandle(headerMap) == nullptr) return;
+  CallEngine(Engine(), &cef_request_t::set_header_map, MultimapHandle(headerMap));
 }
 
 ustring TCefRequestRef::GetHeaderByName(const ustring& name) {
@@ -74,8 +66,8 @@ void TCefRequestRef::Set(const ustring& url, const ustring& method, Ref<ICefPost
   // The engine insists on a header map; no map means no headers.
   CefRefPtr<ICefStringMultimap> headers = headerMap;
   if (!headers) headers = MakeRefCounted<TCefStringMultimapOwn>();
-  if (HandleOf(headers) == nullptr) return;
-  CallEngine(Engine(), &cef_request_t::set, url, method, postData, HandleOf(headers));
+  if (MultimapHandle(headers) == nullptr) return;
+  CallEngine(Engine(), &cef_request_t::set, url, method, postData, MultimapHandle(headers));
 }
 
 int TCefRequestRef::GetFlags() { return CallEngine(Engine(), &cef_request_t::get_flags); }

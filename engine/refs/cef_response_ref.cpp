@@ -2,14 +2,7 @@
 
 #include "engine/core/cef_api.h"
 #include "engine/core/cef_ref_call.h"
-
-namespace {
-
-cef_string_multimap_t HandleOf(Ref<ICefStringMultimap> map) {
-  return map ? map->GetHandle() : nullptr;
-}
-
-}  // namespace
+#include "engine/core/cef_string_collections.h"
 
 CefRefPtr<ICefResponse> TCefResponseRef::New() { return CallEntryPoint(cef_response_create); }
 
@@ -58,13 +51,13 @@ ustring TCefResponseRef::GetHeader(const ustring& name) {
 }
 
 void TCefResponseRef::GetHeaderMap(Ref<ICefStringMultimap> headerMap) {
-  if (HandleOf(headerMap) == nullptr) return;
-  CallEngine(Engine(), &cef_response_t::get_header_map, HandleOf(headerMap));
+  if (MultimapHandle(headerMap) == nullptr) return;
+  CallEngine(Engine(), &cef_response_t::get_header_map, MultimapHandle(headerMap));
 }
 
 void TCefResponseRef::SetHeaderMap(Ref<ICefStringMultimap> headerMap) {
-  if (HandleOf(headerMap) == nullptr) return;
-  CallEngine(Engine(), &cef_response_t::set_header_map, HandleOf(headerMap));
+  if (MultimapHandle(headerMap) == nullptr) return;
+  CallEngine(Engine(), &cef_response_t::set_header_map, MultimapHandle(headerMap));
 }
 
 ustring TCefResponseRef::GetUrl() { return CallEngine(Engine(), &cef_response_t::get_url); }
