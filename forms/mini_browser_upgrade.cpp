@@ -4,11 +4,10 @@
 
 #include "forms/mini_browser_form.h"
 
-#include <shellapi.h>
-
 #include "engine/core/engine_log.h"
 #include "ostrel_config.h"
 #include "upgrade/controller/ul_info_signature.h"
+#include "upgrade/support/ul_utils.h"
 
 namespace {
 
@@ -19,16 +18,11 @@ constexpr wchar_t kHintCaption[] = L"提示";
 constexpr std::wstring_view kUpgradeRolledBack = L"/upgraderolledback:";
 
 void LogRolledBackUpgrade() {
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (arguments != nullptr && count > 1 &&
-      std::wstring_view(arguments[1]).starts_with(kUpgradeRolledBack)) {
-    EngineLog(L"Upgrade not installed: the updater could not replace a file (error " +
-                  std::wstring(arguments[1] + kUpgradeRolledBack.size()) +
-                  L") and put the previous files back",
-              kLogError);
-  }
-  LocalFree(arguments);
+  const std::wstring argument = FirstProgramArgument();
+  if (!argument.starts_with(kUpgradeRolledBack)) return;
+  EngineLog(L"Upgrade not installed: the updater could not replace a file (error " +
+                argument.substr(kUpgradeRolledBack.size()) + L") and put the previous files back",
+            kLogError);
 }
 
 }  // namespace

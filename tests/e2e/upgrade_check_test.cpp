@@ -152,8 +152,19 @@ class UpgradeCheck : public RunningProgram {
     boxes_.clear();
   }
 
-  // The diagnostic that checks again and says what it found.
-  void CheckWithHints() { Command("key code=122 modifiers=6"); }
+  // Nothing is said at start; then the diagnostic checks again and says what it found.
+  Box HintWhenAsked() {
+    ExpectNoBoxAfterTheAnswer();
+    Command("key code=122 modifiers=6");
+    return WaitForBox();
+  }
+
+  // The hint was the run's one box; then the program closes.
+  void CloseTheHintAndTheProgram(const Box& hint) {
+    CloseBox(hint, IDOK);
+    EXPECT_EQ(boxes_.size(), 1u);
+    CloseStarted();
+  }
 
   // Answers the question about the newer version with Yes.
   void AcceptTheOffer() {
@@ -251,31 +262,23 @@ TEST_F(UpgradeCheck, NothingNewerIsSilentAtStartAndSaidOnlyWhenAsked) {
   Publish(L"current");
   Start();
   ASSERT_NE(WaitForInfoRequest(), "");
-  ExpectNoBoxAfterTheAnswer();
-  CheckWithHints();
-  const Box hint = WaitForBox();
+  const Box hint = HintWhenAsked();
   ASSERT_NE(hint.window, nullptr);
   EXPECT_EQ(hint.caption, kHintCaption);
   EXPECT_EQ(hint.text, L"您当前的版本已经是最新版，不需要升级。");
   EXPECT_EQ(GetWindow(hint.window, GW_OWNER), window_);
-  CloseBox(hint, IDOK);
-  EXPECT_EQ(boxes_.size(), 1u);
-  CloseStarted();
+  CloseTheHintAndTheProgram(hint);
 }
 
 TEST_F(UpgradeCheck, AMissingInfoFileIsSilentAtStartAndSaidOnlyWhenAsked) {
   Start();
   const std::string request = WaitForInfoRequest();
   EXPECT_NE(request.find("\"status\":404"), std::string::npos) << request;
-  ExpectNoBoxAfterTheAnswer();
-  CheckWithHints();
-  const Box hint = WaitForBox();
+  const Box hint = HintWhenAsked();
   ASSERT_NE(hint.window, nullptr);
   EXPECT_EQ(hint.caption, kHintCaption);
   EXPECT_EQ(hint.text, L"升级信息文件不存在。" + kInfoAddress);
-  CloseBox(hint, IDOK);
-  EXPECT_EQ(boxes_.size(), 1u);
-  CloseStarted();
+  CloseTheHintAndTheProgram(hint);
 }
 
 // A server that sends some other file as the info file (binary bytes) offers nothing. With a
@@ -289,15 +292,11 @@ TEST_F(UpgradeCheck, AGarbageInfoFileIsSilentAtStartAndOffersNothingWhenAsked) {
   Start();
   const std::string request = WaitForInfoRequest();
   EXPECT_NE(request.find("\"status\":200"), std::string::npos) << request;
-  ExpectNoBoxAfterTheAnswer();
-  CheckWithHints();
-  const Box hint = WaitForBox();
+  const Box hint = HintWhenAsked();
   ASSERT_NE(hint.window, nullptr);
   EXPECT_EQ(hint.text, BuiltWithKey() ? L"升级信息文件不存在。" + kInfoAddress
                                       : L"您当前的版本已经是最新版，不需要升级。");
-  CloseBox(hint, IDOK);
-  EXPECT_EQ(boxes_.size(), 1u);
-  CloseStarted();
+  CloseTheHintAndTheProgram(hint);
 }
 
 // A visible top-level window of process `pid` whose caption starts with `caption`.

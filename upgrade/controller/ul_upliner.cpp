@@ -1,7 +1,5 @@
 #include "upgrade/controller/ul_upliner.h"
 
-#include <shellapi.h>
-
 #include <stdexcept>
 #include <system_error>
 
@@ -150,12 +148,7 @@ void TulUpliner::Abort(bool imediately) {
 void TulUpliner::ProgressClosed() { SignalWaitHandle(FWaitHandle); }
 
 void TulUpliner::Loaded() {
-  if (!OnAfterRestart) return;
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  const bool restarted = arguments != nullptr && count > 1 && FRestartParams == arguments[1];
-  LocalFree(arguments);
-  if (restarted) OnAfterRestart(*this);
+  if (OnAfterRestart && FirstProgramArgument() == FRestartParams) OnAfterRestart(*this);
 }
 
 void TulUpliner::SetQInfoStage(bool value) {

@@ -155,6 +155,14 @@ bool CheckApplicationFolder() {
   return false;
 }
 
+std::wstring FirstProgramArgument() {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::wstring first = arguments != nullptr && count > 1 ? arguments[1] : L"";
+  LocalFree(arguments);
+  return first;
+}
+
 std::wstring GetSpecialFolder(TulSpecialFolder kind) {
   switch (kind) {
     case sfApplication:

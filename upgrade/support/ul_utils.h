@@ -27,6 +27,9 @@ bool CheckApplicationFolder();
 // ending). Null when it cannot be made.
 HWND CreateUtilityWindow(const wchar_t* className, WNDPROC procedure, HWND parent);
 
+// The program's first command-line argument, "" when it has none.
+std::wstring FirstProgramArgument();
+
 // Ends in "\" ("" for sfNone, and for a folder of the user's that cannot be read).
 std::wstring GetSpecialFolder(TulSpecialFolder kind);
 // ExpandPathMacros with this computer's folders.
