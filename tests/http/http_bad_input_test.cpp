@@ -43,9 +43,15 @@ TEST_F(HttpBadInput, AnUnknownSchemeIsNotFetchedAsHttp) {
   EXPECT_EQ(RequestsWith("/data/100/gopher"), "");
 }
 
+// Windows' WinInet stops reading at the announced length; Wine's hands over what follows now and
+// then, depending on how the bytes arrive. Either way nothing past the length is written, and a
+// surplus that was seen ends the transfer as a lost connection.
 TEST_F(HttpBadInput, NoMoreThanTheAnnouncedLengthIsWritten) {
-  FetchFailing(Url("http", L"/data/1000/extra?extra=5000"), L"extra.bin");
-  EXPECT_EQ(events.connLost, 1);
+  file = TempFile(L"extra.bin");
+  http.OutputFileName = file;
+  ASSERT_TRUE(Fetch(Url("http", L"/data/1000/extra?extra=5000")));
+  EXPECT_EQ(events.done + events.connLost, 1);
+  EXPECT_EQ(events.anyError, events.connLost);
   EXPECT_EQ(ReadFileBytes(file), Pattern(0, 1000));
 }
 
