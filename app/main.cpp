@@ -16,6 +16,17 @@
 
 namespace {
 
+// The dialogs are hidden until a command asks for one: they are made once the main window has been
+// painted, so that the user sees it a good deal sooner.
+void CreateDialogForms(TApplication& application) {
+  const TForm* main = application.MainForm();
+  if (main == nullptr || application.Terminated()) return;
+  UpdateWindow(main->Handle());
+  PreferencesFrm = application.CreateForm<TPreferencesFrm>();
+  SimpleTextViewerFrm = application.CreateForm<TSimpleTextViewerFrm>();
+  MarkMilestone("dialogs created");
+}
+
 void RunWindows(int showCommand) {
   TApplication& application = Application();
   if (!application.Initialize()) return;
@@ -23,11 +34,10 @@ void RunWindows(int showCommand) {
   application.SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON)));
   ChooseUplinerLanguage();
   MiniBrowserFrm = application.CreateForm<TMiniBrowserFrm>();
-  PreferencesFrm = application.CreateForm<TPreferencesFrm>();
-  SimpleTextViewerFrm = application.CreateForm<TSimpleTextViewerFrm>();
-  MarkMilestone("windows created");
-  // Runs in the loop's first pass, once the main window has been shown.
+  MarkMilestone("main window created");
+  // Both run in the loop's first pass, once the main window has been shown and before any input.
   uitask::Post([] { MarkMilestone("window shown"); });
+  uitask::Post([&application] { CreateDialogForms(application); });
   application.Run(showCommand);
   MarkMilestone("message loop ended");
   application.Finalize();

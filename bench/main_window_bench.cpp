@@ -43,8 +43,9 @@ constexpr auto kSettle = 1000ms;
 constexpr double kSentinelMinimumWaitMs = 1500;
 constexpr wchar_t kProductCaption[] = L"Ostrel-Mini版";
 constexpr wchar_t kBareCaption[] = L"Bare window";
-const char* const kMilestones[] = {"entry", "engine library loaded", "engine initialised",
-                                   "windows created", "window shown"};
+const char* const kMilestones[] = {
+    "entry",        "engine library loaded", "engine initialised", "main window created",
+    "window shown", "dialogs created"};
 
 double Milliseconds(Clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
