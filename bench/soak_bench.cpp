@@ -95,12 +95,13 @@ class Session {
     return n;
   }
 
-  // The id of the `nth` browser created with `flag` (" popup=1", " dev-tools=1"); 0 if none.
-  int NthCreated(const std::string& flag, int nth) const {
+  // The id of the `nth` pop-up the page opened, or of the `nth` developer-tools browser (the
+  // engine creates both as pop-ups); 0 if none.
+  int NthCreated(bool dev_tools, int nth) const {
     int seen = 0;
     for (const std::string& line : Trace()) {
-      if (line.starts_with("after-created id=") && line.find(flag) != std::string::npos &&
-          ++seen == nth) {
+      if (line.starts_with("after-created id=") && line.find(" popup=1") != std::string::npos &&
+          (line.find(" dev-tools=1") != std::string::npos) == dev_tools && ++seen == nth) {
         return std::atoi(line.c_str() + 17);
       }
     }
@@ -278,8 +279,7 @@ int RunChurn(int cycles) {
   for (int cycle = 1; cycle <= cycles; ++cycle) {
     session.Command("popup url=" + session.Address("/popup"));
     int popup = 0;
-    if (!Step(WaitUntil([&] { return (popup = session.NthCreated(" popup=1", cycle)) != 0; },
-                        kTimeout),
+    if (!Step(WaitUntil([&] { return (popup = session.NthCreated(false, cycle)) != 0; }, kTimeout),
               "the pop-up", cycle) ||
         !Step(WaitUntil([&] { return session.Count("load-end", popup) > 0; }, kTimeout),
               "the pop-up's load", cycle)) {
@@ -303,11 +303,9 @@ int RunChurn(int cycles) {
       ++toggles;
       if (cycle % 5 == 1) {
         ++tools_opened;
-        if (!Step(
-                WaitUntil(
-                    [&] { return (tools = session.NthCreated(" dev-tools=1", tools_opened)) != 0; },
-                    kTimeout),
-                "opening the developer tools", cycle)) {
+        if (!Step(WaitUntil([&] { return (tools = session.NthCreated(true, tools_opened)) != 0; },
+                            kTimeout),
+                  "opening the developer tools", cycle)) {
           return 1;
         }
       } else if (!Step(

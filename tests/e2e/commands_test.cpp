@@ -65,6 +65,8 @@ TEST_F(Commands, F12TogglesTheToolsAtAQuarterOfTheWindowFromThePageAndFromTheToo
     EXPECT_EQ(CountOf(copy_.TraceLines(), "show-dev-tools id=1 parent=child inspect=0,0"), round);
     HWND host = WaitForToolsHost();
     ExpectToolsPanelAtAQuarter(host);
+    HWND tools_window = FindDescendant(host, kEngineWindowClass);
+    ASSERT_NE(tools_window, nullptr);
     if (round == 1) {
       // The user clicks into the tools and presses F12 there.
       HWND tools_render = FindDescendant(host, L"Chrome_RenderWidgetHostHWND");
@@ -82,6 +84,8 @@ TEST_F(Commands, F12TogglesTheToolsAtAQuarterOfTheWindowFromThePageAndFromTheToo
               "");
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(host); }, kStartTimeout))
         << "the tools panel stayed";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(tools_window); }, kStartTimeout))
+        << "the closed tools' window is left behind";
     if (Active()) {
       EXPECT_TRUE(WaitUntil([&] { return FocusOf(render) == render; }, kStartTimeout))
           << "the page did not get the focus back";

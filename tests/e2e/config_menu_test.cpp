@@ -45,9 +45,13 @@ TEST_F(ConfigMenu, DevToolsShowsThePanelAndHidesItAgain) {
   const int tools = WaitForDevTools(1);
   HWND host = WaitForToolsHost();
   ExpectToolsPanelAtAQuarter(host);
+  HWND tools_window = FindDescendant(host, kEngineWindowClass);
+  ASSERT_NE(tools_window, nullptr);
   ChooseConfigItem(kDevTools);
   EXPECT_NE(WaitForTraceLine(copy_, "before-close id=" + std::to_string(tools), kStartTimeout), "");
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(host); }, kStartTimeout));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(tools_window); }, kStartTimeout))
+      << "the closed tools' window is left behind";
 }
 
 TEST_F(ConfigMenu, OpensAFileByItsFileAddressAndByADataAddress) {
