@@ -105,7 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         THostileAnswer{"chunked-size", THostileAnswer::kConnLost, 500},
         THostileAnswer{"chunked-cut", THostileAnswer::kConnLost, 595},
         THostileAnswer{"short", THostileAnswer::kConnLost, 1000},
-        THostileAnswer{"long", THostileAnswer::kConnLost, 500}),
+        THostileAnswer{"long", THostileAnswer::kConnLost, 500},
+        // Two lengths: whichever WinInet reads by, the body's end is not known.
+        THostileAnswer{"length-twice", THostileAnswer::kConnLost, 500},
+        THostileAnswer{"length-twice-longer-first", THostileAnswer::kConnLost, 1000}),
     [](const ::testing::TestParamInfo<THostileAnswer>& answer) {
       std::string name = answer.param.kind;
       std::replace(name.begin(), name.end(), '-', '_');

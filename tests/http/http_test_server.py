@@ -73,6 +73,8 @@ def bad_answers():
                                         for i in range(500)) + b"Content-Length: 1000\r\n"),
         "short": answer(b"Content-Length: 2000\r\n"),
         "long": answer(b"Content-Length: 500\r\n"),
+        "length-twice": answer(b"Content-Length: 500\r\nContent-Length: 1000\r\n"),
+        "length-twice-longer-first": answer(b"Content-Length: 1000\r\nContent-Length: 500\r\n"),
     }
 
 

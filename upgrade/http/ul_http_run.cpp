@@ -47,12 +47,14 @@ DWORD FlagsOf(const TulOptionSet<TOption>& set,
   return flags;
 }
 
-// A header of the answer; nothing when it is absent.
-std::optional<std::wstring> QueryHeader(HINTERNET request, DWORD info) {
+// A header of the answer (its `index`th line, when it came more than once); nothing when it is
+// absent.
+std::optional<std::wstring> QueryHeader(HINTERNET request, DWORD info, DWORD index = 0) {
   std::wstring value(256, L'\0');
   for (;;) {
     DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (HttpQueryInfoW(request, info, value.data(), &size, nullptr)) {
+    DWORD at = index;
+    if (HttpQueryInfoW(request, info, value.data(), &size, &at)) {
       value.resize(size / sizeof(wchar_t));
       return value;
     }
@@ -63,6 +65,18 @@ std::optional<std::wstring> QueryHeader(HINTERNET request, DWORD info) {
 
 std::optional<uint64_t> NumberOf(const std::optional<std::wstring>& text) {
   return text ? HeaderNumber(*text) : std::nullopt;
+}
+
+// Whether a header that came more than once says something else each time (two lengths: which
+// one ends the body is anybody's guess).
+bool HeaderRepeatedDifferently(HINTERNET request, DWORD info) {
+  const std::optional<std::wstring> first = QueryHeader(request, info);
+  for (DWORD index = 1; first; ++index) {
+    const std::optional<std::wstring> other = QueryHeader(request, info, index);
+    if (!other) return false;
+    if (*other != *first) return true;
+  }
+  return false;
 }
 
 // 0 for no status code, as for one that is no three-digit number.
@@ -383,7 +397,8 @@ TulCustomHTTP::TStep TulCustomHTTP::AfterSend() {
   HTTPSuccess = length.has_value();
   // A length that is no number ("-1", "many") leaves the end of the body unknown, and without
   // a length a cut-off body (a chunked one whose last chunk never came) reads as a whole one.
-  FBodyUnverifiable = lengthText.has_value() != length.has_value() || (LengthRequired && !length);
+  FBodyUnverifiable = lengthText.has_value() != length.has_value() || (LengthRequired && !length) ||
+                      HeaderRepeatedDifferently(hRequest, HTTP_QUERY_CONTENT_LENGTH);
   if (!QueryHeader(hRequest, HTTP_QUERY_CONTENT_RANGE)) HTTPInitStartRange = 0;
   if (!OnHeaderInfo) return TStep::Go;
   const auto text = [this](DWORD info) { return QueryHeader(hRequest, info).value_or(L""); };
