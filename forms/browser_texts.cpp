@@ -23,6 +23,26 @@ bool IsRefusedCharacter(wchar_t c) {
   return c < 32 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos;
 }
 
+void TrimTrailingDotsAndBlanks(std::wstring& name) {
+  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+}
+
+// A file name may hold 255 UTF-16 units; a longer one is cut in its stem, so that the extension
+// (when it is a short one) still says what the file is.
+void ShortenToFileNameLimit(std::wstring& name) {
+  constexpr size_t kLimit = 255;
+  constexpr size_t kLongestKeptExtension = 16;
+  if (name.size() <= kLimit) return;
+  const size_t dot = name.find_last_of(L'.');
+  std::wstring extension;
+  if (dot != std::wstring::npos && dot > 0 && name.size() - dot <= kLongestKeptExtension)
+    extension = name.substr(dot);
+  name.resize(kLimit - extension.size());
+  if (name.back() >= 0xD800 && name.back() <= 0xDBFF) name.pop_back();  // half a character
+  TrimTrailingDotsAndBlanks(name);
+  name += extension;
+}
+
 }  // namespace
 
 std::wstring LoadErrorPageHtml(std::wstring_view errorText, int errorCode) {
@@ -47,9 +67,10 @@ std::wstring SafeDownloadName(std::wstring_view suggested) {
   if (slash != std::wstring_view::npos) suggested.remove_prefix(slash + 1);
   std::wstring name(suggested);
   std::replace_if(name.begin(), name.end(), IsRefusedCharacter, L'_');
-  while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+  TrimTrailingDotsAndBlanks(name);
   if (name.empty()) return kDefaultDownloadName;
   if (IsDeviceName(name)) name.insert(0, 1, L'_');
+  ShortenToFileNameLimit(name);
   return name;
 }
 

@@ -29,7 +29,8 @@ std::wstring DownloadStatusText(const TDownloadProgress& download);
 
 // A name the engine suggests, made safe to save in the download folder: the last path part
 // only, characters Windows refuses replaced by '_', trailing dots and blanks removed, device
-// names (CON, NUL, COM1, ...) prefixed with '_', and "DownloadedFile" when nothing is left.
+// names (CON, NUL, COM1, ...) prefixed with '_', "DownloadedFile" when nothing is left, and a
+// name longer than 255 characters cut in its stem.
 std::wstring SafeDownloadName(std::wstring_view suggested);
 // `folder` (may be empty) joined with the safe form of `suggested`.
 std::wstring DownloadTargetPath(std::wstring_view folder, std::wstring_view suggested);

@@ -223,11 +223,15 @@ TEST_F(Downloads, UnsafeNamesLandInsideTheDocumentsFolder) {
   const fs::path parent_escape = Expect(L"ostrel-escape.exe");
   const fs::path device = Expect(L"_con");
   const fs::path stream = Expect(L"ostrel_stream.txt");
+  // Longer than a file name may be: cut in the stem, the extension kept.
+  const fs::path long_name = Expect(L"ostrel-" + std::wstring(244, L'l') + L".txt");
   ASSERT_NO_FATAL_FAILURE(Start());
-  for (const std::string name : {"..%5Costrel-escape.exe", "con", "ostrel:stream.txt"}) {
+  for (const std::string& name :
+       {std::string("..%5Costrel-escape.exe"), std::string("con"), std::string("ostrel:stream.txt"),
+        "ostrel-" + std::string(300, 'l') + ".txt"}) {
     Command("download name=" + name + " url=" + Address("/files/ostrel-report.txt"));
   }
-  for (const fs::path& file : {parent_escape, device, stream}) {
+  for (const fs::path& file : {parent_escape, device, stream, long_name}) {
     EXPECT_TRUE(WaitUntil([&] { return FileText(file) == "季度报告\r\n"; }, kDownloadTimeout))
         << file;
     ExpectShownInFileManager(file);

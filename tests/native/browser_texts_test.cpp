@@ -43,6 +43,25 @@ TEST(DownloadName, UnsafeSuggestionsStayInsideTheFolder) {
   EXPECT_EQ(SafeDownloadName(L"中文 文件.zip"), L"中文 文件.zip");
 }
 
+TEST(DownloadName, ALongNameIsCutInItsStemToWhatAFileNameHolds) {
+  const std::wstring stem(300, L'x');
+  EXPECT_EQ(SafeDownloadName(stem + L".pdf"), std::wstring(251, L'x') + L".pdf");
+  EXPECT_EQ(SafeDownloadName(stem), std::wstring(255, L'x'));
+  EXPECT_EQ(SafeDownloadName(std::wstring(254, L'x') + L".tar.gz"),
+            std::wstring(252, L'x') + L".gz");
+  // An "extension" longer than an extension is part of the name.
+  const std::wstring long_tail = L"." + std::wstring(100, L'y');
+  EXPECT_EQ(SafeDownloadName(stem + long_tail), std::wstring(255, L'x'));
+  // Never half of a character beyond the basic plane, nor a dot or blank before the extension.
+  std::wstring emoji;
+  for (int i = 0; i < 200; ++i) emoji += L"\U0001F600";
+  const std::wstring cut = SafeDownloadName(emoji + L".png");
+  EXPECT_EQ(cut, emoji.substr(0, 250) + L".png");
+  EXPECT_EQ(SafeDownloadName(std::wstring(250, L'x') + L" . ." + std::wstring(100, L'z') + L".txt"),
+            std::wstring(250, L'x') + L".txt");
+  EXPECT_EQ(SafeDownloadName(std::wstring(255, L'x')), std::wstring(255, L'x'));
+}
+
 TEST(DownloadName, DeviceNamesAreNeverUsed) {
   for (const wchar_t* device : {L"con", L"CON", L"nul.txt", L"Com1", L"lpt9.log", L"aux .x",
                                 L"conin$", L"prn", L"COM\u00B9.log", L"lpt\u00B3"}) {
