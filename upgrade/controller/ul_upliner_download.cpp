@@ -17,7 +17,6 @@
 namespace {
 
 constexpr wchar_t kTemporarySuffix[] = L".uTMP";
-constexpr size_t kTemporarySuffixLength = 5;
 
 std::wstring QueueFilePath() { return GetSpecialFolder(sfTemp) + L"UpgraderQueue.txt"; }
 
@@ -109,8 +108,7 @@ void TulUpliner::FileStart(TulHTTPHeaderInfo& info) {
   }
   bool canUpgrade = info.ContinueDownload;
   if (MiscFilesUpgrade == mfuOnlyIfSizeDifferent && FDownloadQueue.Count() > 1) {
-    const std::wstring target =
-        FCurrentFileName.substr(0, FCurrentFileName.size() - kTemporarySuffixLength);
+    const std::wstring target = TargetOf(FCurrentFileIndex);
     const std::wstring name = target.substr(target.find_last_of(L'\\') + 1);
     const std::wstring own = ApplicationFile().substr(ApplicationFile().find_last_of(L'\\') + 1);
     const TulSha256* sha256 = QueuedSha256(FDownloadQueue, FCurrentFileIndex);
