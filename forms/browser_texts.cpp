@@ -27,11 +27,13 @@ void TrimTrailingDotsAndBlanks(std::wstring& name) {
   while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
 }
 
-// A file name may hold 255 UTF-16 units; a longer one is cut in its stem, so that the extension
-// (when it is a short one) still says what the file is.
-void ShortenToFileNameLimit(std::wstring& name) {
+// A file name holds at most 255 UTF-16 units: a longer one is cut in its stem, so that the
+// extension (when it is a short one) still says what the file is. Trailing dots and blanks go;
+// a stem cut down to nothing becomes the default name.
+void TrimAndShorten(std::wstring& name) {
   constexpr size_t kLimit = 255;
   constexpr size_t kLongestKeptExtension = 16;
+  TrimTrailingDotsAndBlanks(name);
   if (name.size() <= kLimit) return;
   const size_t dot = name.find_last_of(L'.');
   std::wstring extension;
@@ -40,6 +42,7 @@ void ShortenToFileNameLimit(std::wstring& name) {
   name.resize(kLimit - extension.size());
   if (name.back() >= 0xD800 && name.back() <= 0xDBFF) name.pop_back();  // half a character
   TrimTrailingDotsAndBlanks(name);
+  if (name.empty()) name = kDefaultDownloadName;
   name += extension;
 }
 
@@ -67,10 +70,12 @@ std::wstring SafeDownloadName(std::wstring_view suggested) {
   if (slash != std::wstring_view::npos) suggested.remove_prefix(slash + 1);
   std::wstring name(suggested);
   std::replace_if(name.begin(), name.end(), IsRefusedCharacter, L'_');
-  TrimTrailingDotsAndBlanks(name);
+  TrimAndShorten(name);
   if (name.empty()) return kDefaultDownloadName;
-  if (IsDeviceName(name)) name.insert(0, 1, L'_');
-  ShortenToFileNameLimit(name);
+  if (IsDeviceName(name)) {
+    name.insert(0, 1, L'_');
+    TrimAndShorten(name);  // the mark stays in front
+  }
   return name;
 }
 

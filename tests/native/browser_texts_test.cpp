@@ -60,6 +60,11 @@ TEST(DownloadName, ALongNameIsCutInItsStemToWhatAFileNameHolds) {
   EXPECT_EQ(SafeDownloadName(std::wstring(250, L'x') + L" . ." + std::wstring(100, L'z') + L".txt"),
             std::wstring(250, L'x') + L".txt");
   EXPECT_EQ(SafeDownloadName(std::wstring(255, L'x')), std::wstring(255, L'x'));
+  // Cut down to blanks, or to a device's name.
+  EXPECT_EQ(SafeDownloadName(std::wstring(300, L' ') + L"x"), L"DownloadedFile");
+  EXPECT_EQ(SafeDownloadName(std::wstring(300, L' ') + L"x.txt"), L"DownloadedFile.txt");
+  EXPECT_EQ(SafeDownloadName(L"con" + std::wstring(300, L' ') + L"x"), L"_con");
+  EXPECT_EQ(SafeDownloadName(L"con" + std::wstring(248, L' ') + L".txt"), L"_con.txt");
 }
 
 TEST(DownloadName, DeviceNamesAreNeverUsed) {
