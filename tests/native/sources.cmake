@@ -19,3 +19,14 @@ set(OSTREL_NATIVE_SOURCES
   upgrade/support/ul_text.cpp
   upgrade/updater/updater_rules.cpp
 )
+
+# What both projects built for this machine (native tests, fuzz targets) set alike; `build_type`
+# when none was asked for.
+macro(ostrel_native_defaults build_type)
+  set(CMAKE_CXX_STANDARD 20)
+  set(CMAKE_CXX_STANDARD_REQUIRED ON)
+  set(CMAKE_CXX_EXTENSIONS OFF)
+  if(NOT CMAKE_BUILD_TYPE)
+    set(CMAKE_BUILD_TYPE ${build_type} CACHE STRING "Build type" FORCE)
+  endif()
+endmacro()

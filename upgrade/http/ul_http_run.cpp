@@ -67,16 +67,14 @@ std::optional<uint64_t> NumberOf(const std::optional<std::wstring>& text) {
   return text ? HeaderNumber(*text) : std::nullopt;
 }
 
-// Whether a header that came more than once says something else each time (two lengths: which
-// one ends the body is anybody's guess).
-bool HeaderRepeatedDifferently(HINTERNET request, DWORD info) {
-  const std::optional<std::wstring> first = QueryHeader(request, info);
-  for (DWORD index = 1; first; ++index) {
+// Whether a header whose first line says `first` came again saying something else (two lengths:
+// which one ends the body is anybody's guess).
+bool HeaderRepeatedDifferently(HINTERNET request, DWORD info, const std::wstring& first) {
+  for (DWORD index = 1;; ++index) {
     const std::optional<std::wstring> other = QueryHeader(request, info, index);
     if (!other) return false;
-    if (*other != *first) return true;
+    if (*other != first) return true;
   }
-  return false;
 }
 
 // 0 for no status code, as for one that is no three-digit number.
@@ -397,8 +395,9 @@ TulCustomHTTP::TStep TulCustomHTTP::AfterSend() {
   HTTPSuccess = length.has_value();
   // A length that is no number ("-1", "many") leaves the end of the body unknown, and without
   // a length a cut-off body (a chunked one whose last chunk never came) reads as a whole one.
-  FBodyUnverifiable = lengthText.has_value() != length.has_value() || (LengthRequired && !length) ||
-                      HeaderRepeatedDifferently(hRequest, HTTP_QUERY_CONTENT_LENGTH);
+  FBodyUnverifiable =
+      lengthText.has_value() != length.has_value() || (LengthRequired && !length) ||
+      (lengthText && HeaderRepeatedDifferently(hRequest, HTTP_QUERY_CONTENT_LENGTH, *lengthText));
   if (!QueryHeader(hRequest, HTTP_QUERY_CONTENT_RANGE)) HTTPInitStartRange = 0;
   if (!OnHeaderInfo) return TStep::Go;
   const auto text = [this](DWORD info) { return QueryHeader(hRequest, info).value_or(L""); };
