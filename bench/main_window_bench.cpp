@@ -10,6 +10,9 @@
 // same time after its window is shown. The program writes its own milestones (OSTREL_MILESTONES,
 // engine/core/milestones.h) for the breakdown of the time before the window, counted from the
 // process's creation. Events are noticed by polling every 2 ms, which bounds the resolution.
+// A third program, bare_engine.exe (the bare window with one engine browser and no client), is
+// read the same way: the difference to the bare window is what the engine holds in the browser
+// process, so the program's own share can be told apart from the stand-in engine's.
 
 #include <windows.h>
 
@@ -43,6 +46,7 @@ constexpr auto kSettle = 1000ms;
 constexpr double kSentinelMinimumWaitMs = 1500;
 constexpr wchar_t kProductCaption[] = L"Ostrel-Mini版";
 constexpr wchar_t kBareCaption[] = L"Bare window";
+constexpr wchar_t kBareEngineCaption[] = L"Bare engine";
 const char* const kMilestones[] = {
     "entry",        "engine library loaded", "engine initialised", "main window created",
     "window shown", "dialogs created"};
@@ -107,6 +111,38 @@ std::optional<BareRun> MeasureBare(const std::filesystem::path& exe) {
   PostMessageW(window, WM_CLOSE, 0, 0);
   if (program.WaitForExit(kTimeout) != DWORD{0}) return std::nullopt;
   return run;
+}
+
+// The engine host is read once its page has loaded and its renderer runs, like the program, and
+// then ended, with its sub-processes, before anything else starts.
+std::optional<double> MeasureBareEngine(const std::filesystem::path& exe,
+                                        const e2e::ProgramCopy& copy, e2e::LaunchOptions options,
+                                        const std::wstring& address) {
+  std::error_code ignored;
+  std::filesystem::remove(copy.trace(), ignored);
+  options.arguments = address;
+  std::optional<double> memory;
+  {
+    const Clock::time_point start = Clock::now();
+    e2e::Process host(exe, options);
+    for (;;) {
+      const std::vector<std::string> trace = copy.TraceLines();
+      if (WindowOf(host, kBareEngineCaption) && !FindLine(trace, "load-end id=1").empty() &&
+          !FindLine(trace, "child-started type=renderer").empty()) {
+        break;
+      }
+      if (Clock::now() - start > kTimeout || !host.Running()) return std::nullopt;
+      std::this_thread::sleep_for(kPoll);
+    }
+    std::this_thread::sleep_for(kSettle);
+    memory = WorkingSetMiB(host.id());
+  }
+  const Clock::time_point ended = Clock::now();
+  while (!e2e::ProcessesOf(exe).empty()) {
+    if (Clock::now() - ended > kTimeout) return std::nullopt;
+    std::this_thread::sleep_for(kPoll);
+  }
+  return memory;
 }
 
 struct ProgramRun {
@@ -255,6 +291,11 @@ int main(int argc, char** argv) {
       std::filesystem::path(std::wstring(own, own_length)).parent_path() / L"bare_window.exe";
   e2e::ProgramCopy copy;
   const std::filesystem::path milestones = copy.dir() / L"milestones.txt";
+  // Beside the copy's engine library and files, which it loads from its own folder.
+  const std::filesystem::path bare_engine = copy.dir() / L"bare_engine.exe";
+  std::filesystem::copy_file(bare.parent_path() / L"bare_engine.exe", bare_engine);
+  const std::wstring address = L"http://127.0.0.1:" + std::to_wstring(start.port) +
+                               std::wstring(start.path.begin(), start.path.end());
   e2e::LaunchOptions options{.trace_file = copy.trace()};
   options.environment = {{L"OSTREL_STANDIN_PORT_MAP",
                           std::to_wstring(start.port) + L"=" + std::to_wstring(server.port())},
@@ -265,6 +306,11 @@ int main(int argc, char** argv) {
     const std::optional<BareRun> b = MeasureBare(bare);
     if (!b) {
       std::fprintf(stderr, "run failed: the bare window program\n");
+      return 1;
+    }
+    const std::optional<double> engine = MeasureBareEngine(bare_engine, copy, options, address);
+    if (!engine) {
+      std::fprintf(stderr, "run failed: the bare engine program\n");
       return 1;
     }
     const std::optional<ProgramRun> p = MeasureProgram(copy, options, milestones);
@@ -291,6 +337,11 @@ int main(int argc, char** argv) {
     figures.Add("memory MiB: bare window", b->memory);
     figures.Add("memory MiB: browser process", p->browser_memory);
     figures.Add("ratio browser / bare", p->browser_memory / b->memory);
+    figures.Add("memory MiB: bare engine", *engine);
+    // The browser process less what the engine holds in it (bare engine less bare window).
+    const double program_share = p->browser_memory - (*engine - b->memory);
+    figures.Add("memory MiB: browser process less the engine", program_share);
+    figures.Add("ratio browser less the engine / bare", program_share / b->memory);
     for (const auto& [type, memory] : p->child_memory) {
       figures.Add("memory MiB: sub-process " + type, memory);
       figures.Add("ratio " + type + " / bare", memory / b->memory);

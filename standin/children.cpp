@@ -172,8 +172,9 @@ int StartChild(const std::wstring& type, const std::wstring& extra,
     std::lock_guard<std::mutex> guard(children.lock);
     children.running.emplace(number, std::move(child));
   }
+  // The callback only writes a trace line: run in the wait thread, it needs no worker thread.
   RegisterWaitForSingleObject(&raw->wait, raw->process, &ChildExited, raw, INFINITE,
-                              WT_EXECUTEONLYONCE);
+                              WT_EXECUTEONLYONCE | WT_EXECUTEINWAITTHREAD);
   return number;
 }
 

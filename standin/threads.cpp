@@ -135,8 +135,6 @@ Threads& AllThreads() {
 void StartEngineThreads() {
   Threads& all = AllThreads();
   std::lock_guard<std::mutex> guard(all.lock);
-  if (all.running) return;
-  for (int id = 0; id < kThreadCount; ++id) all.threads[id] = std::make_unique<EngineThread>(id);
   all.running = true;
 }
 
@@ -162,8 +160,11 @@ bool PostClosure(cef_thread_id_t thread, Closure closure, int64 delay_ms) {
   if (thread < 0 || thread >= kThreadCount) return false;
   Threads& all = AllThreads();
   std::lock_guard<std::mutex> guard(all.lock);
-  EngineThread* target = all.threads[thread].get();
-  return target && target->Post(std::move(closure), delay_ms);
+  if (!all.running) return false;
+  // A thread starts with its first task: one the program never posts to costs nothing.
+  auto& target = all.threads[thread];
+  if (!target) target = std::make_unique<EngineThread>(thread);
+  return target->Post(std::move(closure), delay_ms);
 }
 
 bool PostProgramTask(cef_thread_id_t thread, cef_task_t* task, int64 delay_ms) {

@@ -3,7 +3,8 @@
 
 // The engine's named threads in the browser process. Each runs a FIFO task queue (delayed tasks
 // run once due, in due-time order, ties in posting order) and pumps window messages between
-// tasks, so windows created on it work. They run from cef_initialize until cef_shutdown.
+// tasks, so windows created on it work. They run from the first task posted to them (after
+// cef_initialize) until cef_shutdown.
 
 #include <functional>
 #include <memory>
