@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include "bench/bare_window.h"
 #include "engine/capi/cef_capi.h"
 
 namespace {
@@ -17,14 +18,6 @@ namespace {
 template <class Function>
 Function Entry(HMODULE library, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 }  // namespace
@@ -47,24 +40,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int show_
   settings.multi_threaded_message_loop = 1;
   if (!initialize(&args, &settings, nullptr, nullptr)) return 1;
 
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = &WindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = L"BareEngine";
-  if (!RegisterClassExW(&window_class)) return 1;
-  RECT frame{0, 0, 1184, 712};
-  AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  HWND window = CreateWindowExW(
-      0, L"BareEngine", L"Bare engine", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-      (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-      width, height, nullptr, nullptr, instance, nullptr);
+  HWND window = bare::ShowWindowOfMainWindowSize(
+      instance, L"Bare engine", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, show_command);
   if (!window) return 1;
-  ShowWindow(window, show_command);
-  UpdateWindow(window);
 
   RECT client{};
   GetClientRect(window, &client);
@@ -79,10 +57,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int show_
   if (!create_browser(&window_info, nullptr, &address, &browser_settings, nullptr, nullptr))
     return 1;
 
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return 0;
+  return bare::RunMessageLoop();
 }
