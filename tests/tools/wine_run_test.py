@@ -24,6 +24,7 @@ case "$1" in
   fails-at-once) exit 7 ;;
   fails-late) sleep 0.4; exit 3 ;;
   ends-with-253) sleep 0.4; exit 253 ;;
+  echoes-input) cat ;;
   runs)
     sleep 5 &
     trap 'kill $!; echo terminated >>"$FAKE_DIR/calls.txt"; exit 143' TERM
@@ -74,6 +75,12 @@ class WineRun(unittest.TestCase):
                 self.assertEqual(result.returncode, status)
                 self.assertEqual(self.calls().count(what), 1)
         self.assertFalse(self.log.exists())
+
+    def test_the_program_reads_the_callers_input(self):
+        result = subprocess.run([str(WINE_RUN), "echoes-input"], env=self.env, input="typed\n",
+                                capture_output=True, text=True, timeout=30)
+        self.assertEqual(result.returncode, 0)
+        self.assertEqual(result.stdout, "typed\n")
 
     def test_a_program_asked_to_end_is_ended_and_not_started_again(self):
         process = subprocess.Popen([str(WINE_RUN), "runs"], env=self.env)
