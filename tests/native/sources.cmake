@@ -10,6 +10,7 @@ set(OSTREL_NATIVE_SOURCES
   upgrade/controller/ul_info_file.cpp
   upgrade/controller/ul_info_signature.cpp
   upgrade/controller/ul_language.cpp
+  upgrade/controller/ul_rollback.cpp
   upgrade/controller/ul_version.cpp
   upgrade/http/ul_http_text.cpp
   upgrade/http/ul_login.cpp

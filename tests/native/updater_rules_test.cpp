@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "upgrade/controller/ul_rollback.h"
 #include "upgrade/updater/updater_rules.h"
 
 namespace {
@@ -40,6 +41,21 @@ TEST(UpdaterArguments, ParametersWithSpacesAndEmptyOnes) {
   // The parameters the application keeps when set empty: one space.
   EXPECT_EQ(ParseUpdaterArguments({"a.exe", "+", "0"}).Parameters, " ");
   EXPECT_EQ(ParseUpdaterArguments({"a.exe", "+"}).Parameters, "");
+}
+
+TEST(UpdaterArguments, AFirstStartLimitOptionSetsTheNewVersionsTime) {
+  EXPECT_EQ(ParseUpdaterArguments({R"(C:\App\a.exe)", "+/x0"}).StartLimitSeconds, 60u);
+  const TUpdaterRequest request =
+      ParseUpdaterArguments({"/startlimit:5", R"(C:\App\a.exe)", "+/afterupgrade0"});
+  EXPECT_EQ(request.StartLimitSeconds, 5u);
+  EXPECT_EQ(request.ApplicationPath, R"(C:\App\a.exe)");
+  EXPECT_EQ(request.Parameters, "/afterupgrade");
+  // A limit that is no number, or none, keeps the default; the option is never the path.
+  for (const char* option : {"/startlimit:", "/startlimit:0", "/startlimit:5s", "/startlimit:-5"}) {
+    const TUpdaterRequest bad = ParseUpdaterArguments({option, "a.exe", "+/x0"});
+    EXPECT_EQ(bad.StartLimitSeconds, 60u) << option;
+    EXPECT_EQ(bad.ApplicationPath, "a.exe") << option;
+  }
 }
 
 TEST(UpdaterArguments, WithoutPlusAllIsTheApplicationPath) {
@@ -109,8 +125,36 @@ TEST(UpdaterCommandLine, QuotesTheProgram) {
   EXPECT_EQ(CommandLineFor(R"(C:\a.exe)", ""), R"("C:\a.exe")");
 }
 
+// What the updater starts the previous version with is what that version reads: the cause for
+// its log, and which of two things it tells the user.
 TEST(UpdaterCommandLine, TellsThePreviousVersionWhyNothingWasInstalled) {
+  const auto read = [](const std::string& parameters) {
+    return ReadRollBack(std::wstring(parameters.begin(), parameters.end()));
+  };
   EXPECT_EQ(RolledBackParameters(32), "/upgraderolledback:32");
+  const auto notReplaced = read(RolledBackParameters(32));
+  ASSERT_TRUE(notReplaced.has_value());
+  EXPECT_EQ(notReplaced->LogLine,
+            L"Upgrade not installed: the updater could not replace a file (error 32) and put the "
+            L"previous files back");
+  const auto ended = read(EndedParameters(3221225477));
+  ASSERT_TRUE(ended.has_value());
+  EXPECT_EQ(ended->LogLine,
+            L"Upgrade not installed: the new version ended (exit code 3221225477) before it had "
+            L"started, and the updater put the previous files back");
+  const auto silent = read(SilentParameters(60));
+  ASSERT_TRUE(silent.has_value());
+  EXPECT_EQ(silent->LogLine,
+            L"Upgrade not installed: the new version had not started after 60 s, and the updater "
+            L"put the previous files back");
+  EXPECT_EQ(ended->UserText,
+            L"新版本无法正常启动，已经恢复为原来的版本。\n\n请稍后再进行升级操作。");
+  EXPECT_EQ(silent->UserText, ended->UserText);
+  EXPECT_NE(notReplaced->UserText, ended->UserText);
+  // A cause a later updater may add is still reported; other arguments are not the updater's.
+  EXPECT_EQ(read("/upgraderolledback:ended:x")->UserText, notReplaced->UserText);
+  EXPECT_FALSE(read("/afterupgrade").has_value());
+  EXPECT_FALSE(read("/UPGRADEROLLEDBACK:32").has_value());
 }
 
 }  // namespace

@@ -27,7 +27,9 @@ using e2e::Process;
 using e2e::WaitUntil;
 
 constexpr auto kTimeout = 30s;
-constexpr DWORD kRolledBack = 3;  // the updater's exit code
+// The updater's exit codes when it put everything back.
+constexpr DWORD kRolledBack = 3;        // a file could not be replaced
+constexpr DWORD kNewVersionFailed = 4;  // the new version did not start
 constexpr DWORD kDownloadedAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY;
 
@@ -116,16 +118,18 @@ class UpdaterTest : public testing::Test {
 
   fs::path Application() const { return app_folder_ / L"OstrelMini.exe"; }
 
-  // Starts the updater as the application does: path, " +", parameters and method digit.
-  std::unique_ptr<Process> StartUpdater(const std::wstring& method = L"0") {
-    return std::make_unique<Process>(
-        UpdaterProgram(),
-        LaunchOptions{.arguments = Application().wstring() + L" +/afterupgrade" + method});
+  // Starts the updater as the application does: path, " +", parameters and method digit, after
+  // `options` (the time the new version has to say that it runs).
+  std::unique_ptr<Process> StartUpdater(const std::wstring& method = L"0",
+                                        const std::wstring& options = L"") {
+    return std::make_unique<Process>(UpdaterProgram(),
+                                     LaunchOptions{.arguments = options + Application().wstring() +
+                                                                L" +/afterupgrade" + method});
   }
 
   // Runs the updater to its end; its exit code.
-  DWORD Update(const std::wstring& method = L"0") {
-    auto updater = StartUpdater(method);
+  DWORD Update(const std::wstring& method = L"0", const std::wstring& options = L"") {
+    auto updater = StartUpdater(method, options);
     const std::optional<DWORD> code = updater->WaitForExit(kTimeout);
     EXPECT_TRUE(code.has_value()) << "the updater did not end";
     return code.value_or(259);
@@ -223,6 +227,8 @@ TEST_F(UpdaterTest, InstallsEveryDownloadAndRestartsTheApplication) {
   // The application's own file was downloaded: other programs keep their names.
   ExpectInstalled(helper, "new helper");
   ExpectNoDownloadLeft();
+  // The new version said that it runs: the previous files go.
+  ExpectNoBackupLeft();
 }
 
 TEST_F(UpdaterTest, WaitsUntilTheApplicationHasExited) {
@@ -331,6 +337,76 @@ TEST_F(UpdaterTest, PutsEveryFileBackWhenATargetCannotBeReplaced) {
   ExpectNoDownloadLeft();
   ExpectNoBackupLeft();
 }
+
+// A virus scanner holds a new file for a few seconds: the updater waits for it.
+TEST_F(UpdaterTest, WaitsForADownloadHeldForAMoment) {
+  const fs::path library = app_folder_ / L"tool.dll";
+  WriteBytes(library, "old library");
+  WriteBytes(Downloaded(library), "new library", kDownloadedAttributes);
+  WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
+  HANDLE scanner = CreateFileW(Downloaded(library).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+  auto updater = StartUpdater();
+  // Held until the updater has been at it for three seconds.
+  EXPECT_FALSE(updater->WaitForExit(3s).has_value()) << "the updater did not wait";
+  CloseHandle(scanner);
+
+  EXPECT_EQ(updater->WaitForExit(kTimeout), 0u);
+  EXPECT_EQ(Runs(1), std::vector<std::string>{"OstrelMini.exe\t20\t/afterupgrade"});
+  ExpectInstalled(Application(), "(new program)");
+  ExpectInstalled(library, "new library");
+  ExpectNoDownloadLeft();
+  ExpectNoBackupLeft();
+}
+
+// A new version that cannot start (it ends at once, or never gets as far as saying that it runs)
+// is put back whole: the previous files return, the new ones go, and the previous version starts
+// with the cause.
+struct TBrokenVersion {
+  const char* behaviour;  // the end of the stand-in's file, which it acts on
+  const wchar_t* options;
+  const char* cause;
+};
+
+void PrintTo(const TBrokenVersion& version, std::ostream* out) { *out << version.behaviour; }
+
+class UpdaterBrokenVersionTest : public UpdaterTest,
+                                 public testing::WithParamInterface<TBrokenVersion> {};
+
+TEST_P(UpdaterBrokenVersionTest, IsPutBackAndThePreviousVersionStartsWithTheCause) {
+  const fs::path ini = app_data_ / L"foo.ini";
+  const fs::path added = app_folder_ / L"added.dll";
+  WriteBytes(ini, "old ini", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+  WriteBytes(Downloaded(Application()), old_program_ + GetParam().behaviour, kDownloadedAttributes);
+  WriteBytes(Downloaded(ini), "new ini", kDownloadedAttributes);
+  WriteBytes(Downloaded(added), "added library", kDownloadedAttributes);
+  WriteQueue({ini});
+
+  EXPECT_EQ(Update(L"0", GetParam().options), kNewVersionFailed);
+
+  EXPECT_EQ(Runs(2),
+            (std::vector<std::string>{
+                "OstrelMini.exe\t20\t/afterupgrade",
+                std::string("OstrelMini.exe\t20\t/upgraderolledback:") + GetParam().cause}));
+  EXPECT_EQ(Content(Application()), "(old program)");
+  EXPECT_EQ(GetFileAttributesW(Application().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+  EXPECT_EQ(Content(ini), "old ini");
+  EXPECT_EQ(GetFileAttributesW(ini.c_str()),
+            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+  EXPECT_FALSE(fs::exists(added));
+  ExpectNoDownloadLeft();
+  ExpectNoBackupLeft();
+}
+
+INSTANTIATE_TEST_SUITE_P(UpdaterTest, UpdaterBrokenVersionTest,
+                         testing::Values(TBrokenVersion{"ends at once", L"", "ended:3"},
+                                         TBrokenVersion{"stays silent", L"/startlimit:2 ",
+                                                        "silent:2"}),
+                         [](const testing::TestParamInfo<TBrokenVersion>& param) {
+                           const std::string cause = param.param.cause;
+                           return cause.substr(0, cause.find(':'));
+                         });
 
 TEST_F(UpdaterTest, RunsADownloadedSetupThenTheApplication) {
   const fs::path setup = app_folder_ / L"setup.exe";

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "upgrade/support/ul_upgrade_protocol.h"
 #include "upgrade/updater/updater_rules.h"
 
 namespace {
@@ -22,12 +23,19 @@ constexpr char kQueueFileName[] = "UpgraderQueue.txt";
 constexpr ULONGLONG kApplicationExitLimit = 5 * 60 * 1000;
 // A setup program may wait a long time for its user; the application starts after it.
 constexpr ULONGLONG kSetupLimit = 24 * 60 * 60 * 1000;
+// Virus scanners open newly written files for a few seconds; a file held longer is taken to stay
+// held, and the upgrade is put back.
+constexpr ULONGLONG kHeldFileLimit = 10 * 1000;
+// A new version that was ended lets go of its file at once; its engine's processes may take a
+// moment longer.
+constexpr ULONGLONG kEndedVersionLimit = 30 * 1000;
 
 enum TExitCode : int {
   ecInstalled = 0,
   ecApplicationStillRunning = 1,
   ecSetupStillRunning = 2,
-  ecRolledBack = 3,
+  ecRolledBack = 3,        // a file could not be replaced
+  ecNewVersionFailed = 4,  // the new version did not start; the previous one was put back
 };
 
 std::string TemporaryFolder() {
@@ -80,28 +88,133 @@ bool WaitUntilReleased(const std::string& path, ULONGLONG limit) {
   return released;
 }
 
-void Run(const std::string& program, const std::string& parameters) {
+// Starts `program`; its process and thread handles are the caller's to close. False when it
+// could not be started.
+bool Start(const std::string& program, const std::string& parameters, DWORD flags,
+           PROCESS_INFORMATION& process) {
   std::string commandLine = CommandLineFor(program, parameters);
   const std::string folder(FolderOf(program));
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
+  return CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags,
+                        nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+}
+
+void Run(const std::string& program, const std::string& parameters) {
   PROCESS_INFORMATION process{};
-  if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                     folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+  if (Start(program, parameters, 0, process)) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
 }
 
+class THandle {
+ public:
+  explicit THandle(HANDLE handle = nullptr) : handle_(handle) {}
+  ~THandle() {
+    if (handle_ != nullptr) CloseHandle(handle_);
+  }
+  THandle(const THandle&) = delete;
+  THandle& operator=(const THandle&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// How the new version's start went: it said that it runs, it ended first (with ExitCode), or it
+// was still silent when the limit passed.
+struct TStartOutcome {
+  enum { Running, Ended, Silent } Kind;
+  DWORD ExitCode = 0;
+};
+
+// Starts the installed version and waits until it says that it runs: it sets the event named in
+// its environment once its window is shown and the engine works. One that ends first, or is still
+// silent after `limitSeconds`, is ended with every process it started (the engine's run its file
+// too), so that its files can be put back.
+TStartOutcome StartNewVersion(const std::string& program, const std::string& parameters,
+                              unsigned limitSeconds) {
+  const std::string eventName =
+      "Local\\Ostrel-Mini upgrade started " + std::to_string(GetCurrentProcessId());
+  const THandle started(CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
+  if (started.get() == nullptr) {
+    // Nothing could hear it say so: it is taken to run, as before the check existed.
+    Run(program, parameters);
+    return {TStartOutcome::Running};
+  }
+  const THandle job(CreateJobObjectA(nullptr, nullptr));
+  const std::string variable(kStartedEventVariable);
+  SetEnvironmentVariableA(variable.c_str(), eventName.c_str());
+  PROCESS_INFORMATION process{};
+  const bool launched = Start(program, parameters, CREATE_SUSPENDED, process);
+  const DWORD launchError = GetLastError();
+  SetEnvironmentVariableA(variable.c_str(), nullptr);
+  // A program that cannot even be started (a broken file) counts as one that ended at once.
+  if (!launched) return {TStartOutcome::Ended, launchError};
+  const THandle thread(process.hThread), running(process.hProcess);
+  // Inside a job already, Windows 7 refuses a second one: only the program itself is ended then.
+  const bool inJob = job.get() != nullptr && AssignProcessToJobObject(job.get(), running.get());
+  ResumeThread(thread.get());
+  const HANDLE waits[] = {started.get(), running.get()};
+  const DWORD waited = WaitForMultipleObjects(2, waits, FALSE, limitSeconds * 1000);
+  if (waited == WAIT_OBJECT_0) return {TStartOutcome::Running};
+  TStartOutcome outcome{TStartOutcome::Silent};
+  if (waited == WAIT_OBJECT_0 + 1) {
+    outcome.Kind = TStartOutcome::Ended;
+    GetExitCodeProcess(running.get(), &outcome.ExitCode);
+  }
+  if (inJob) {
+    TerminateJobObject(job.get(), 1);
+  } else {
+    TerminateProcess(running.get(), 1);
+  }
+  WaitForSingleObject(running.get(), static_cast<DWORD>(kEndedVersionLimit));
+  return outcome;
+}
+
+// Moves `from` onto `to`. A file another program holds for a moment is waited for, up to
+// kHeldFileLimit: ERROR_SUCCESS, or the system's error of the last try.
+DWORD MoveWaitingForHolders(const std::string& from, const std::string& to) {
+  const ULONGLONG deadline = GetTickCount64() + kHeldFileLimit;
+  for (;;) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return ERROR_SUCCESS;
+    const DWORD error = GetLastError();
+    const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                      error == ERROR_ACCESS_DENIED;
+    if (!held || GetTickCount64() >= deadline) return error;
+    Sleep(100);
+  }
+}
+
+// The 32-bit build runs under WOW64 on 64-bit Windows, where "C:\Windows\System32" would mean
+// the 32-bit system folder; the application's targets name the real one. Only for the moves:
+// the system's own 32-bit libraries must still be found when the updater loads any.
+class TRealSystemFolder {
+ public:
+  TRealSystemFolder() { redirected_ = Wow64DisableWow64FsRedirection(&state_); }
+  ~TRealSystemFolder() {
+    if (redirected_) Wow64RevertWow64FsRedirection(state_);
+  }
+  TRealSystemFolder(const TRealSystemFolder&) = delete;
+  TRealSystemFolder& operator=(const TRealSystemFolder&) = delete;
+
+ private:
+  PVOID state_ = nullptr;
+  BOOL redirected_ = FALSE;
+};
+
 // Installs downloads all or nothing: each replaced file is kept beside its target under a backup
-// name until every move has succeeded. After the first failed move nothing more is moved, and
-// RollBack puts every replaced file back and removes the files that were new.
+// name until Commit, once every move has succeeded and the new version runs. After the first
+// failed move nothing more is moved, and RollBack puts every replaced file back and removes the
+// files that were new.
 class TInstallation {
  public:
   void Install(const std::string& downloaded, const std::string& target, DWORD attributes) {
     if (error_ != ERROR_SUCCESS) return;
+    const TRealSystemFolder realSystemFolder;
     const bool replaces = FileExists(target);
     if (replaces && !Move(target, BackupOf(target))) return;
     // From here on the target is ours to restore, even when the next move fails.
@@ -111,8 +224,8 @@ class TInstallation {
 
   DWORD Error() const { return error_; }
 
-  // Once every move has succeeded.
   void Commit() {
+    const TRealSystemFolder realSystemFolder;
     for (const TMove& move : moves_) {
       if (move.Replaced) DeleteFileA(BackupOf(move.Target).c_str());
     }
@@ -120,10 +233,10 @@ class TInstallation {
 
   // The downloads not yet installed go too: a later run must not install them on their own.
   void RollBack(const std::vector<std::string>& downloads) {
+    const TRealSystemFolder realSystemFolder;
     for (auto move = moves_.rbegin(); move != moves_.rend(); ++move) {
       if (move->Replaced) {
-        MoveFileExA(BackupOf(move->Target).c_str(), move->Target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING);
+        MoveWaitingForHolders(BackupOf(move->Target), move->Target);
       } else {
         DeleteFileA(move->Target.c_str());
       }
@@ -140,9 +253,8 @@ class TInstallation {
   static std::string BackupOf(const std::string& target) { return target + ".uBAK"; }
 
   bool Move(const std::string& from, const std::string& to) {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-    error_ = GetLastError();
-    return false;
+    error_ = MoveWaitingForHolders(from, to);
+    return error_ == ERROR_SUCCESS;
   }
 
   std::vector<TMove> moves_;
@@ -184,39 +296,13 @@ void InstallFolderDownloads(const std::string& folder, TFolderScan& scan,
   }
 }
 
-// The 32-bit build runs under WOW64 on 64-bit Windows, where "C:\Windows\System32" would mean
-// the 32-bit system folder; the application's targets name the real one. Only for the moves:
-// the system's own 32-bit libraries must still be found when the updater loads any.
-class TRealSystemFolder {
- public:
-  TRealSystemFolder() { redirected_ = Wow64DisableWow64FsRedirection(&state_); }
-  ~TRealSystemFolder() {
-    if (redirected_) Wow64RevertWow64FsRedirection(state_);
-  }
-  TRealSystemFolder(const TRealSystemFolder&) = delete;
-  TRealSystemFolder& operator=(const TRealSystemFolder&) = delete;
-
- private:
-  PVOID state_ = nullptr;
-  BOOL redirected_ = FALSE;
-};
-
-// The system's error when a move failed and everything was put back; ERROR_SUCCESS when all is in.
-DWORD InstallDownloads(const std::string& queueText, const std::string& folder, TFolderScan& scan) {
-  const TRealSystemFolder realSystemFolder;
-  TInstallation installation;
-  InstallQueuedFiles(queueText, installation);
-  InstallFolderDownloads(folder, scan, installation);
-  if (installation.Error() == ERROR_SUCCESS) {
-    installation.Commit();
-  } else {
-    std::vector<std::string> downloads;
-    for (const std::string& target : SplitQueueText(queueText))
-      downloads.push_back(target + std::string(kTemporarySuffix));
-    for (const std::string& name : DownloadsIn(folder)) downloads.push_back(folder + name);
-    installation.RollBack(downloads);
-  }
-  return installation.Error();
+// The upgrade's downloads that are still where they were downloaded to.
+std::vector<std::string> DownloadsLeft(const std::string& queueText, const std::string& folder) {
+  std::vector<std::string> downloads;
+  for (const std::string& target : SplitQueueText(queueText))
+    downloads.push_back(target + std::string(kTemporarySuffix));
+  for (const std::string& name : DownloadsIn(folder)) downloads.push_back(folder + name);
+  return downloads;
 }
 
 int Update(const TUpdaterRequest& request) {
@@ -236,13 +322,36 @@ int Update(const TUpdaterRequest& request) {
   }
   scan.ApplicationDownloaded = FileExists(request.ApplicationPath + std::string(kTemporarySuffix));
 
-  if (const DWORD error = InstallDownloads(queueText, folder, scan); error != ERROR_SUCCESS) {
-    // The previous version runs again and can tell its log why nothing changed.
-    Run(request.ApplicationPath, RolledBackParameters(error));
+  TInstallation installation;
+  InstallQueuedFiles(queueText, installation);
+  InstallFolderDownloads(folder, scan, installation);
+  // The previous version runs again and can tell its log and its user why nothing changed.
+  const auto putBack = [&](const std::string& parameters, TExitCode code) {
+    installation.RollBack(DownloadsLeft(queueText, folder));
+    Run(request.ApplicationPath, parameters);
     DeleteFileA(queueFile.c_str());
-    return ecRolledBack;
+    return code;
+  };
+  if (installation.Error() != ERROR_SUCCESS)
+    return putBack(RolledBackParameters(installation.Error()), ecRolledBack);
+
+  if (!request.ExternalSetup) {
+    const TStartOutcome start =
+        StartNewVersion(request.ApplicationPath, request.Parameters, request.StartLimitSeconds);
+    if (start.Kind != TStartOutcome::Running) {
+      WaitUntilReleased(request.ApplicationPath, kEndedVersionLimit);
+      return putBack(start.Kind == TStartOutcome::Ended
+                         ? EndedParameters(start.ExitCode)
+                         : SilentParameters(request.StartLimitSeconds),
+                     ecNewVersionFailed);
+    }
+    installation.Commit();
+    DeleteFileA(queueFile.c_str());
+    return ecInstalled;
   }
 
+  // An external setup takes over from here: it installs as it sees fit.
+  installation.Commit();
   const std::string setup = scan.SetupName.empty() ? std::string() : folder + scan.SetupName;
   Run(setup.empty() ? request.ApplicationPath : setup, request.Parameters);
   DeleteFileA(queueFile.c_str());

@@ -1,6 +1,9 @@
 #include "upgrade/updater/updater_rules.h"
 
 #include <algorithm>
+#include <charconv>
+
+#include "upgrade/support/ul_upgrade_protocol.h"
 
 namespace {
 
@@ -15,11 +18,22 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
 }  // namespace
 
 TUpdaterRequest ParseUpdaterArguments(const std::vector<std::string>& arguments) {
+  TUpdaterRequest request;
+  auto first = arguments.begin();
+  // An application path never starts with the option: it is absolute.
+  if (first != arguments.end() && first->starts_with(kStartLimitOption)) {
+    const std::string_view seconds = std::string_view(*first).substr(kStartLimitOption.size());
+    unsigned value = 0;
+    const auto [end, error] =
+        std::from_chars(seconds.data(), seconds.data() + seconds.size(), value);
+    if (error == std::errc() && end == seconds.data() + seconds.size() && value > 0)
+      request.StartLimitSeconds = value;
+    ++first;
+  }
   // Every argument followed by one space: an unquoted application path with spaces comes back
   // whole, and the method digit is the character before the final space.
   std::string line;
-  for (const std::string& argument : arguments) line += argument + ' ';
-  TUpdaterRequest request;
+  for (; first != arguments.end(); ++first) line += *first + ' ';
   if (line.size() >= 2) request.ExternalSetup = line[line.size() - 2] == '1';
   // The last " +", not the first "+": the parameters never hold " +", a folder may ("C++ x").
   const size_t cut = line.rfind(" +");
@@ -76,5 +90,13 @@ std::string CommandLineFor(std::string_view program, std::string_view parameters
 }
 
 std::string RolledBackParameters(unsigned long error) {
-  return "/upgraderolledback:" + std::to_string(error);
+  return std::string(kRolledBackArgument) + std::to_string(error);
+}
+
+std::string EndedParameters(unsigned long exitCode) {
+  return std::string(kRolledBackArgument) + std::string(kEndedCause) + std::to_string(exitCode);
+}
+
+std::string SilentParameters(unsigned seconds) {
+  return std::string(kRolledBackArgument) + std::string(kSilentCause) + std::to_string(seconds);
 }

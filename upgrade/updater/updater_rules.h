@@ -11,14 +11,19 @@
 #include <vector>
 
 inline constexpr std::string_view kTemporarySuffix = ".uTMP";
+// How long a new version has to say that it runs before it counts as broken and is put back:
+// the engine starts in seconds, a slow or busy machine may take many.
+inline constexpr unsigned kStartLimitSeconds = 60;
 
 // What the application asks for when it starts the updater:
 //   Zudarada4.exe C:\App\OstrelMini.exe +/afterupgrade0
 // (application file, " +", the restart parameters and the method digit, without quotes).
+// A first argument "/startlimit:SECONDS" sets how long the new version has to say that it runs.
 struct TUpdaterRequest {
   std::string ApplicationPath;
   std::string Parameters;  // handed to the restarted program
   bool ExternalSetup = false;
+  unsigned StartLimitSeconds = kStartLimitSeconds;
 };
 // `arguments` as the system splits the command line, without the updater's own name.
 TUpdaterRequest ParseUpdaterArguments(const std::vector<std::string>& arguments);
@@ -50,9 +55,13 @@ struct TScanTarget {
 // the application itself, or, for an external setup, as the setup program run instead.
 TScanTarget ScanTarget(TFolderScan& scan, std::string_view name);
 
-// What the previous version is started with when an upgrade could not be installed and was put
-// back: "/upgraderolledback:" and the system's error number.
+// What the previous version is started with when an upgrade was put back
+// (upgrade/support/ul_upgrade_protocol.h): a file could not be replaced (the system's error),
+// the new version ended with `exitCode` before it said that it runs, or it had not said so
+// within `seconds`.
 std::string RolledBackParameters(unsigned long error);
+std::string EndedParameters(unsigned long exitCode);
+std::string SilentParameters(unsigned seconds);
 
 // The command line that starts `program` with `parameters`.
 std::string CommandLineFor(std::string_view program, std::string_view parameters);
