@@ -234,8 +234,14 @@ void TMiniBrowserFrm::Chromium1AfterCreated(TChromium& sender, Ref<ICefBrowser> 
 void TMiniBrowserFrm::BrowserCreatedMsg() {
   CEFWindowParent1.UpdateSize();
   NavControlPnl.SetEnabled(true);
+  // Shown, with the engine's browser in it: the version runs, whatever the user does next.
+  atpgrdr1.ReportRunning();
   // Closing was asked while the browser was on its way: now there is one to close.
-  if (FClosing) Chromium1->CloseBrowser(true);
+  if (FClosing) {
+    Chromium1->CloseBrowser(true);
+    return;
+  }
+  atpgrdr1.TellRolledBack();
 }
 
 void TMiniBrowserFrm::Chromium1Close(TChromium& sender, Ref<ICefBrowser> browser,

@@ -13,22 +13,10 @@ namespace {
 
 constexpr wchar_t kUpdateServer[] = L"https://" OSTREL_UPDATE_HOST;
 constexpr wchar_t kHintCaption[] = L"提示";
-// The updater starts the program with this, and the system error, when it could not install an
-// upgrade and put the previous files back.
-constexpr std::wstring_view kUpgradeRolledBack = L"/upgraderolledback:";
-
-void LogRolledBackUpgrade() {
-  const std::wstring argument = FirstProgramArgument();
-  if (!argument.starts_with(kUpgradeRolledBack)) return;
-  EngineLog(L"Upgrade not installed: the updater could not replace a file (error " +
-                argument.substr(kUpgradeRolledBack.size()) + L") and put the previous files back",
-            kLogError);
-}
 
 }  // namespace
 
 void TMiniBrowserFrm::ConfigureUpgrade() {
-  LogRolledBackUpgrade();
   atpgrdr1.VersionControl = byNumber;
   // The file's own version, as the caption shows it: what the updater installed.
   const std::wstring version = GetApplicationVersionText();
@@ -36,11 +24,15 @@ void TMiniBrowserFrm::ConfigureUpgrade() {
   atpgrdr1.VersionDate = L"10/04/2026";
   atpgrdr1.VersionDateAutoSet = true;
   atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/px/windows/pavix_x86_pc.inf";
-  atpgrdr1.PublicKey = ParseP256Key(OSTREL_UPDATE_PUBLIC_KEY);
+  // The configure step refuses a malformed list; were one built in all the same, it would
+  // trust nobody rather than everybody.
+  atpgrdr1.PublicKeys =
+      ParseP256Keys(OSTREL_UPDATE_PUBLIC_KEY).value_or(std::vector<TulP256Key>{TulP256Key{}});
   atpgrdr1.OnLog = [](TulUpliner&, const std::wstring& line) { EngineLog(line, kLogWarning); };
   atpgrdr1.UI = &FUplinerDialogs;
   atpgrdr1.OnNoInfoFile = Calls<&TMiniBrowserFrm::atpgrdr1NoInfoFile>();
   atpgrdr1.OnNoUpdateAvailable = Calls<&TMiniBrowserFrm::atpgrdr1NoUpdateAvailable>();
+  atpgrdr1.Loaded();
 }
 
 void TMiniBrowserFrm::Check_Upgrade(bool ShowHint) {

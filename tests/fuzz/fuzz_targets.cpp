@@ -18,6 +18,8 @@
 #include "tests/fuzz/fuzz_target.h"
 #include "upgrade/controller/ul_download_texts.h"
 #include "upgrade/controller/ul_info_file.h"
+#include "upgrade/controller/ul_info_signature.h"
+#include "upgrade/controller/ul_rollback.h"
 #include "upgrade/controller/ul_version.h"
 #include "upgrade/http/ul_http_text.h"
 #include "upgrade/support/ul_date_time.h"
@@ -119,6 +121,18 @@ void InfoFile(TFuzzInput input) {
   FUZZ_CHECK(!(IsNewerVersionNumber(version, date) && IsNewerVersionNumber(date, version)));
   FUZZ_CHECK(
       !(IsNewerVersionDate(version, date, kToday) && IsNewerVersionDate(date, version, kToday)));
+  // Read as a signed file is: every line break made CR LF, nothing else changed.
+  const std::string bytes = FuzzBytes(input);
+  if (const std::optional<TulSignedInfo> signedInfo = SplitSignedInfo(bytes)) {
+    const std::string signedText = SignedInfoText(signedInfo->Signed);
+    std::string before(signedInfo->Signed), after = signedText;
+    std::erase(before, '\r');
+    std::erase(after, '\r');
+    FUZZ_CHECK(before == after);
+    for (size_t at = signedText.find('\n'); at != std::string::npos;
+         at = signedText.find('\n', at + 1))
+      FUZZ_CHECK(at > 0 && signedText[at - 1] == '\r');
+  }
 }
 
 void HttpDate(TFuzzInput input) {
@@ -195,6 +209,10 @@ void UpdaterRules(TFuzzInput input) {
   // The command line as the system split it (NUL between arguments) ...
   const TUpdaterRequest request = ParseUpdaterArguments(SplitAt(bytes, '\0'));
   FUZZ_CHECK(request.ApplicationPath.size() + request.Parameters.size() <= bytes.size() + 1);
+  FUZZ_CHECK(request.StartLimitSeconds > 0);
+  // What a version the updater put back reads of its first argument.
+  if (const std::optional<TulRollBack> rollBack = ReadRollBack(FuzzText(input)))
+    FUZZ_CHECK(!rollBack->LogLine.empty() && !rollBack->UserText.empty());
   const std::string command = CommandLineFor(request.ApplicationPath, request.Parameters);
   FUZZ_CHECK(command.starts_with("\"" + request.ApplicationPath + "\""));
   // ... and the same bytes as a queue file, its lines' files as the folder scan meets them.

@@ -15,13 +15,16 @@ GET /_log/TAG answers with the heads whose request line contains TAG, between bl
 Paths: /data/SIZE/TAG sends SIZE bytes of the pattern (byte i is PATTERN[i % 65521]) with
 Content-Length, Last-Modified, ETag and Range (206, 416); /echo/TAG sends nothing back, and a
 POST to any path sends its body back. /text/TAG/HEX sends the bytes written in hex (an info
-file). /loop/TAG redirects to itself. Query switches of /data/: status=N answers N; auth=REALM
-wants Basic user:pass (401 with the realm); drop=N closes after N body bytes; trickle=MS waits
-MS ms after each KiB; norange=1 ignores Range; extra=N sends N bytes more than announced;
-bigheader=N adds a header line of N bytes; redirect=URL answers 302. /slow/SIZE/TAG is /data/
-with trickle=20, for addresses that cannot hold a "=" (an info file's entries); so are
-/cut/SIZE/N/TAG, /data/ with drop=N, and /stall/SIZE/N/TAG, which sends N body bytes and then
-nothing more, holding the connection until the client leaves. /bad/KIND/TAG answers as a broken
+file). /loop/TAG redirects to itself. Query switches of /data/ and /text/: status=N answers N;
+auth=REALM wants Basic user:pass (401 with the realm); drop=N closes after N body bytes;
+trickle=MS waits MS ms after each KiB; norange=1 ignores Range; extra=N sends N bytes more than
+announced; bigheader=N adds a header line of N bytes; redirect=URL answers 302; chunked=1 sends
+the body chunked, close=1 without a length, ending it by closing the connection (with drop=N
+both are cut short: a chunked body in the middle of a chunk, without its last one).
+/slow/SIZE/TAG is /data/ with trickle=20, for addresses that cannot hold a "=" (an info file's
+entries); so are /cut/SIZE/N/TAG, /data/ with drop=N, /stall/SIZE/N/TAG, which sends N body
+bytes and then nothing more, holding the connection until the client leaves, and
+/chunked/SIZE/TAG, /close/SIZE/TAG, /chunked-cut/SIZE/N/TAG and /close-cut/SIZE/N/TAG. /bad/KIND/TAG answers as a broken
 or hostile server would (BAD_ANSWERS: a garbage status line, invalid lengths, broken chunked
 encoding, a quarter megabyte of headers, a body shorter or longer than announced), then closes
 the connection; its body, where there is one, is /data/1000/. Other paths: 404.
@@ -143,7 +146,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send_plain(401, b"who are you",
                             [("WWW-Authenticate", 'Basic realm="%s"' % query["auth"])])
         elif len(parts) >= 4 and parts[1] == "text":
-            self.send_plain(200, bytes.fromhex(parts[3]), [("Content-Type", "text/plain")])
+            body = bytes.fromhex(parts[3])
+            self.send_data(len(body), query, body, "text/plain")
         elif len(parts) >= 3 and parts[1] in ("data", "echo"):
             self.send_data(int(parts[2]) if parts[1] == "data" else 0, query)
         elif len(parts) >= 4 and parts[1] == "bad" and parts[2] in BAD_ANSWERS:
@@ -154,10 +158,15 @@ class Handler(BaseHTTPRequestHandler):
             self.send_data(int(parts[2]), {"trickle": "20"})
         elif len(parts) >= 4 and parts[1] in ("cut", "stall"):
             self.send_data(int(parts[2]), {"drop" if parts[1] == "cut" else "stall": parts[3]})
+        elif len(parts) >= 4 and parts[1] in ("chunked", "close"):
+            self.send_data(int(parts[2]), {parts[1]: "1"})
+        elif len(parts) >= 5 and parts[1] in ("chunked-cut", "close-cut"):
+            self.send_data(int(parts[2]), {parts[1][:-len("-cut")]: "1", "drop": parts[3]})
         else:
             self.send_plain(404, b"not here", [("Content-Type", "text/plain")])
 
-    def send_data(self, size, query):
+    def send_data(self, size, query, body=None, content_type="application/octet-stream"):
+        """SIZE bytes of the pattern, or BODY, framed and faulted as QUERY says."""
         start, end, status = 0, size, 200
         wanted = self.headers.get("Range")
         if wanted and "norange" not in query and wanted.startswith("bytes="):
@@ -168,9 +177,13 @@ class Handler(BaseHTTPRequestHandler):
                 self.send_plain(416, headers=[("Content-Range", "bytes */%d" % size)])
                 return
             status = 206
+        chunked, closed = "chunked" in query, "close" in query
         self.send_response(status)
-        self.send_header("Content-Type", "application/octet-stream")
-        self.send_header("Content-Length", str(end - start))
+        self.send_header("Content-Type", content_type)
+        if chunked:
+            self.send_header("Transfer-Encoding", "chunked")
+        elif not closed:
+            self.send_header("Content-Length", str(end - start))
         self.send_header("Last-Modified", LAST_MODIFIED)
         self.send_header("ETag", '"%d"' % size)
         if status == 206:
@@ -178,7 +191,7 @@ class Handler(BaseHTTPRequestHandler):
         if "bigheader" in query:
             self.send_header("X-Big", "b" * int(query["bigheader"]))
         drop = int(query.get("drop", -1))
-        if drop >= 0 or "extra" in query:
+        if drop >= 0 or "extra" in query or closed:
             self.send_header("Connection", "close")
             self.close_connection = True
         self.end_headers()
@@ -187,13 +200,24 @@ class Handler(BaseHTTPRequestHandler):
         stall = int(query.get("stall", -1))
         stop = end if drop < 0 and stall < 0 else min(end, start + max(drop, stall))
         try:
-            while sent < stop:
-                block = content(sent, min(stop, sent + step))
+            while sent < end:
+                block = body[sent:min(end, sent + step)] if body is not None else \
+                    content(sent, min(end, sent + step))
+                # A chunk announces the whole block, even when the connection drops within it.
+                if chunked:
+                    self.wfile.write(b"%x\r\n" % len(block))
+                block = block[:max(0, stop - sent)]
                 self.wfile.write(block)
                 sent += len(block)
+                if sent >= stop and stop < end:
+                    break
+                if chunked:
+                    self.wfile.write(b"\r\n")
                 if trickle:
                     self.wfile.flush()
                     time.sleep(trickle)
+            if chunked and sent == end:
+                self.wfile.write(b"0\r\n\r\n")
             if "extra" in query:
                 self.wfile.write(b"x" * int(query["extra"]))
             self.wfile.flush()
@@ -201,7 +225,6 @@ class Handler(BaseHTTPRequestHandler):
                 self.hold_until_client_leaves()
         except (BrokenPipeError, ConnectionResetError):
             self.close_connection = True  # the client stopped reading (an abort)
-
 
     def hold_until_client_leaves(self, longest=300):
         """Sends nothing more, keeping the connection open until the client closes it."""

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/http/http_test_support.h"
+#include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_upliner.h"
 #include "upgrade/support/ul_text.h"
 
@@ -226,6 +227,52 @@ TEST_F(UplinerCheck, AnInfoFileNotKnownToBeWholeIsALostConnection) {
   for (const wchar_t* kind : {L"status-code", L"nothing"})
     EXPECT_EQ(Check(Url("http", L"/bad/" + std::wstring(kind) + L"/info")), L"noinfo ") << kind;
   EXPECT_FALSE(upliner.CanUpgrade());
+}
+
+// A build that trusts two keys (while the publisher moves from one to the other): a file signed
+// with either counts, one signed with neither is refused. The file below is signed as a
+// publisher would write it on Linux, with LF line ends, its version on the last line before the
+// signature, which is read whole.
+const std::wstring kFirstKey =
+    L"2ccbe80148c5ade650feafb5dc21cb529f129ea58fec6441f259aee7a8c0e63a8fe8da189a53c59ec63d0f7ffb808"
+    L"f"
+    L"3e8bde3289fc4d82cb16fef9e635c8493b";
+const std::wstring kSecondKey =
+    L"9920ba912f97c8ff6789407a92968c1460f98fed9c65941d86e543c94b4f915ff81e407da76f84ec85636e5847c50"
+    L"f"
+    L"d54c6305f964ad64e5393d06c652c32af5";
+const std::string kSignedBody =
+    "#url=http://h/a.exe\n#sha256="
+    "abababababababababababababababababababababababababababababababab\n#version=1.1.2.2\n";
+const std::string kBySecondKey =
+    kSignedBody +
+    "#signature=3C41TU+olMjftIDt1xqIymY/h4htsBCSblsVLIsIXs9LVHFCv7gc7i7uvQfTooI8AuQo1b2jvxPTt+9HMJT"
+    "NeA==\r\n";
+const std::string kByNeither =
+    kSignedBody +
+    "#signature=Sng7Q0mcmOXGfs9By+H91R51TwVz41LfclzlQNbO4I0WGy0ON0+EjMvkMW3r2PSNXH4vUqTZxYMCBAcIUqf"
+    "fGw==\r\n";
+
+// What a signature vouches for needs no length: the signed file is taken sent chunked, and one
+// cut short (its signature line lost) is refused like any unsigned file.
+TEST_F(UplinerCheck, ASignatureByAnyTrustedKeyVouchesForAFileSentWithoutALength) {
+  std::vector<std::wstring> log;
+  upliner.OnLog = [&](TulUpliner&, const std::wstring& line) { log.push_back(line); };
+  upliner.PublicKeys = ParseP256Keys(kFirstKey + L";" + kSecondKey).value();
+  EXPECT_EQ(Check(TextUrl(L"second-key", kBySecondKey) + L"?chunked=1"), L"begin later ");
+  EXPECT_EQ(offeredFiles, 1);
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(Check(TextUrl(L"neither-key", kByNeither) + L"?close=1"), L"noinfo ");
+  const std::wstring cut = TextUrl(L"second-key-cut", kBySecondKey) + L"?chunked=1&drop=" +
+                           std::to_wstring(kSignedBody.size() + 20);
+  EXPECT_EQ(Check(cut), L"noinfo ");
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_NE(log[0].find(L"its signature does not verify"), std::wstring::npos) << log[0];
+  EXPECT_NE(log[1].find(L"it carries no signature"), std::wstring::npos) << log[1];
+  // The first key alone does not vouch for the second's file.
+  upliner.PublicKeys = ParseP256Keys(kFirstKey).value();
+  EXPECT_EQ(Check(TextUrl(L"first-key-only", kBySecondKey)), L"noinfo ");
+  EXPECT_TRUE(messages.empty());
 }
 
 // The automatic check runs once by itself, quietly; a host it could not reach is asked again.

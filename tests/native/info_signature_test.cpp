@@ -79,6 +79,43 @@ TEST(InfoSignature, Base64DecodesWhatItEncodes) {
   EXPECT_FALSE(DecodeBase64("ab c").has_value());
 }
 
+// Publishers write line ends either way; only the signed part is read, so its last line loses
+// nothing to the rule that a text's last two characters belong to no value.
+TEST(InfoSignature, LfAndCrLfFilesYieldTheSameValues) {
+  const std::string crlf =
+      "#version=1.1.2.2\r\n#url=https://h/a.exe=OstrelMini.exe\r\n#sha256=" + std::string(64, 'a') +
+      "\r\n#message={Line one\r\nLine two}\r\n#method=1\r\n";
+  std::string lf = crlf;
+  std::erase(lf, '\r');
+  for (const std::string& body : {crlf, lf}) {
+    const std::string file = body + kLine + "\n";
+    const std::optional<TulSignedInfo> info = SplitSignedInfo(file);
+    ASSERT_TRUE(info.has_value());
+    const std::string text = SignedInfoText(info->Signed);
+    EXPECT_EQ(text, crlf);
+    const TulInfoText read(std::wstring(text.begin(), text.end()));
+    EXPECT_EQ(read.Value(L"#method"), L"1");
+    EXPECT_EQ(read.BracedValue(L"#message"), L"Line one\r\nLine two");
+  }
+  EXPECT_EQ(SignedInfoText(""), "");
+  EXPECT_EQ(SignedInfoText("\n\r\n\n"), "\r\n\r\n\r\n");
+}
+
+TEST(InfoSignature, ABuildTrustsUpToFourKeysSeparatedBySemicolons) {
+  const std::wstring a(128, L'a'), b(128, L'B');
+  EXPECT_EQ(ParseP256Keys(L"")->size(), 0u);
+  const auto two = ParseP256Keys(a + L";" + b);
+  ASSERT_TRUE(two.has_value());
+  ASSERT_EQ(two->size(), 2u);
+  EXPECT_EQ((*two)[0], *ParseP256Key(a));
+  EXPECT_EQ((*two)[1], *ParseP256Key(b));
+  EXPECT_EQ(ParseP256Keys(a + L";" + a + L";" + a + L";" + b)->size(), 4u);
+  // Anything malformed refuses the whole list: a build must not trust fewer keys than it says.
+  for (const std::wstring& bad : {a + L";" + a + L";" + a + L";" + a + L";" + b, a + L";", L";" + a,
+                                  a + L";;" + b, a + L"; " + b, a.substr(1), a + L"," + b})
+    EXPECT_FALSE(ParseP256Keys(bad).has_value()) << testing::PrintToString(bad);
+}
+
 TEST(InfoSha256, IsSixtyFourHexDigitsOfEitherCase) {
   const std::wstring lower(L"3ceda0944ec7c455d50255945e47f70b22d34a9ee97b25cfa989f60a51ab9bdf");
   const std::optional<TulSha256> digest = ParseSha256(lower);

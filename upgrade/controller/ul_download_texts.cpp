@@ -35,6 +35,10 @@ std::wstring RefusedFileText(std::wstring_view fileName) {
          L"未通过完整性校验，可能已经损坏或者被篡改。\n\n升级已经取消，程序文件没有任何改动。";
 }
 
+std::wstring UpdaterNotStartedText() {
+  return L"升级程序无法启动，新版本没有安装。\n\n程序文件没有任何改动，请稍后再进行升级操作。";
+}
+
 std::wstring DefaultTarget(std::wstring_view address, std::wstring_view applicationFolder) {
   std::wstring path(address);
   for (wchar_t& c : path)

@@ -22,6 +22,8 @@ std::wstring EstimatedTimeText(int64_t seconds);
 std::wstring LostFileText(std::wstring_view fileName);
 // A downloaded file that is not the one the info file vouches for: nothing is installed.
 std::wstring RefusedFileText(std::wstring_view fileName);
+// Everything was downloaded, but the updater could not be written or started.
+std::wstring UpdaterNotStartedText();
 
 // A file listed without target goes to the application folder (ending in "\") under the last
 // part of its address.

@@ -58,6 +58,31 @@ std::optional<TulSignedInfo> SplitSignedInfo(std::string_view bytes) {
   return info;
 }
 
+std::string SignedInfoText(std::string_view signedPart) {
+  std::string text;
+  text.reserve(signedPart.size() + signedPart.size() / 16);
+  for (size_t at = 0; at < signedPart.size(); ++at) {
+    if (signedPart[at] == '\n' && (at == 0 || signedPart[at - 1] != '\r')) text += '\r';
+    text += signedPart[at];
+  }
+  return text;
+}
+
 std::optional<TulSha256> ParseSha256(std::wstring_view text) { return ParseHex<32>(text); }
 
 std::optional<TulP256Key> ParseP256Key(std::wstring_view text) { return ParseHex<64>(text); }
+
+std::optional<std::vector<TulP256Key>> ParseP256Keys(std::wstring_view text) {
+  std::vector<TulP256Key> keys;
+  while (!text.empty()) {
+    const size_t end = text.find(L';');
+    const std::optional<TulP256Key> key = ParseP256Key(text.substr(0, end));
+    if (!key || keys.size() == kMostTrustedKeys) return std::nullopt;
+    keys.push_back(*key);
+    // A ";" at the very end leaves an empty key, which is as malformed as any.
+    if (end == std::wstring_view::npos) break;
+    text.remove_prefix(end + 1);
+    if (text.empty()) return std::nullopt;
+  }
+  return keys;
+}

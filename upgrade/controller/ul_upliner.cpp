@@ -1,11 +1,14 @@
 #include "upgrade/controller/ul_upliner.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 #include "ui/ui_error.h"
 #include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_version.h"
+#include "upgrade/support/ul_upgrade_protocol.h"
 #include "upgrade/support/ul_utils.h"
 
 namespace {
@@ -42,9 +45,6 @@ std::string BodyBytes(TulStream* stream) {
 TulUpliner::TulUpliner() {
   OutputFileAttributes = {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY,
                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY};
-  // A cut-off info file may list fewer files, a cut-off listed file would be installed: only an
-  // announced length tells a whole body from a part.
-  LengthRequired = true;
   TulCustomHTTP::OnHeaderInfo = [this](TulCustomHTTP&, TulHTTPHeaderInfo& info) {
     if (!FQueryInfoStage) FileStart(info);
   };
@@ -122,6 +122,9 @@ bool TulUpliner::CheckUpdate(bool justCheckIsUpdateAvailable) {
     SetQInfoStage(true);
     URL = InfoFileURL;
     OutputFileName.clear();
+    // A cut-off info file may list fewer files: without a signature to vouch for it, only an
+    // announced length tells a whole one from a part.
+    LengthRequired = PublicKeys.empty();
     Read();
   }
   // Only an info file on its way signals the end of the wait. A worker still ending (a check
@@ -148,7 +151,28 @@ void TulUpliner::Abort(bool imediately) {
 void TulUpliner::ProgressClosed() { SignalWaitHandle(FWaitHandle); }
 
 void TulUpliner::Loaded() {
-  if (OnAfterRestart && FirstProgramArgument() == FRestartParams) OnAfterRestart(*this);
+  const std::wstring argument = FirstProgramArgument();
+  if (OnAfterRestart && argument == FRestartParams) OnAfterRestart(*this);
+  FRollBack = ReadRollBack(argument);
+  if (FRollBack) Log(FRollBack->LogLine);
+}
+
+void TulUpliner::ReportRunning() {
+  const std::wstring variable(kStartedEventVariable.begin(), kStartedEventVariable.end());
+  wchar_t name[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(variable.c_str(), name, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  // The programs this one starts were not installed by that updater.
+  SetEnvironmentVariableW(variable.c_str(), nullptr);
+  if (HANDLE started = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
+    SetEvent(started);
+    CloseHandle(started);
+  }
+}
+
+void TulUpliner::TellRolledBack() {
+  if (const std::optional<TulRollBack> rollBack = std::exchange(FRollBack, std::nullopt))
+    Message(rollBack->UserText, MB_OK | MB_ICONWARNING);
 }
 
 void TulUpliner::SetQInfoStage(bool value) {
@@ -172,17 +196,19 @@ void TulUpliner::SetWizardLanguage(TulUplinerLanguage language) {
 std::optional<std::wstring> TulUpliner::VouchedInfoText(TulStream* stream,
                                                         std::wstring& refusal) const {
   const std::string bytes = BodyBytes(stream);
-  if (!PublicKey) return FromAnsi(bytes);
+  if (PublicKeys.empty()) return FromAnsi(bytes);
   const std::optional<TulSignedInfo> signedInfo = SplitSignedInfo(bytes);
   if (!signedInfo) {
     refusal = L"Upgrade info file refused: it carries no signature - URL:" + InfoFileURL;
     return std::nullopt;
   }
-  if (!VerifyP256(*PublicKey, signedInfo->Signed, signedInfo->Signature)) {
+  if (std::ranges::none_of(PublicKeys, [&](const TulP256Key& key) {
+        return VerifyP256(key, signedInfo->Signed, signedInfo->Signature);
+      })) {
     refusal = L"Upgrade info file refused: its signature does not verify - URL:" + InfoFileURL;
     return std::nullopt;
   }
-  return FromAnsi(signedInfo->Signed);
+  return FromAnsi(SignedInfoText(signedInfo->Signed));
 }
 
 void TulUpliner::InfoStageDone(TulStream* stream) {
@@ -191,7 +217,7 @@ void TulUpliner::InfoStageDone(TulStream* stream) {
   const TulInfoText info(text.value_or(std::wstring()));
   const TulLocalVersion local{VersionControl, VersionNumber, VersionDate, Today()};
   const bool offered = text && OffersUpgrade(info, local, FDownloadQueue);
-  if (offered && PublicKey) {
+  if (offered && !PublicKeys.empty()) {
     if (const std::wstring unhashed = FirstEntryWithoutSha256(FDownloadQueue); !unhashed.empty())
       refusal = L"Upgrade info file refused: it gives no SHA-256 for " + unhashed;
   }

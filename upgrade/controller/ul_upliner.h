@@ -14,9 +14,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "upgrade/controller/ul_info_file.h"
 #include "upgrade/controller/ul_language.h"
+#include "upgrade/controller/ul_rollback.h"
 #include "upgrade/controller/ul_upliner_ui.h"
 #include "upgrade/http/ul_http.h"
 #include "upgrade/support/ul_crypto.h"
@@ -92,7 +94,8 @@ class TulUpliner : public TulCustomHTTP {
 
   // Restarts the program through the updater, which puts the downloaded files in place first
   // (with incomplete downloads, their temporary files are deleted first). Empty `params`:
-  // RestartParams and the upgrade method's digit.
+  // RestartParams and the upgrade method's digit. When the updater cannot be written or started
+  // the program stays as it was: the user is told, the reason logged, the downloads deleted.
   void RestartApplication(const std::wstring& params = L"");
   // Deletes the application folder's "*.uTMP" files.
   static void DeleteTemporaryFiles();
@@ -101,8 +104,14 @@ class TulUpliner : public TulCustomHTTP {
   void DeleteQueuedTemporaryFiles() const;
 
   // Once the properties are set: raises OnAfterRestart when the program's first argument is
-  // RestartParams (as the updater restarts it).
+  // RestartParams (as the updater restarts it); after an upgrade the updater had to put back,
+  // logs why (OnLog).
   void Loaded();
+  // The program is up, its main window shown and the engine working: tells the updater that
+  // installed this version, which keeps the previous files until it hears so.
+  void ReportRunning();
+  // Once, after Loaded found that the last upgrade was put back: tells the user.
+  void TellRolledBack();
 
   bool Aborted() const { return FAborted; }
   // Set once an update was found; later checks do not clear it.
@@ -139,9 +148,11 @@ class TulUpliner : public TulCustomHTTP {
   std::wstring VersionNumber;
   TulUplinerShowMessages ShowMessages{mAskUpgrade, mConnLost, mLostFile, mPasswordRequest};
   TulUplinerWizard Wizard;
-  // The publisher's key. With one, an info file counts only when its last line signs the rest
-  // and it gives every file's SHA-256; a download is installed only when it has that SHA-256.
-  std::optional<TulP256Key> PublicKey;
+  // The publisher's keys (at most kMostTrustedKeys; more than one while a key is replaced). With
+  // any, an info file counts only when its last line signs the rest with one of them and it
+  // gives every file's SHA-256; a download is installed only when it has that SHA-256. What the
+  // signature or the SHA-256 vouches for needs no Content-Length to be known whole.
+  std::vector<TulP256Key> PublicKeys;
 
   TulBeginUpgradeEvent OnBeginUpgrade;
   TulUplinerEvent OnLaterUpgrade;
@@ -193,8 +204,10 @@ class TulUpliner : public TulCustomHTTP {
   std::wstring TargetOf(int index) const;
   void LostFile(int status);
   void PasswordRequest(const std::wstring& realm, bool& tryAgain);
-  bool WriteUpdater() const;
-  void WriteQueueFile() const;
+  // Why the updater does not run; empty once it does.
+  [[nodiscard]] std::wstring LaunchUpdater(const std::wstring& params) const;
+  [[nodiscard]] DWORD WriteUpdater() const;    // ERROR_SUCCESS or the system's error
+  [[nodiscard]] DWORD WriteQueueFile() const;  // likewise
   void HTTPError(int status);
   void HostUnreachable();
   void ConnLost();
@@ -220,6 +233,7 @@ class TulUpliner : public TulCustomHTTP {
   TulWaitHandle FWaitHandle{INVALID_HANDLE_VALUE};
   std::wstring FRestartParams = L"/afterupgrade";
   TulUplinerLanguage FLanguage = wlAuto;
+  std::optional<TulRollBack> FRollBack;  // what the updater said when it started this version
 };
 
 // The message language from the system's default language: once at the program's start.

@@ -42,14 +42,32 @@ std::wstring LocaleNumber(double value) {
   return text;
 }
 
-bool WriteWholeFile(const std::wstring& path, const void* data, DWORD size, DWORD attributes) {
+// ERROR_SUCCESS, or why the file could not be written whole.
+DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes, DWORD attributes) {
   HANDLE file =
       CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
   DWORD written = 0;
-  const bool ok = WriteFile(file, data, size, &written, nullptr) && written == size;
-  CloseHandle(file);
-  return ok;
+  DWORD error = ERROR_SUCCESS;
+  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+    error = GetLastError();
+  } else if (written != bytes.size()) {
+    error = ERROR_DISK_FULL;
+  }
+  if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
+  return error;
+}
+
+// " (error N)" for the log.
+std::wstring SystemError(DWORD error) { return L" (error " + std::to_wstring(error) + L")"; }
+
+// How long the updater gives the new version to say that it runs: its own limit, unless
+// OSTREL_UPGRADE_START_LIMIT (seconds) in the environment asks for another (the tests do).
+std::wstring StartLimitOption() {
+  wchar_t seconds[16];
+  const DWORD length = GetEnvironmentVariableW(L"OSTREL_UPGRADE_START_LIMIT", seconds, 16);
+  if (length == 0 || length >= 16) return {};
+  return L"/startlimit:" + std::wstring(seconds, length) + L" ";
 }
 
 }  // namespace
@@ -90,6 +108,9 @@ void TulUpliner::CurrentFile() {
   FCurrentFileName = target + kTemporarySuffix;
   FCurrentFileTime = 0;
   OutputFileName = FCurrentFileName;
+  // A file cut short would be installed: where no SHA-256 vouches for what arrives, only an
+  // announced length tells a whole file from a part.
+  LengthRequired = QueuedSha256(FDownloadQueue, FCurrentFileIndex) == nullptr;
   Read();
 }
 
@@ -156,7 +177,7 @@ std::wstring TulUpliner::DownloadRefusal() const {
   const TulSha256* expected = QueuedSha256(FDownloadQueue, FCurrentFileIndex);
   if (expected == nullptr) {
     // Entries the application added itself (OnBeginUpgrade) have none either.
-    return PublicKey ? L"Upgrade refused: no SHA-256 for " + URL : std::wstring();
+    return PublicKeys.empty() ? std::wstring() : L"Upgrade refused: no SHA-256 for " + URL;
   }
   const std::optional<TulSha256> actual = FileSha256(FCurrentFileName);
   if (!actual) return L"Upgrade refused: cannot read the download of " + URL;
@@ -201,19 +222,17 @@ void TulUpliner::Finish() {
 
 void TulUpliner::RestartApplication(const std::wstring& params) {
   if (!FUpdatesReady) DeleteQueuedTemporaryFiles();
-  WriteUpdater();
-  WriteQueueFile();
-  const std::wstring arguments = UpdaterArguments(
-      ApplicationFile(),
-      params.empty() ? FRestartParams + std::to_wstring(static_cast<int>(FUpdateMethod)) : params);
-  // Through the shell, not CreateProcess: the updater asks for administrator rights, which
-  // CreateProcess refuses (ERROR_ELEVATION_REQUIRED) where the shell asks the user.
-  SHELLEXECUTEINFOW launch{.cbSize = sizeof(SHELLEXECUTEINFOW),
-                           .fMask = SEE_MASK_NOASYNC,
-                           .lpFile = UpdaterProgramPath().c_str(),
-                           .lpParameters = arguments.c_str(),
-                           .nShow = SW_SHOWNORMAL};
-  ShellExecuteExW(&launch);
+  if (const std::wstring failure = LaunchUpdater(params); !failure.empty()) {
+    // The program goes on as it was: a later updater run would install whatever this upgrade
+    // left, so nothing of it stays.
+    Log(L"Upgrade not installed: " + failure);
+    DeleteQueuedTemporaryFiles();
+    DeleteFileW(QueueFilePath().c_str());
+    DeleteFileW(UpdaterProgramPath().c_str());
+    FUpdatesReady = false;
+    Message(UpdaterNotStartedText(), MB_OK | MB_ICONERROR);
+    return;
+  }
   FRestarting = true;
   if (OnDoOwnCloseAppMethod) {
     OnDoOwnCloseAppMethod(*this);
@@ -224,22 +243,44 @@ void TulUpliner::RestartApplication(const std::wstring& params) {
   }
 }
 
-bool TulUpliner::WriteUpdater() const {
-  HRSRC resource = FindResourceW(nullptr, L"ULUPG", L"ULUPG");
-  HGLOBAL loaded = resource != nullptr ? LoadResource(nullptr, resource) : nullptr;
-  const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (data == nullptr) return false;
-  return WriteWholeFile(UpdaterProgramPath(), data, SizeofResource(nullptr, resource),
-                        FILE_ATTRIBUTE_TEMPORARY);
+std::wstring TulUpliner::LaunchUpdater(const std::wstring& params) const {
+  if (const DWORD error = WriteUpdater(); error != ERROR_SUCCESS)
+    return L"the updater could not be written to " + UpdaterProgramPath() + SystemError(error);
+  if (const DWORD error = WriteQueueFile(); error != ERROR_SUCCESS)
+    return L"the list of files could not be written to " + QueueFilePath() + SystemError(error);
+  const std::wstring arguments =
+      StartLimitOption() +
+      UpdaterArguments(ApplicationFile(),
+                       params.empty()
+                           ? FRestartParams + std::to_wstring(static_cast<int>(FUpdateMethod))
+                           : params);
+  // Through the shell, not CreateProcess: the updater asks for administrator rights, which
+  // CreateProcess refuses (ERROR_ELEVATION_REQUIRED) where the shell asks the user, who may
+  // decline (ERROR_CANCELLED).
+  SHELLEXECUTEINFOW launch{.cbSize = sizeof(SHELLEXECUTEINFOW),
+                           .fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI,
+                           .lpFile = UpdaterProgramPath().c_str(),
+                           .lpParameters = arguments.c_str(),
+                           .nShow = SW_SHOWNORMAL};
+  if (!ShellExecuteExW(&launch))
+    return L"the updater could not be started" + SystemError(GetLastError());
+  return {};
+}
+
+DWORD TulUpliner::WriteUpdater() const {
+  std::string updater;
+  if (!LoadResourceToStream(nullptr, L"ULUPG", L"ULUPG", updater))
+    return ERROR_RESOURCE_NAME_NOT_FOUND;
+  return WriteWholeFile(UpdaterProgramPath(), updater, FILE_ATTRIBUTE_TEMPORARY);
 }
 
 // One line a file whose target was given: the updater moves "<line>.uTMP" to "<line>". The
 // others lie in the program's folder, where the updater finds them by name.
-void TulUpliner::WriteQueueFile() const {
+DWORD TulUpliner::WriteQueueFile() const {
   const std::wstring path = QueueFilePath();
   // A queue left by an earlier upgrade must not be replayed by this one's updater.
-  DeleteFileW(path.c_str());
-  FDownloadQueue.WriteValuesToFile(path);
+  if (!DeleteFileW(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();
+  return FDownloadQueue.WriteValuesToFile(path) ? ERROR_SUCCESS : GetLastError();
 }
 
 // Those beside targets in other folders (sub\bar.dat, %appdata%\x.ini) too, which the folder's

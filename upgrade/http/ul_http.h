@@ -224,8 +224,9 @@ class TulCustomHTTP : public TulLoginComponent {
   TulHTTPTimeouts Timeouts;
   uint32_t TransferBufferSize = 4096;  // taken as 255 to 2147483647
   // A body of a 200/206 answer without a Content-Length ends as OnConnLost, not OnDone: for
-  // files that must arrive whole, as only an announced length tells a whole body from a part.
-  // (An answer whose Content-Length is no number always ends so.)
+  // bodies that must arrive whole when nothing else can tell a whole one from a part (WinInet
+  // hands over a chunked body cut short as if it were whole). An answer whose Content-Length is
+  // no number, and one without a length whose connection broke off, always end so.
   bool LengthRequired = false;
   bool ShowGoOnlineMessage = false;
   bool WorkOffline = false;

@@ -465,6 +465,9 @@ TulCustomHTTP::TStep TulCustomHTTP::ReadBody() {
     const bool read = hFile != INVALID_HANDLE_VALUE
                           ? ReadFile(hFile, buffer, size, &count, nullptr)
                           : InternetReadFile(hRequest, buffer, size, &count);
+    // Without a length, the connection alone tells where the body ends: a read that fails
+    // (the connection broke off in the middle) ends one that is not whole.
+    if (!read) FBodyUnverifiable |= !lengthKnown;
     if (!read || count == 0) break;
     HTTPBytesTransferred += count;
     // More than the server announced: what it sends is not what it described. What fits the

@@ -89,7 +89,7 @@ class TulStringList {
   std::wstring ValuesText() const;
   // Writes ValuesText in the system's 8-bit code page (ul_utils.cpp), replacing the file; with
   // no value nothing is written. False when the file cannot be written.
-  bool WriteValuesToFile(std::wstring_view fileName) const;
+  [[nodiscard]] bool WriteValuesToFile(std::wstring_view fileName) const;
 
  private:
   struct TItem {

@@ -109,14 +109,16 @@ class UplinerDownload : public ui_test::UiTest {
     return path;
   }
 
-  // Offers version 1.1.2.2 with `files` (info-file lines) and waits until the sequence ends.
+  // Offers version 1.1.2.2 with `files` (info-file lines) and waits until the sequence ends (a lost
+  // connection ends it where a test records OnConnLost).
   std::wstring Upgrade(const std::wstring& tag, const std::string& files) {
     events.clear();
     upliner.InfoFileURL = TextUrl(tag, "#version=1.1.2.2\r\n" + files);
     upliner.CheckUpdate();
     EXPECT_TRUE(ui_test::PumpUntil(
         [this] {
-          return (events.ends_with(L"end ") || events.ends_with(L"aborted ")) &&
+          return (events.ends_with(L"end ") || events.ends_with(L"aborted ") ||
+                  events.ends_with(L"connlost ")) &&
                  !upliner.ThreadBusy();
         },
         30000))
@@ -295,6 +297,54 @@ TEST_F(UplinerDownload, ADownloadWithAnotherSha256IsRefusedAndNoTemporaryFileIsL
   EXPECT_FALSE(ui.shown) << "the progress window is closed";
   EXPECT_TRUE(TemporaryFilesIn(folder).empty());
   EXPECT_FALSE(fs::exists(AppData() / L"ostrel-upgrade-test" / L"bad.dll.uTMP"));
+}
+
+// What a listed SHA-256 vouches for needs no length: a file sent chunked is taken when it has one
+// and not without, and one cut short never passes as whole.
+TEST_F(UplinerDownload, AFileSentWithoutALengthIsTakenOnlyWhereItsSha256VouchesForIt) {
+  upliner.OnConnLost = [this](TulUpliner&) { events += L"connlost "; };
+  const std::string vouched = "#url=" + Data(3000, "vouched.dll", L"chunked") +
+                              "\r\n#sha256=" + Sha256Hex(Pattern(0, 3000)) + "\r\n";
+  EXPECT_EQ(Upgrade(L"chunked-vouched", vouched), L"start 0 done vouched.dll.uTMP end ");
+  EXPECT_EQ(ReadFileBytes((folder / L"vouched.dll.uTMP").wstring()), Pattern(0, 3000));
+
+  const std::string unvouched = vouched + "#url2=" + Data(3000, "unvouched.dll", L"close") + "\r\n";
+  EXPECT_EQ(Upgrade(L"close-unvouched", unvouched),
+            L"start 0 done vouched.dll.uTMP start 0 connlost ");
+
+  const std::wstring cut = Url("http", L"/chunked-cut/3000/1000/cut.dll");
+  EXPECT_EQ(Upgrade(L"chunked-cut", "#url=" + std::string(cut.begin(), cut.end()) +
+                                        "\r\n#sha256=" + Sha256Hex(Pattern(0, 3000)) + "\r\n"),
+            L"start 0 aborted ");
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[1].find(L"文档cut.dll未通过完整性校验"), std::wstring::npos) << messages[1];
+  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+}
+
+// Everything is downloaded, but the updater cannot be had (this test program carries none): the
+// program stays as it was, says so, and leaves nothing a later updater would install.
+TEST_F(UplinerDownload, AnUpdaterThatCannotBeWrittenLeavesTheProgramRunningAndNoDownload) {
+  std::vector<std::wstring> log;
+  upliner.OnLog = [&](TulUpliner&, const std::wstring& line) { log.push_back(line); };
+  int closes = 0;
+  upliner.OnDoOwnCloseAppMethod = [&](TulUpliner&) { ++closes; };
+  upliner.OnEndUpgrade = [this](TulUpliner&, bool&) { events += L"end "; };
+  const std::string files = "#url=" + Data(3000, "tool.dll") +
+                            "\r\n#url2=" + Data(2000, "bar.dat") + "=ostrel-sub\\bar.dat\r\n";
+  EXPECT_EQ(Upgrade(L"no-updater", files),
+            L"start 3000 done tool.dll.uTMP start 2000 done bar.dat.uTMP end ");
+  EXPECT_EQ(closes, 0);
+  EXPECT_FALSE(upliner.Restarting());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0],
+            L"软件升级精灵: 升级程序无法启动，新版本没有安装。\n\n"
+            L"程序文件没有任何改动，请稍后再进行升级操作。");
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_TRUE(log[0].starts_with(L"Upgrade not installed: the updater could not be written to "))
+      << log[0];
+  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
+  EXPECT_FALSE(fs::exists(folder / L"ostrel-sub" / L"bar.dat.uTMP"));
+  EXPECT_FALSE(fs::exists(UpdaterProgramPath()));
 }
 
 TEST_F(UplinerDownload, CancellingDuringADownloadDeletesTheTemporaryFiles) {
