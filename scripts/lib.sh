@@ -240,7 +240,8 @@ ostrel_start_update_server() {
   local root="$1" port="$2" state="$3" user=
   ostrel_make_test_ca
   mkdir -p "$state/temp" "$root"
-  rm -f "$state/nginx.pid" "$state/error.log"
+  rm -f "$state/nginx.pid" "$state/error.log" "$state/chunked" "$state/close-delimited"
+  : >"$state/nothing"
   ((EUID == 0)) && user="user root;"  # else the workers, as nobody, may not read the build folder
   cat >"$state/nginx.conf" <<EOF
 daemon off;
@@ -265,6 +266,30 @@ http {
     ssl_certificate $OSTREL_TEST_CA/server.pem;
     ssl_certificate_key $OSTREL_TEST_CA/server.key;
     root $root;
+    # With the file STATE/chunked (or STATE/close-delimited) every answer goes without a length,
+    # as generated answers, server-side includes and many CDNs send them: chunked (or ended by
+    # closing the connection). Appending nothing to the body is what makes its length unknown.
+    location / {
+      if (-f $state/chunked) { rewrite ^ /.chunked\$uri last; }
+      if (-f $state/close-delimited) { rewrite ^ /.close-delimited\$uri last; }
+    }
+    location /.chunked/ {
+      internal;
+      alias $root/;
+      addition_types *;
+      add_after_body /.nothing;
+    }
+    location /.close-delimited/ {
+      internal;
+      alias $root/;
+      addition_types *;
+      add_after_body /.nothing;
+      chunked_transfer_encoding off;
+    }
+    location = /.nothing {
+      internal;
+      alias $state/nothing;
+    }
   }
 }
 EOF

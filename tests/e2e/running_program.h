@@ -66,6 +66,7 @@ class RunningProgram : public testing::Test {
     options.environment = {{L"OSTREL_STANDIN_PORT_MAP",
                             std::to_wstring(start_.port) + L"=" + std::to_wstring(server_.port())},
                            {L"OSTREL_STANDIN_CONTROL", control_file_.wstring()}};
+    options.environment.insert(options.environment.end(), environment_.begin(), environment_.end());
     return std::make_unique<Process>(copy_.exe(), options);
   }
 
@@ -155,6 +156,8 @@ class RunningProgram : public testing::Test {
 
   ProgramCopy copy_;
   const fs::path control_file_ = copy_.dir() / L"standin-control.txt";
+  // Further variables for the programs Launch starts.
+  std::vector<std::pair<std::wstring, std::wstring>> environment_;
   std::unique_ptr<Process> program_;  // ended before the copy and the server go
   HWND window_ = nullptr;
 };

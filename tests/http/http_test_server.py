@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Loopback servers for the HTTP client's tests and benchmark (standard library only).
 
-  http_test_server.py start --state DIR --certs DIR   starts them in the background, returns
+  http_test_server.py start --state DIR --certs DIR [--root DIR]
+                                                      starts them in the background, returns
                                                       once DIR/ports lists their ports
   http_test_server.py stop --state DIR                ends them (by the id in DIR/pid)
   http_test_server.py serve --state DIR --certs DIR   runs them in the foreground
@@ -24,7 +25,8 @@ both are cut short: a chunked body in the middle of a chunk, without its last on
 /slow/SIZE/TAG is /data/ with trickle=20, for addresses that cannot hold a "=" (an info file's
 entries); so are /cut/SIZE/N/TAG, /data/ with drop=N, /stall/SIZE/N/TAG, which sends N body
 bytes and then nothing more, holding the connection until the client leaves, and
-/chunked/SIZE/TAG, /close/SIZE/TAG, /chunked-cut/SIZE/N/TAG and /close-cut/SIZE/N/TAG. /bad/KIND/TAG answers as a broken
+/chunked/SIZE/TAG, /close/SIZE/TAG, /chunked-cut/SIZE/N/TAG and /close-cut/SIZE/N/TAG.
+/chunked-cut-file/N/PATH sends the file PATH under --root so, chunked and cut after N bytes. /bad/KIND/TAG answers as a broken
 or hostile server would (BAD_ANSWERS: a garbage status line, invalid lengths, broken chunked
 encoding, a quarter megabyte of headers, a body shorter or longer than announced), then closes
 the connection; its body, where there is one, is /data/1000/. Other paths: 404.
@@ -83,6 +85,7 @@ def bad_answers():
 
 LOG = []
 LOG_LOCK = threading.Lock()
+ROOT = ""  # the folder /chunked-cut-file/ sends files from (--root)
 
 
 def content(start, end):
@@ -160,6 +163,14 @@ class Handler(BaseHTTPRequestHandler):
             self.send_data(int(parts[2]), {"drop" if parts[1] == "cut" else "stall": parts[3]})
         elif len(parts) >= 4 and parts[1] in ("chunked", "close"):
             self.send_data(int(parts[2]), {parts[1]: "1"})
+        elif len(parts) >= 4 and parts[1] == "chunked-cut-file" and ROOT:
+            path = os.path.realpath(os.path.join(ROOT, *parts[3:]))
+            if not path.startswith(ROOT + os.sep) or not os.path.isfile(path):
+                self.send_plain(404, b"not here", [("Content-Type", "text/plain")])
+                return
+            with open(path, "rb") as f:
+                body = f.read()
+            self.send_data(len(body), {"chunked": "1", "drop": parts[2]}, body)
         elif len(parts) >= 5 and parts[1] in ("chunked-cut", "close-cut"):
             self.send_data(int(parts[2]), {parts[1][:-len("-cut")]: "1", "drop": parts[3]})
         else:
@@ -306,7 +317,7 @@ def serve(state, certs):
     os._exit(0)  # handler threads may be waiting on idle keep-alive connections
 
 
-def start(state, certs):
+def start(state, certs, root):
     os.makedirs(state, exist_ok=True)
     stop(state)
     ports = os.path.join(state, "ports")
@@ -315,8 +326,9 @@ def start(state, certs):
     log_name = os.path.join(state, "server.log")
     with open(log_name, "w") as log:
         child = subprocess.Popen([sys.executable, os.path.abspath(__file__), "serve", "--state",
-                                  state, "--certs", certs], stdin=subprocess.DEVNULL, stdout=log,
-                                 stderr=log, start_new_session=True)
+                                  state, "--certs", certs, "--root", root],
+                                 stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                 start_new_session=True)
     with open(os.path.join(state, "pid"), "w") as f:
         f.write(str(child.pid))
     deadline = time.monotonic() + 20
@@ -348,12 +360,15 @@ def main():
     parser.add_argument("command", choices=("start", "stop", "serve"))
     parser.add_argument("--state", required=True, help="folder of the ports, pid and log")
     parser.add_argument("--certs", default="", help="folder of the test certificates")
+    parser.add_argument("--root", default="", help="folder of the files /chunked-cut-file/ sends")
     args = parser.parse_args()
     state = os.path.abspath(args.state)
+    global ROOT
+    ROOT = os.path.realpath(args.root) if args.root else ""
     if args.command != "stop" and not os.path.exists(os.path.join(args.certs, "server.pem")):
         sys.exit("no test certificates in '%s' (scripts/test makes them)" % args.certs)
     if args.command == "start":
-        start(state, os.path.abspath(args.certs))
+        start(state, os.path.abspath(args.certs), ROOT)
     elif args.command == "stop":
         stop(state)
     else:

@@ -85,6 +85,13 @@ class MakeUpdateTest(unittest.TestCase):
             "entry=" + URL + "pavix/x64/" + VERSION + "/OstrelMini.exe=OstrelMini.exe",
             "sha256=" + hashlib.sha256(b"MZ program").hexdigest()])
         self.assertEqual(sum(line.startswith("sha256=") for line in lines), 6)
+        # The key's public half alone gives the same hex (what a build trusts beside its own).
+        half = self.root / "publisher-public.pem"
+        subprocess.run(["openssl", "pkey", "-in", str(key), "-pubout", "-out", str(half)],
+                       check=True, capture_output=True, timeout=60)
+        again = subprocess.run([sys.executable, ARGS.tool, "--public-key", str(half)],
+                               check=True, capture_output=True, text=True, timeout=60)
+        self.assertEqual(again.stdout.strip(), public)
         # Another publisher's key does not verify it; a changed byte breaks it.
         self.assertEqual(self.read_back(936, self.make_key("other.pem")[1])[-1], "signature=refused")
         info = self.out / "metadata/pavix/windows/pavix_x64_pc.inf"
