@@ -7,7 +7,6 @@
 #include "engine/core/engine_log.h"
 #include "ostrel_config.h"
 #include "upgrade/controller/ul_info_signature.h"
-#include "upgrade/support/ul_utils.h"
 
 namespace {
 

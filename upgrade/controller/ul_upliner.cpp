@@ -8,6 +8,7 @@
 #include "ui/ui_error.h"
 #include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_version.h"
+#include "upgrade/support/ul_handle.h"
 #include "upgrade/support/ul_upgrade_protocol.h"
 #include "upgrade/support/ul_utils.h"
 
@@ -164,10 +165,7 @@ void TulUpliner::ReportRunning() {
   if (length == 0 || length >= MAX_PATH) return;
   // The programs this one starts were not installed by that updater.
   SetEnvironmentVariableW(variable.c_str(), nullptr);
-  if (HANDLE started = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
-    SetEvent(started);
-    CloseHandle(started);
-  }
+  if (const TulHandle started{OpenEventW(EVENT_MODIFY_STATE, FALSE, name)}) SetEvent(started.get());
 }
 
 void TulUpliner::TellRolledBack() {

@@ -8,6 +8,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <cwctype>
+
 #include "ui/application.h"
 #include "ui/form.h"
 #include "upgrade/controller/ul_download_texts.h"
@@ -64,10 +67,17 @@ std::wstring SystemError(DWORD error) { return L" (error " + std::to_wstring(err
 // How long the updater gives the new version to say that it runs: its own limit, unless
 // OSTREL_UPGRADE_START_LIMIT (seconds) in the environment asks for another (the tests do).
 std::wstring StartLimitOption() {
-  wchar_t seconds[16];
-  const DWORD length = GetEnvironmentVariableW(L"OSTREL_UPGRADE_START_LIMIT", seconds, 16);
-  if (length == 0 || length >= 16) return {};
-  return L"/startlimit:" + std::wstring(seconds, length) + L" ";
+  wchar_t text[16];
+  const DWORD length = GetEnvironmentVariableW(L"OSTREL_UPGRADE_START_LIMIT", text, 16);
+  const std::wstring_view seconds(text, length < 16 ? length : 0);
+  if (seconds.empty() || !std::ranges::all_of(seconds, iswdigit)) return {};
+  return L"/startlimit:" + std::wstring(seconds) + L" ";
+}
+
+// The system's error of a call that failed, and one at all when it left none.
+DWORD ErrorOfFailure() {
+  const DWORD error = GetLastError();
+  return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
 }
 
 }  // namespace
@@ -263,7 +273,7 @@ std::wstring TulUpliner::LaunchUpdater(const std::wstring& params) const {
                            .lpParameters = arguments.c_str(),
                            .nShow = SW_SHOWNORMAL};
   if (!ShellExecuteExW(&launch))
-    return L"the updater could not be started" + SystemError(GetLastError());
+    return L"the updater could not be started" + SystemError(ErrorOfFailure());
   return {};
 }
 
@@ -280,7 +290,7 @@ DWORD TulUpliner::WriteQueueFile() const {
   const std::wstring path = QueueFilePath();
   // A queue left by an earlier upgrade must not be replayed by this one's updater.
   if (!DeleteFileW(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();
-  return FDownloadQueue.WriteValuesToFile(path) ? ERROR_SUCCESS : GetLastError();
+  return FDownloadQueue.WriteValuesToFile(path) ? ERROR_SUCCESS : ErrorOfFailure();
 }
 
 // Those beside targets in other folders (sub\bar.dat, %appdata%\x.ini) too, which the folder's

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "upgrade/support/ul_handle.h"
+
 namespace {
 
 struct AlgorithmCloser {
@@ -75,7 +77,7 @@ std::optional<TulSha256> FileSha256(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  const std::unique_ptr<void, decltype(&CloseHandle)> closer(file, CloseHandle);
+  const TulHandle closer(file);
   Sha256 hash;
   std::string buffer(64 * 1024, '\0');
   for (;;) {

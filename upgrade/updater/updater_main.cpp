@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "upgrade/support/ul_handle.h"
 #include "upgrade/support/ul_upgrade_protocol.h"
 #include "upgrade/updater/updater_rules.h"
 
@@ -110,20 +111,6 @@ void Run(const std::string& program, const std::string& parameters) {
   }
 }
 
-class THandle {
- public:
-  explicit THandle(HANDLE handle = nullptr) : handle_(handle) {}
-  ~THandle() {
-    if (handle_ != nullptr) CloseHandle(handle_);
-  }
-  THandle(const THandle&) = delete;
-  THandle& operator=(const THandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 // How the new version's start went: it said that it runs, it ended first (with ExitCode), or it
 // was still silent when the limit passed.
 struct TStartOutcome {
@@ -139,13 +126,13 @@ TStartOutcome StartNewVersion(const std::string& program, const std::string& par
                               unsigned limitSeconds) {
   const std::string eventName =
       "Local\\Ostrel-Mini upgrade started " + std::to_string(GetCurrentProcessId());
-  const THandle started(CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
-  if (started.get() == nullptr) {
+  const TulHandle started(CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
+  if (started == nullptr) {
     // Nothing could hear it say so: it is taken to run, as before the check existed.
     Run(program, parameters);
     return {TStartOutcome::Running};
   }
-  const THandle job(CreateJobObjectA(nullptr, nullptr));
+  const TulHandle job(CreateJobObjectA(nullptr, nullptr));
   const std::string variable(kStartedEventVariable);
   SetEnvironmentVariableA(variable.c_str(), eventName.c_str());
   PROCESS_INFORMATION process{};
@@ -154,9 +141,9 @@ TStartOutcome StartNewVersion(const std::string& program, const std::string& par
   SetEnvironmentVariableA(variable.c_str(), nullptr);
   // A program that cannot even be started (a broken file) counts as one that ended at once.
   if (!launched) return {TStartOutcome::Ended, launchError};
-  const THandle thread(process.hThread), running(process.hProcess);
+  const TulHandle thread(process.hThread), running(process.hProcess);
   // Inside a job already, Windows 7 refuses a second one: only the program itself is ended then.
-  const bool inJob = job.get() != nullptr && AssignProcessToJobObject(job.get(), running.get());
+  const bool inJob = job != nullptr && AssignProcessToJobObject(job.get(), running.get());
   ResumeThread(thread.get());
   const HANDLE waits[] = {started.get(), running.get()};
   const DWORD waited = WaitForMultipleObjects(2, waits, FALSE, limitSeconds * 1000);
@@ -214,7 +201,6 @@ class TInstallation {
  public:
   void Install(const std::string& downloaded, const std::string& target, DWORD attributes) {
     if (error_ != ERROR_SUCCESS) return;
-    const TRealSystemFolder realSystemFolder;
     const bool replaces = FileExists(target);
     if (replaces && !Move(target, BackupOf(target))) return;
     // From here on the target is ours to restore, even when the next move fails.
@@ -323,8 +309,11 @@ int Update(const TUpdaterRequest& request) {
   scan.ApplicationDownloaded = FileExists(request.ApplicationPath + std::string(kTemporarySuffix));
 
   TInstallation installation;
-  InstallQueuedFiles(queueText, installation);
-  InstallFolderDownloads(folder, scan, installation);
+  {
+    const TRealSystemFolder realSystemFolder;
+    InstallQueuedFiles(queueText, installation);
+    InstallFolderDownloads(folder, scan, installation);
+  }
   // The previous version runs again and can tell its log and its user why nothing changed.
   const auto putBack = [&](const std::string& parameters, TExitCode code) {
     installation.RollBack(DownloadsLeft(queueText, folder));
