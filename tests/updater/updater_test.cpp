@@ -179,6 +179,27 @@ class UpdaterTest : public testing::Test {
     EXPECT_TRUE(runs[0].starts_with("OstrelMini.exe\t20\t/upgraderolledback:")) << runs[0];
   }
 
+  // Downloads of the application and of `library`, which replaces an old one; the download of
+  // `library` is held open without sharing, as a virus scanner does, until the caller closes it.
+  HANDLE HeldDownloadOf(const fs::path& library) {
+    WriteBytes(library, "old library");
+    WriteBytes(Downloaded(library), "new library", kDownloadedAttributes);
+    WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
+    return CreateFileW(Downloaded(library).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+
+  // The application and `ini` are as they were, with their attributes; `added` is gone.
+  void ExpectPutBack(const fs::path& ini, const fs::path& added) {
+    EXPECT_EQ(Content(Application()), "(old program)");
+    EXPECT_EQ(GetFileAttributesW(Application().c_str()),
+              static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(Content(ini), "old ini");
+    EXPECT_EQ(GetFileAttributesW(ini.c_str()),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_FALSE(fs::exists(added));
+  }
+
   void ExpectNoBackupLeft() {
     for (const fs::path& folder : {root_, app_data_})
       EXPECT_EQ(FilesEndingIn(folder, L".uBAK"), std::vector<fs::path>()) << folder;
@@ -278,14 +299,11 @@ TEST_F(UpdaterTest, LeavesAQueueLineWithoutDownloadAlone) {
   ExpectNoDownloadLeft();
 }
 
-// A download that cannot be moved (a virus scanner holds it) leaves the installation as it was.
+// A download that cannot be moved (a virus scanner holds it for longer than the updater waits)
+// leaves the installation as it was.
 TEST_F(UpdaterTest, InstallsNothingWhenADownloadCannotBeMoved) {
   const fs::path library = app_folder_ / L"tool.dll";
-  WriteBytes(library, "old library");
-  WriteBytes(Downloaded(library), "new library", kDownloadedAttributes);
-  WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
-  HANDLE scanner = CreateFileW(Downloaded(library).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE scanner = HeldDownloadOf(library);
   ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
 
   const DWORD code = Update();
@@ -326,12 +344,7 @@ TEST_F(UpdaterTest, PutsEveryFileBackWhenATargetCannotBeReplaced) {
 
   EXPECT_EQ(code, kRolledBack);
   ExpectRolledBackStart();
-  EXPECT_EQ(Content(Application()), "(old program)");
-  EXPECT_EQ(GetFileAttributesW(Application().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
-  EXPECT_EQ(Content(ini), "old ini");
-  EXPECT_EQ(GetFileAttributesW(ini.c_str()),
-            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-  EXPECT_FALSE(fs::exists(added));
+  ExpectPutBack(ini, added);
   EXPECT_EQ(Content(library), "old library");
   EXPECT_EQ(Content(data), "old data");
   ExpectNoDownloadLeft();
@@ -341,11 +354,7 @@ TEST_F(UpdaterTest, PutsEveryFileBackWhenATargetCannotBeReplaced) {
 // A virus scanner holds a new file for a few seconds: the updater waits for it.
 TEST_F(UpdaterTest, WaitsForADownloadHeldForAMoment) {
   const fs::path library = app_folder_ / L"tool.dll";
-  WriteBytes(library, "old library");
-  WriteBytes(Downloaded(library), "new library", kDownloadedAttributes);
-  WriteBytes(Downloaded(Application()), new_program_, kDownloadedAttributes);
-  HANDLE scanner = CreateFileW(Downloaded(library).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE scanner = HeldDownloadOf(library);
   ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
   auto updater = StartUpdater();
   // Held until the updater has been at it for three seconds.
@@ -389,12 +398,7 @@ TEST_P(UpdaterBrokenVersionTest, IsPutBackAndThePreviousVersionStartsWithTheCaus
             (std::vector<std::string>{
                 "OstrelMini.exe\t20\t/afterupgrade",
                 std::string("OstrelMini.exe\t20\t/upgraderolledback:") + GetParam().cause}));
-  EXPECT_EQ(Content(Application()), "(old program)");
-  EXPECT_EQ(GetFileAttributesW(Application().c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
-  EXPECT_EQ(Content(ini), "old ini");
-  EXPECT_EQ(GetFileAttributesW(ini.c_str()),
-            static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-  EXPECT_FALSE(fs::exists(added));
+  ExpectPutBack(ini, added);
   ExpectNoDownloadLeft();
   ExpectNoBackupLeft();
 }

@@ -321,32 +321,6 @@ TEST_F(UplinerDownload, AFileSentWithoutALengthIsTakenOnlyWhereItsSha256VouchesF
   EXPECT_TRUE(TemporaryFilesIn(folder).empty());
 }
 
-// Everything is downloaded, but the updater cannot be had (this test program carries none): the
-// program stays as it was, says so, and leaves nothing a later updater would install.
-TEST_F(UplinerDownload, AnUpdaterThatCannotBeWrittenLeavesTheProgramRunningAndNoDownload) {
-  std::vector<std::wstring> log;
-  upliner.OnLog = [&](TulUpliner&, const std::wstring& line) { log.push_back(line); };
-  int closes = 0;
-  upliner.OnDoOwnCloseAppMethod = [&](TulUpliner&) { ++closes; };
-  upliner.OnEndUpgrade = [this](TulUpliner&, bool&) { events += L"end "; };
-  const std::string files = "#url=" + Data(3000, "tool.dll") +
-                            "\r\n#url2=" + Data(2000, "bar.dat") + "=ostrel-sub\\bar.dat\r\n";
-  EXPECT_EQ(Upgrade(L"no-updater", files),
-            L"start 3000 done tool.dll.uTMP start 2000 done bar.dat.uTMP end ");
-  EXPECT_EQ(closes, 0);
-  EXPECT_FALSE(upliner.Restarting());
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0],
-            L"软件升级精灵: 升级程序无法启动，新版本没有安装。\n\n"
-            L"程序文件没有任何改动，请稍后再进行升级操作。");
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_TRUE(log[0].starts_with(L"Upgrade not installed: the updater could not be written to "))
-      << log[0];
-  EXPECT_TRUE(TemporaryFilesIn(folder).empty());
-  EXPECT_FALSE(fs::exists(folder / L"ostrel-sub" / L"bar.dat.uTMP"));
-  EXPECT_FALSE(fs::exists(UpdaterProgramPath()));
-}
-
 TEST_F(UplinerDownload, CancellingDuringADownloadDeletesTheTemporaryFiles) {
   upliner.OnProgress = [this](TulUpliner& sender, const std::wstring&, uint64_t, uint64_t bytesRead,
                               uint32_t, int64_t, uint8_t, uint8_t, float) {
