@@ -490,11 +490,16 @@ INSTANTIATE_TEST_SUITE_P(UpgradeCheck, UpgradeInstall,
                          });
 
 // Another program (a virus scanner, say) holds a file the upgrade replaces when the updater wants
-// to move it, and lets go of it a few seconds later: the updater waits for it instead of putting
-// everything back.
-TEST_F(UpgradeCheck, ATargetHeldForAMomentAfterTheProgramClosesIsReplacedAllTheSame) {
+// to move it. One that lets go of it a few seconds later is waited for; one that holds it longer
+// than the updater waits makes it put everything back, and the previous version says so.
+class UpgradeHeldTarget : public UpgradeCheck, public testing::WithParamInterface<bool> {};
+
+TEST_P(UpgradeHeldTarget, IsWaitedForAMomentAndThenPutBack) {
+  const bool heldLonger = GetParam();
+  const std::string old = "[ostrel]\r\nversion=1.1.2.1\r\n";
   fs::create_directories(extra_.parent_path());
-  std::ofstream(extra_, std::ios::binary) << "[ostrel]\r\nversion=1.1.2.1\r\n";
+  std::ofstream(extra_, std::ios::binary) << old;
+  const auto before = InstalledFiles(copy_.dir());
   Publish(L"install");
   program_ = Launch();
   AcceptTheOffer();
@@ -504,18 +509,33 @@ TEST_F(UpgradeCheck, ATargetHeldForAMomentAfterTheProgramClosesIsReplacedAllTheS
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   ConfirmAndWaitForTheProgramToClose(ok);
-  // Holding the file for three seconds is the other program's part, not a wait for something.
-  std::this_thread::sleep_for(3s);
-  EXPECT_TRUE(fs::exists(extra_.wstring() + L".uTMP")) << "the held file was replaced";
+  if (!heldLonger) {
+    // Holding the file for three seconds is the other program's part, not a wait for something.
+    std::this_thread::sleep_for(3s);
+    EXPECT_TRUE(fs::exists(extra_.wstring() + L".uTMP")) << "the held file was replaced";
+  }
+  const DWORD restored = heldLonger ? WaitForRestartWith(L"/upgraderolledback:") : 0;
   CloseHandle(holder);
 
-  DWORD restarted = 0;
-  HWND window = WaitForTheNewVersion(restarted);
-  EXPECT_EQ(FileBytes(extra_), "[ostrel]\r\nversion=1.1.2.2\r\n");
-  EXPECT_EQ(FileBytes(copy_.dir() / L"tool.dll"), "tool 1.1.2.2");
+  DWORD restarted = restored;
+  HWND window = heldLonger ? WindowOf(restored, kProductCaption) : WaitForTheNewVersion(restarted);
+  if (heldLonger) {
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (box = WindowOf(restored, kUpgradeCaption, L"#32770")); },
+                          kStartTimeout));
+    DismissMessageBox(box);
+    EXPECT_TRUE(InstalledFiles(copy_.dir()) == before) << "the program's files changed";
+  }
+  EXPECT_EQ(FileBytes(extra_), heldLonger ? old : "[ostrel]\r\nversion=1.1.2.2\r\n");
+  EXPECT_EQ(FileBytes(copy_.dir() / L"tool.dll"), heldLonger ? "" : "tool 1.1.2.2");
   ExpectNoUpgradeFileLeft();
   CloseRestarted(restarted, window);
 }
+
+INSTANTIATE_TEST_SUITE_P(UpgradeCheck, UpgradeHeldTarget, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& param) {
+                           return std::string(param.param ? "LongerIsPutBack" : "ForAMoment");
+                         });
 
 // A signed 1.1.2.2 whose program cannot start: the updater ends it, puts every file back and
 // starts the previous version, which says so once and writes why to its log.

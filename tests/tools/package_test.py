@@ -51,9 +51,17 @@ class PackageTest(unittest.TestCase):
         cls.key = cls.work / "publisher.pem"
         subprocess.run(["openssl", "ecparam", "-name", "prime256v1", "-genkey", "-noout", "-out",
                         str(cls.key)], check=True, capture_output=True)
+        # The release also trusts a second key, given by its public half alone.
+        second = cls.work / "second.pem"
+        subprocess.run(["openssl", "ecparam", "-name", "prime256v1", "-genkey", "-noout", "-out",
+                        str(second)], check=True, capture_output=True)
+        cls.second_public = cls.work / "second-public.pem"
+        subprocess.run(["openssl", "pkey", "-in", str(second), "-pubout", "-out",
+                        str(cls.second_public)], check=True, capture_output=True)
         cls.out = cls.work / "out"
         subprocess.run([str(ARGS.root / "scripts/package"), "--key", str(cls.key), "--url", URL,
-                        "--version", "1.1.2.9", "--out", str(cls.out)], check=True, timeout=3000)
+                        "--also-trust", str(cls.second_public), "--version", "1.1.2.9", "--out",
+                        str(cls.out)], check=True, timeout=3000)
 
     @classmethod
     def tearDownClass(cls):
@@ -74,6 +82,15 @@ class PackageTest(unittest.TestCase):
         self.assertIn(".gnu_debuglink", sections(exe))
         symbols = self.out / "symbols" / "OstrelMini.exe.debug"
         self.assertIn(".debug_info", sections(symbols))
+
+    def test_the_program_trusts_the_publishers_key_and_the_one_it_was_told_to_trust_too(self):
+        def hex_of(key):
+            return subprocess.run([sys.executable, str(ARGS.root / "scripts/make-update"),
+                                   "--public-key", str(key)], check=True, capture_output=True,
+                                  text=True).stdout.strip()
+        trusted = hex_of(self.key) + ";" + hex_of(self.second_public)
+        shipped = (self.out / "update" / "pavix/x64/1.1.2.9/OstrelMini.exe").read_bytes()
+        self.assertIn(trusted.encode("utf-16-le"), shipped)
 
     def test_the_update_folder_is_signed_with_the_publishers_key(self):
         data = (self.out / "update" / INFO).read_bytes()
