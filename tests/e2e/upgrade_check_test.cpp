@@ -518,12 +518,13 @@ TEST_P(UpgradeHeldTarget, IsWaitedForAMomentAndThenPutBack) {
   CloseHandle(holder);
 
   DWORD restarted = restored;
-  HWND window = heldLonger ? WindowOf(restored, kProductCaption) : WaitForTheNewVersion(restarted);
+  HWND window = heldLonger ? nullptr : WaitForTheNewVersion(restarted);
   if (heldLonger) {
     HWND box = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (box = WindowOf(restored, kUpgradeCaption, L"#32770")); },
                           kStartTimeout));
     DismissMessageBox(box);
+    window = WindowOf(restored, kCaption);
     EXPECT_TRUE(InstalledFiles(copy_.dir()) == before) << "the program's files changed";
   }
   EXPECT_EQ(FileBytes(extra_), heldLonger ? old : "[ostrel]\r\nversion=1.1.2.2\r\n");

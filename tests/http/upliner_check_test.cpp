@@ -234,13 +234,11 @@ TEST_F(UplinerCheck, AnInfoFileNotKnownToBeWholeIsALostConnection) {
 // publisher would write it on Linux, with LF line ends, its version on the last line before the
 // signature, which is read whole.
 const std::wstring kFirstKey =
-    L"2ccbe80148c5ade650feafb5dc21cb529f129ea58fec6441f259aee7a8c0e63a8fe8da189a53c59ec63d0f7ffb808"
-    L"f"
-    L"3e8bde3289fc4d82cb16fef9e635c8493b";
+    std::wstring(L"2ccbe80148c5ade650feafb5dc21cb529f129ea58fec6441f259aee7a8c0e63a") +
+    L"8fe8da189a53c59ec63d0f7ffb808f3e8bde3289fc4d82cb16fef9e635c8493b";
 const std::wstring kSecondKey =
-    L"9920ba912f97c8ff6789407a92968c1460f98fed9c65941d86e543c94b4f915ff81e407da76f84ec85636e5847c50"
-    L"f"
-    L"d54c6305f964ad64e5393d06c652c32af5";
+    std::wstring(L"9920ba912f97c8ff6789407a92968c1460f98fed9c65941d86e543c94b4f915f") +
+    L"f81e407da76f84ec85636e5847c50fd54c6305f964ad64e5393d06c652c32af5";
 const std::string kSignedBody =
     "#url=http://h/a.exe\n#sha256="
     "abababababababababababababababababababababababababababababababab\n#version=1.1.2.2\n";
