@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "upgrade/controller/ul_download_texts.h"
+#include "upgrade/controller/ul_updater_rights.h"
 
 namespace {
 
@@ -33,6 +37,22 @@ TEST(DownloadTexts, AFileWithoutTargetGoesToTheProgramFolderUnderItsLastName) {
 TEST(DownloadTexts, UpdaterArgumentsAreUnquotedWithThePlusBeforeTheParameters) {
   EXPECT_EQ(UpdaterArguments(L"C:\\App\\OstrelMini.exe", L"/afterupgrade0"),
             L"C:\\App\\OstrelMini.exe +/afterupgrade0");
+}
+
+// A user's own installation is upgraded with his rights; one for all users, or one where he may
+// not replace something, with administrator rights.
+TEST(DownloadTexts, TheUpdaterAsksForAdministratorRightsOnlyWhereTheyAreNeeded) {
+  const std::vector<std::wstring> paths{L"C:\\App\\", L"C:\\App\\a.dll", L"D:\\Data\\b.ini"};
+  std::vector<std::wstring> asked;
+  const auto allowed = [&](const std::wstring& path) {
+    asked.push_back(path);
+    return true;
+  };
+  EXPECT_FALSE(UpdaterNeedsElevation(false, paths, allowed));
+  EXPECT_EQ(asked, paths);
+  EXPECT_TRUE(UpdaterNeedsElevation(true, paths, allowed));
+  EXPECT_TRUE(UpdaterNeedsElevation(
+      false, paths, [](const std::wstring& path) { return path != L"D:\\Data\\b.ini"; }));
 }
 
 }  // namespace

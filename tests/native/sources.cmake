@@ -11,6 +11,7 @@ set(OSTREL_NATIVE_SOURCES
   upgrade/controller/ul_info_signature.cpp
   upgrade/controller/ul_language.cpp
   upgrade/controller/ul_rollback.cpp
+  upgrade/controller/ul_updater_rights.cpp
   upgrade/controller/ul_version.cpp
   upgrade/http/ul_http_text.cpp
   upgrade/http/ul_login.cpp

@@ -3,7 +3,8 @@
 
 The 32-bit build cannot run on the build machines, so what Windows will make of it is read from
 the file: the machine and PE format asked for (--machine i686 or x64), a windowed program, an
-embedded manifest that requests administrator rights, a version resource, and imports of system
+embedded manifest that asks for no more than the caller's rights (the application asks for
+administrator rights where they are needed), a version resource, and imports of system
 libraries only (a MinGW runtime DLL would be missing beside it in the temporary folder).
 Run from CTest as UpdaterProgram.i686 and UpdaterProgram.x64.
 """
@@ -97,8 +98,8 @@ def problems(image, machine):
         found.append(f"subsystem {image.subsystem}, want a windowed program")
     manifests = image.resources(RT_MANIFEST)
     levels = [execution_level(manifest) for manifest in manifests]
-    if levels != ["requireAdministrator"]:
-        found.append(f"manifest execution levels {levels}, want one requireAdministrator")
+    if levels != ["asInvoker"]:
+        found.append(f"manifest execution levels {levels}, want one asInvoker")
     if not image.resources(RT_VERSION):
         found.append("no version resource")
     for library in image.imports():
@@ -118,7 +119,7 @@ def main():
     for problem in found:
         print(f"{args.program}: {problem}")
     if not found:
-        print(f"{args.program}: {args.machine}, requireAdministrator, imports {image.imports()}")
+        print(f"{args.program}: {args.machine}, asInvoker, imports {image.imports()}")
     return 1 if found else 0
 
 

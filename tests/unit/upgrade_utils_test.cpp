@@ -212,6 +212,21 @@ TEST_F(UpgradeFiles, SizesOfFilesAndTheErrorOfAMissingOne) {
   }
 }
 
+// What the user may replace decides whether the updater asks for administrator rights. (Wine
+// grants everything the user's files allow, so only a folder that cannot hold files is refused.)
+TEST_F(UpgradeFiles, MayReplaceAFileAFolderAndWhatAFolderWouldHold) {
+  const std::wstring file = File(L"held.dll");
+  std::ofstream(fs::path(file)) << "x";
+  HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_TRUE(MayReplace(file)) << "held by a program, which is no matter of rights";
+  CloseHandle(held);
+  EXPECT_TRUE(MayReplace(FFolder.wstring() + L"\\"));
+  EXPECT_TRUE(MayReplace(File(L"new\\deeper\\file.ini")));
+  // The folder's trial file is gone again, and nothing was made for the one that would be.
+  EXPECT_EQ(std::distance(fs::directory_iterator(FFolder), fs::directory_iterator()), 1);
+  EXPECT_FALSE(MayReplace(L"nowhere"));
+}
+
 TEST_F(UpgradeFiles, LoadsResourcesIntoAStream) {
   const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   std::string stream = "head";

@@ -7,6 +7,7 @@
 
 #include "ui/ui_error.h"
 #include "upgrade/controller/ul_info_signature.h"
+#include "upgrade/controller/ul_installation.h"
 #include "upgrade/controller/ul_version.h"
 #include "upgrade/support/ul_handle.h"
 #include "upgrade/support/ul_upgrade_protocol.h"
@@ -159,6 +160,11 @@ void TulUpliner::Loaded() {
 }
 
 void TulUpliner::ReportRunning() {
+  // Settings → Apps names the version that runs, the upgraded one too.
+  if (!RecordInstalledVersion(InstallationOf(ApplicationFolder()), ApplicationFolder(),
+                              VersionNumber)) {
+    Log(L"The installed version " + VersionNumber + L" could not be entered in the list of apps");
+  }
   const std::wstring variable(kStartedEventVariable.begin(), kStartedEventVariable.end());
   wchar_t name[MAX_PATH];
   const DWORD length = GetEnvironmentVariableW(variable.c_str(), name, MAX_PATH);

@@ -205,7 +205,7 @@ class TulUpliner : public TulCustomHTTP {
   void LostFile(int status);
   void PasswordRequest(const std::wstring& realm, bool& tryAgain);
   // Why the updater does not run; empty once it does.
-  [[nodiscard]] std::wstring LaunchUpdater(const std::wstring& params) const;
+  [[nodiscard]] std::wstring LaunchUpdater(const std::wstring& params);
   [[nodiscard]] DWORD WriteUpdater() const;    // ERROR_SUCCESS or the system's error
   [[nodiscard]] DWORD WriteQueueFile() const;  // likewise
   void HTTPError(int status);

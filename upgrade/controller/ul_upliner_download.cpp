@@ -14,6 +14,8 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "upgrade/controller/ul_download_texts.h"
+#include "upgrade/controller/ul_installation.h"
+#include "upgrade/controller/ul_updater_rights.h"
 #include "upgrade/controller/ul_upliner.h"
 #include "upgrade/support/ul_utils.h"
 
@@ -253,7 +255,7 @@ void TulUpliner::RestartApplication(const std::wstring& params) {
   }
 }
 
-std::wstring TulUpliner::LaunchUpdater(const std::wstring& params) const {
+std::wstring TulUpliner::LaunchUpdater(const std::wstring& params) {
   if (const DWORD error = WriteUpdater(); error != ERROR_SUCCESS)
     return L"the updater could not be written to " + UpdaterProgramPath() + SystemError(error);
   if (const DWORD error = WriteQueueFile(); error != ERROR_SUCCESS)
@@ -264,11 +266,17 @@ std::wstring TulUpliner::LaunchUpdater(const std::wstring& params) const {
                        params.empty()
                            ? FRestartParams + std::to_wstring(static_cast<int>(FUpdateMethod))
                            : params);
-  // Through the shell, not CreateProcess: the updater asks for administrator rights, which
-  // CreateProcess refuses (ERROR_ELEVATION_REQUIRED) where the shell asks the user, who may
-  // decline (ERROR_CANCELLED).
+  std::vector<std::wstring> paths{ApplicationFolder()};
+  for (int index = 0; index < FDownloadQueue.Count(); ++index) paths.push_back(TargetOf(index));
+  const bool elevate =
+      UpdaterNeedsElevation(InstallationOf(ApplicationFolder()) == inAllUsers, paths, MayReplace);
+  Log(elevate ? L"Upgrade: the updater is started with administrator rights"
+              : L"Upgrade: the updater is started with the user's rights");
+  // Through the shell, which asks the user for administrator rights (who may decline:
+  // ERROR_CANCELLED) where CreateProcess would refuse them.
   SHELLEXECUTEINFOW launch{.cbSize = sizeof(SHELLEXECUTEINFOW),
                            .fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI,
+                           .lpVerb = elevate ? L"runas" : nullptr,
                            .lpFile = UpdaterProgramPath().c_str(),
                            .lpParameters = arguments.c_str(),
                            .nShow = SW_SHOWNORMAL};

@@ -33,29 +33,6 @@ std::wstring WindowsFolder() {
       [](wchar_t* buffer, UINT size) { return GetWindowsDirectoryW(buffer, size); });
 }
 
-// A text value (`value` nullptr: the key's default value) of at most `maxBytes`; environment
-// strings in an expandable value are expanded.
-std::optional<std::wstring> ReadRegistryText(HKEY root, const std::wstring& key,
-                                             const wchar_t* value, DWORD maxBytes = 4096) {
-  HKEY opened;
-  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
-  std::vector<wchar_t> buffer(maxBytes / sizeof(wchar_t) + 1, L'\0');
-  DWORD type = 0;
-  DWORD size = maxBytes;
-  const LONG status = RegQueryValueExW(opened, value, nullptr, &type,
-                                       reinterpret_cast<BYTE*>(buffer.data()), &size);
-  RegCloseKey(opened);
-  if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-  std::wstring text(buffer.data(), wcsnlen(buffer.data(), size / sizeof(wchar_t)));
-  if (type == REG_EXPAND_SZ) {
-    std::vector<wchar_t> expanded(32768);
-    const DWORD length = ExpandEnvironmentStringsW(text.c_str(), expanded.data(),
-                                                   static_cast<DWORD>(expanded.size()));
-    if (length > 0 && length <= expanded.size()) text.assign(expanded.data(), length - 1);
-  }
-  return text;
-}
-
 std::wstring UserShellFolder(const wchar_t* name) {
   const auto folder = ReadRegistryText(
       HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
@@ -143,6 +120,53 @@ const TulApplicationPaths& ApplicationPaths() {
 }
 
 }  // namespace
+
+std::optional<std::wstring> ReadRegistryText(HKEY root, const std::wstring& key,
+                                             const wchar_t* value, DWORD maxBytes) {
+  HKEY opened;
+  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return std::nullopt;
+  std::vector<wchar_t> buffer(maxBytes / sizeof(wchar_t) + 1, L'\0');
+  DWORD type = 0;
+  DWORD size = maxBytes;
+  const LONG status = RegQueryValueExW(opened, value, nullptr, &type,
+                                       reinterpret_cast<BYTE*>(buffer.data()), &size);
+  RegCloseKey(opened);
+  if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+  std::wstring text(buffer.data(), wcsnlen(buffer.data(), size / sizeof(wchar_t)));
+  if (type == REG_EXPAND_SZ) {
+    std::vector<wchar_t> expanded(32768);
+    const DWORD length = ExpandEnvironmentStringsW(text.c_str(), expanded.data(),
+                                                   static_cast<DWORD>(expanded.size()));
+    if (length > 0 && length <= expanded.size()) text.assign(expanded.data(), length - 1);
+  }
+  return text;
+}
+
+bool MayReplace(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const size_t slash =
+        path.size() < 2 ? std::wstring::npos : path.find_last_of(L"\\/", path.size() - 2);
+    return slash != std::wstring::npos && MayReplace(path.substr(0, slash + 1));
+  }
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    // A file of this process's own, gone again as it is closed.
+    const std::wstring probe =
+        WithBackslash(path) + L"~ostrel-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+  }
+  HANDLE file =
+      CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  // Another program holding it is no matter of rights.
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+  CloseHandle(file);
+  return true;
+}
 
 // ---- Application and folders ----
 

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,14 @@ std::wstring GetProgramOfExtension(std::wstring_view extension);
 // The registered "Content Type" of `extension` (with or without its "."), else
 // "application/octet-stream".
 std::wstring GetContentTypeOfExtension(std::wstring_view extension);
+
+// A text value (`value` nullptr: the key's default value) of at most `maxBytes`; environment
+// strings in an expandable value are expanded. Nothing when there is no such text.
+std::optional<std::wstring> ReadRegistryText(HKEY root, const std::wstring& key,
+                                             const wchar_t* value, DWORD maxBytes = 4096);
+// Whether this user may replace `path`: create files in it, for a folder; rename or delete it,
+// for a file. A path that does not exist is judged by its folder.
+bool MayReplace(const std::wstring& path);
 
 // A dial-up connection is up, or this computer has an address other than 127.0.0.1.
 bool IsConnectedToNetwork();
