@@ -39,3 +39,24 @@ function(ostrel_unity)
     set_target_properties(${ARGN} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 12)
   endif()
 endfunction()
+
+# ostrel_sign(<target>): after each link (and the split of its debugging information, which
+# ostrel_split_debug_info must have asked for first), the program is signed with Authenticode
+# (scripts/sign-file) when OSTREL_SIGNING_CERT names a certificate: a release's programs that are
+# carried inside another (the updater) are signed before they are embedded.
+set(OSTREL_SIGNING_CERT "" CACHE FILEPATH
+    "PEM file with the code-signing certificate and its key (scripts/package --cert); empty: unsigned")
+set(OSTREL_SIGNING_TIMESTAMP "" CACHE STRING "RFC 3161 time-stamping service for the signatures")
+function(ostrel_sign target)
+  if(NOT OSTREL_SIGNING_CERT)
+    return()
+  endif()
+  set(_timestamp)
+  if(OSTREL_SIGNING_TIMESTAMP)
+    set(_timestamp --timestamp ${OSTREL_SIGNING_TIMESTAMP})
+  endif()
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/sign-file --cert ${OSTREL_SIGNING_CERT} ${_timestamp}
+            $<TARGET_FILE:${target}>
+    VERBATIM)
+endfunction()

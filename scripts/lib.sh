@@ -10,7 +10,7 @@ export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
 OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
                  mingw-w64-tools wine64 wine xvfb
                  xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++ openssl
-                 nginx-light clang libclang-rt-14-dev)
+                 nginx-light clang libclang-rt-14-dev nsis osslsigncode)
 # Bump when ostrel_prepare_prefix changes so existing prefixes are set up again.
 OSTREL_PREFIX_LAYOUT=1
 
@@ -48,7 +48,7 @@ ostrel_wine_env() {
   export WINEPREFIX="$OSTREL_WINEPREFIX"
   export WINEARCH=win64
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
 # "a,b" -> hex(7) bytes of a REG_MULTI_SZ holding that one string (UTF-16LE, double NUL).
@@ -194,6 +194,25 @@ ostrel_make_test_ca() {
     done
     chmod 600 ./*.key
   ) >"$dir/make.log" 2>&1 || { cat "$dir/make.log" >&2; ostrel_die "making the test authority failed"; }
+}
+
+# The test authority's code-signing certificate, its chain and its key in one PEM file,
+# $OSTREL_TEST_CA/codesign.pem, made once (scripts/sign-file --test-cert signs with it).
+ostrel_make_test_code_signing() {
+  local dir="$OSTREL_TEST_CA"
+  ostrel_make_test_ca
+  [[ -f "$dir/codesign.pem" ]] && return 0
+  (
+    set -e
+    cd "$dir"
+    printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' \
+      >codesign.ext
+    openssl req -newkey rsa:2048 -nodes -keyout codesign.key -out codesign.csr \
+      -subj "/CN=Ostrel-Mini test code signing"
+    openssl x509 -req -in codesign.csr -days 3650 -CA ca.pem -CAkey ca.key -CAcreateserial \
+      -extfile codesign.ext -out codesign.crt
+    (umask 077 && cat codesign.crt ca.pem codesign.key >codesign.pem)
+  ) >>"$dir/make.log" 2>&1 || { cat "$dir/make.log" >&2; ostrel_die "making the test code-signing certificate failed"; }
 }
 
 # The checkout's test signing keys for updates (P-256, PEM), made once per build folder into

@@ -67,7 +67,7 @@ class RunningProgram : public testing::Test {
                             std::to_wstring(start_.port) + L"=" + std::to_wstring(server_.port())},
                            {L"OSTREL_STANDIN_CONTROL", control_file_.wstring()}};
     options.environment.insert(options.environment.end(), environment_.begin(), environment_.end());
-    return std::make_unique<Process>(copy_.exe(), options);
+    return std::make_unique<Process>(exe_, options);
   }
 
   // Has the engine raise what a page or user would: one control command.
@@ -134,9 +134,12 @@ class RunningProgram : public testing::Test {
   }
 
   void ExpectNoProcessLeft() {
-    EXPECT_TRUE(WaitUntil([&] { return ProcessesOf(copy_.exe()).empty(); }, 5s))
-        << ProcessesOf(copy_.exe()).size() << " process(es) of the program still run";
+    EXPECT_TRUE(WaitUntil([&] { return ProcessesOf(exe_).empty(); }, 5s))
+        << ProcessesOf(exe_).size() << " process(es) of the program still run";
   }
+
+  // The folder of the program Launch starts.
+  fs::path ProgramFolder() const { return exe_.parent_path(); }
 
   const StartAddress start_ = LoopbackStartAddress();
   HttpServer server_;
@@ -155,6 +158,8 @@ class RunningProgram : public testing::Test {
   }
 
   ProgramCopy copy_;
+  // The program Launch starts: the copy's, unless a test installs one elsewhere.
+  fs::path exe_ = copy_.exe();
   const fs::path control_file_ = copy_.dir() / L"standin-control.txt";
   // Further variables for the programs Launch starts.
   std::vector<std::pair<std::wstring, std::wstring>> environment_;

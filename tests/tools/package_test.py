@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """scripts/package makes a release: a zip of the program folder whose programs and libraries
-carry no debug sections (each links to its symbols kept aside) and an update folder whose info
-file the publisher's key signs. It builds a whole release, so CTest runs it (as `package`) only
+carry no debug sections (each links to its symbols kept aside), a setup program, an update folder
+whose info file the publisher's key signs, and Authenticode signatures on the programs. It builds a whole release, so CTest runs it (as `package`) only
 when OSTREL_RUN_PACKAGE_TEST=1; otherwise it reports itself skipped (exit code 77).
 
   package_test.py --root CHECKOUT --work DIR
@@ -59,9 +59,14 @@ class PackageTest(unittest.TestCase):
         subprocess.run(["openssl", "pkey", "-in", str(second), "-pubout", "-out",
                         str(cls.second_public)], check=True, capture_output=True)
         cls.out = cls.work / "out"
+        cls.release = ARGS.root / "build" / "release"
+        cls.uninstaller = cls.work / "Uninstall.exe"
+        environment = dict(os.environ, OSTREL_RELEASE_BUILD=str(cls.release),
+                           OSTREL_KEEP_UNINSTALLER=str(cls.uninstaller))
         subprocess.run([str(ARGS.root / "scripts/package"), "--key", str(cls.key), "--url", URL,
-                        "--also-trust", str(cls.second_public), "--version", "1.1.2.9", "--out",
-                        str(cls.out)], check=True, timeout=3000)
+                        "--also-trust", str(cls.second_public), "--test-cert", "--version",
+                        "1.1.2.9", "--out", str(cls.out)], check=True, timeout=3000,
+                       env=environment)
 
     @classmethod
     def tearDownClass(cls):
@@ -91,6 +96,21 @@ class PackageTest(unittest.TestCase):
         trusted = hex_of(self.key) + ";" + hex_of(self.second_public)
         shipped = (self.out / "update" / "pavix/x64/1.1.2.9/OstrelMini.exe").read_bytes()
         self.assertIn(trusted.encode("utf-16-le"), shipped)
+
+    def test_the_programs_the_setup_and_its_uninstaller_are_signed(self):
+        with zipfile.ZipFile(self.out / "OstrelMini-1.1.2.9.zip") as archive:
+            archive.extract("OstrelMini-1.1.2.9/OstrelMini.exe", self.work / "signed")
+        signed = [self.work / "signed/OstrelMini-1.1.2.9/OstrelMini.exe",
+                  self.out / "update/pavix/x64/1.1.2.9/OstrelMini.exe",
+                  self.out / "OstrelMini-1.1.2.9-setup.exe", self.uninstaller,
+                  self.release / "updater/i686/Zudarada4.exe",
+                  self.release / "updater/x64/Zudarada4.exe"]
+        authority = ARGS.root / "build/test-ca/ca.pem"
+        for program in signed:
+            with self.subTest(program.name):
+                verified = subprocess.run(["osslsigncode", "verify", "-CAfile", str(authority),
+                                           str(program)], capture_output=True, text=True)
+                self.assertEqual(verified.returncode, 0, verified.stdout + verified.stderr)
 
     def test_the_update_folder_is_signed_with_the_publishers_key(self):
         data = (self.out / "update" / INFO).read_bytes()
