@@ -9,10 +9,13 @@
 #include "engine/core/exception_policy.h"
 #include "engine/core/milestones.h"
 #include "forms/mini_browser_form.h"
+#include "forms/running_copy.h"
 #include "ui/application.h"
 #include "ui/ui_error.h"
 #include "ui/ui_task.h"
 #include "upgrade/controller/ul_upliner.h"
+#include "upgrade/support/ul_upgrade_protocol.h"
+#include "upgrade/support/ul_utils.h"
 
 namespace {
 
@@ -46,6 +49,16 @@ void RunWindows(int showCommand) {
   SimpleTextViewerFrm = nullptr;
 }
 
+// The copy the updater starts (again) may find the one it replaces still ending.
+DWORD LockWait() {
+  const std::wstring argument = FirstProgramArgument();
+  const std::string_view rolledBack = kRolledBackArgument;
+  return argument == L"/afterupgrade" ||
+                 argument.starts_with(std::wstring(rolledBack.begin(), rolledBack.end()))
+             ? 10000
+             : 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
@@ -55,9 +68,12 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   // engine callbacks' ones.
   SetUiExceptionHandler(&ReportStoppedException);
   CreateEngineApplication();
-  // True only in the browser process with the engine initialised. A sub-process has run to its
-  // end inside this call; a failed start has already shown its message.
-  if (GlobalCEFApp->StartMainProcess()) {
+  // A second start of the program from this folder hands over to the running copy.
+  if (GlobalCEFApp->ProcessType() == ptBrowser && !TakeProgramFolderLock(LockWait())) {
+    ActivateRunningCopy();
+  } else if (GlobalCEFApp->StartMainProcess()) {
+    // True only in the browser process with the engine initialised. A sub-process has run to
+    // its end inside this call; a failed start has already shown its message.
     MarkMilestone("engine initialised");
     RunWindows(show_command);
   }

@@ -1,5 +1,7 @@
 #include "forms/mini_browser_form.h"
 
+#include "forms/running_copy.h"
+
 #include <array>
 
 #include "engine/application/cef_application.h"
@@ -231,6 +233,13 @@ void TMiniBrowserFrm::Chromium1AfterCreated(TChromium& sender, Ref<ICefBrowser> 
                reinterpret_cast<LPARAM>(Application().Icon()));
 }
 
+// A second start of the program asked for this window.
+void TMiniBrowserFrm::ComeToTheFront() {
+  if (FClosing) return;
+  if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+  SetForegroundWindow(Handle());
+}
+
 void TMiniBrowserFrm::BrowserCreatedMsg() {
   CEFWindowParent1.UpdateSize();
   NavControlPnl.SetEnabled(true);
@@ -329,6 +338,10 @@ LRESULT TMiniBrowserFrm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
       return result;
     }
     default:
+      if (message == ActivateCopyMessage()) {
+        ComeToTheFront();
+        return 0;
+      }
       if (CommandMsg(message, wparam)) return 0;
       return TForm::WndProc(message, wparam, lparam);
   }

@@ -167,6 +167,7 @@ class TMiniBrowserFrm final : public TForm {
   void ShowHeadersMsg();
 
   void ConfigureUpgrade();
+  void ComeToTheFront();
   void atpgrdr1NoInfoFile(TulUpliner& sender);
   void atpgrdr1NoUpdateAvailable(TulUpliner& sender);
 
