@@ -21,6 +21,7 @@
 #include "browser/cef_sentinel.h"
 #include "browser/cef_window_parent.h"
 #include "browser/chromium.h"
+#include "forms/update_policy.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/font.h"
@@ -226,6 +227,8 @@ class TMiniBrowserFrm final : public TForm {
   bool FBrowserAsked = false;  // the engine took a request for the browser (main thread)
 
   TulUpliner atpgrdr1;
+  TUpdatePolicy FUpdatePolicy;  // read once, at start
+  std::wstring FUpdateServer;   // "https://" and the host asked
   TulUplinerDialogs FUplinerDialogs;  // goes before the controller it talks to
   bool FShowUpgradeHint = false;
 };

@@ -5,24 +5,28 @@
 #include "forms/mini_browser_form.h"
 
 #include "engine/core/engine_log.h"
+#include "forms/update_policy.h"
 #include "ostrel_config.h"
 #include "upgrade/controller/ul_info_signature.h"
 
 namespace {
 
-constexpr wchar_t kUpdateServer[] = L"https://" OSTREL_UPDATE_HOST;
 constexpr wchar_t kHintCaption[] = L"提示";
 
 }  // namespace
 
 void TMiniBrowserFrm::ConfigureUpgrade() {
+  FUpdatePolicy =
+      ReadUpdatePolicy([](const std::wstring& line) { EngineLog(line, kLogWarning); });
+  FUpdateServer = L"https://" + (FUpdatePolicy.Host.empty() ? std::wstring(OSTREL_UPDATE_HOST)
+                                                            : FUpdatePolicy.Host);
   atpgrdr1.VersionControl = byNumber;
   // The file's own version, as the caption shows it: what the updater installed.
   const std::wstring version = GetApplicationVersionText();
   atpgrdr1.VersionNumber = version.empty() ? std::wstring(OSTREL_VERSION) : version;
   atpgrdr1.VersionDate = L"10/04/2026";
   atpgrdr1.VersionDateAutoSet = true;
-  atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/px/windows/pavix_x86_pc.inf";
+  atpgrdr1.InfoFileURL = FUpdateServer + L"/metadata/px/windows/pavix_x86_pc.inf";
   // The configure step refuses a malformed list; were one built in all the same, it would
   // trust nobody rather than everybody.
   atpgrdr1.PublicKeys =
@@ -36,7 +40,14 @@ void TMiniBrowserFrm::ConfigureUpgrade() {
 
 void TMiniBrowserFrm::Check_Upgrade(bool ShowHint) {
   FShowUpgradeHint = ShowHint;
-  atpgrdr1.InfoFileURL = std::wstring(kUpdateServer) + L"/metadata/pavix/windows/pavix_x64_pc.inf";
+  if (!FUpdatePolicy.CheckAllowed) {
+    if (ShowHint) {
+      MessageBoxW(Handle(), L"软件升级已由系统管理员关闭。", kHintCaption,
+                  MB_OK | MB_ICONINFORMATION);
+    }
+    return;
+  }
+  atpgrdr1.InfoFileURL = FUpdateServer + L"/metadata/pavix/windows/pavix_x64_pc.inf";
   atpgrdr1.CheckUpdate(false);
 }
 

@@ -10,7 +10,7 @@ export OSTREL_WINEPREFIX="${OSTREL_WINEPREFIX:-$OSTREL_BUILD/wineprefix}"
 OSTREL_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
                  mingw-w64-tools wine64 wine xvfb
                  xauth fonts-wine fonts-wqy-microhei imagemagick googletest python3 g++ openssl
-                 nginx-light clang libclang-rt-14-dev nsis osslsigncode)
+                 nginx-light clang libclang-rt-14-dev nsis osslsigncode wixl msitools)
 # Bump when ostrel_prepare_prefix changes so existing prefixes are set up again.
 OSTREL_PREFIX_LAYOUT=1
 

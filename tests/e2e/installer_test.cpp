@@ -2,7 +2,7 @@
 // signed with the test authority's certificate) under Wine: a silent installation for the user or
 // for all users, the installed program, its shortcut and its entry in the list of apps, an
 // upgrade of the installed copy from the update host, the silent uninstall, and a setup run while
-// the program runs.
+// the program runs. And the Windows Installer package of the same build, through msiexec.
 
 #include <windows.h>
 
@@ -45,6 +45,12 @@ fs::path ShortcutTarget(const fs::path& shortcut) {
   }
   CoUninitialize();
   return target;
+}
+
+// The exit code of `program` run with `arguments` to its end.
+DWORD RunToEnd(const fs::path& program, const std::wstring& arguments) {
+  Process run(program, {.arguments = arguments});
+  return run.WaitForExit(90s).value_or(STILL_ACTIVE);
 }
 
 // For the user (false) or for all users of the computer (true).
@@ -90,14 +96,8 @@ class Installer : public UpgradeCheck, public testing::WithParamInterface<bool> 
     return text;
   }
 
-  // The exit code of `program` run with `arguments` to its end.
-  static DWORD Run(const fs::path& program, const std::wstring& arguments) {
-    Process run(program, {.arguments = arguments});
-    return run.WaitForExit(90s).value_or(STILL_ACTIVE);
-  }
-
   void Install() {
-    ASSERT_EQ(Run(kSetup, L"/S" + Mode()), 0u);
+    ASSERT_EQ(RunToEnd(kSetup, L"/S" + Mode()), 0u);
     ASSERT_TRUE(fs::exists(exe_));
   }
 };
@@ -127,7 +127,7 @@ TEST_P(Installer, InstallsUpgradesWithTheRightsItNeedsAndUninstallsCleanly) {
   CloseRestarted(restarted, window);
 
   // The uninstaller runs from a copy of its own and leaves nothing of the program behind.
-  EXPECT_EQ(Run(Folder() / L"Uninstall.exe", L"/S" + Mode()), 0u);
+  EXPECT_EQ(RunToEnd(Folder() / L"Uninstall.exe", L"/S" + Mode()), 0u);
   EXPECT_TRUE(WaitUntil(
       [&] {
         return !fs::exists(Folder()) && !fs::exists(Shortcut()) && !EntryText(L"DisplayName");
@@ -144,10 +144,10 @@ TEST_P(Installer, ASetupRunWhileTheProgramRunsReplacesNothing) {
   const std::string before = FileBytes(marked);
   program_ = Launch();
   window_ = WaitForLoadedWindow(*program_);
-  EXPECT_EQ(Run(kSetup, L"/S" + Mode()), 3u) << "the program runs";
+  EXPECT_EQ(RunToEnd(kSetup, L"/S" + Mode()), 3u) << "the program runs";
   EXPECT_EQ(FileBytes(marked), before);
   CloseStarted();
-  EXPECT_EQ(Run(kSetup, L"/S" + Mode()), 0u) << "once it has closed";
+  EXPECT_EQ(RunToEnd(kSetup, L"/S" + Mode()), 0u) << "once it has closed";
   EXPECT_NE(FileBytes(marked), before);
 }
 
@@ -155,6 +155,60 @@ INSTANTIATE_TEST_SUITE_P(Setup, Installer, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& param) {
                            return std::string(param.param ? "ForAllUsers" : "ForTheUser");
                          });
+
+#ifdef OSTREL_MSI_FILE
+
+// The Windows Installer package, as deployment tools install it: for all users, with the update
+// check turned off by its property.
+class MsiPackage : public RunningProgram {
+ protected:
+  void SetUp() override {
+    RunningProgram::SetUp();
+    exe_ = ShellFolder(CSIDL_PROGRAM_FILES) / L"Ostrel-Mini" / L"OstrelMini.exe";
+    Clear();
+  }
+  void TearDown() override {
+    for (DWORD pid : ProcessesOf(exe_)) EndProcess(pid);
+    Clear();
+  }
+  void Clear() const {
+    if (fs::exists(exe_)) RunToEnd(kMsiexec, L"/x \"" + kMsi.wstring() + L"\" /qn");
+    std::error_code ignored;
+    fs::remove_all(ProgramFolder(), ignored);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Policies\\Ostrel");
+  }
+  static std::optional<DWORD> UpdateCheck() {
+    DWORD value = 0, size = sizeof(value);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Policies\\Ostrel\\Ostrel-Mini", L"UpdateCheck",
+                     RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+      return std::nullopt;
+    return value;
+  }
+
+  const fs::path kMsi = OSTREL_MSI_FILE;
+  const fs::path kMsiexec = ShellFolder(CSIDL_SYSTEM) / L"msiexec.exe";
+};
+
+TEST_F(MsiPackage, InstallsForAllUsersStartsAndIsRemovedWithItsPolicy) {
+  ASSERT_EQ(RunToEnd(kMsiexec, L"/i \"" + kMsi.wstring() + L"\" /qn UPDATECHECK=0"), 0u);
+  EXPECT_EQ(UpdateCheck(), 0u);
+  // Wine's installer puts an all-users shortcut in the user's menu; Windows in the common one.
+  EXPECT_TRUE(fs::exists(ShellFolder(CSIDL_COMMON_PROGRAMS) / L"Ostrel-Mini.lnk") ||
+              fs::exists(ShellFolder(CSIDL_PROGRAMS) / L"Ostrel-Mini.lnk"));
+  program_ = Launch();
+  window_ = WaitForLoadedWindow(*program_);
+  ASSERT_NE(window_, nullptr);
+  CloseStarted();
+
+  ASSERT_EQ(RunToEnd(kMsiexec, L"/x \"" + kMsi.wstring() + L"\" /qn"), 0u);
+  EXPECT_FALSE(fs::exists(exe_));
+  EXPECT_FALSE(UpdateCheck().has_value()) << "the policy stayed";
+  // Without the property nothing is written.
+  ASSERT_EQ(RunToEnd(kMsiexec, L"/i \"" + kMsi.wstring() + L"\" /qn"), 0u);
+  EXPECT_FALSE(UpdateCheck().has_value());
+}
+
+#endif  // OSTREL_MSI_FILE
 
 }  // namespace
 }  // namespace e2e

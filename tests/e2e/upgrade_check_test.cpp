@@ -400,6 +400,81 @@ TEST_F(UpgradeCheck, AProgramSentChunkedAndCutShortIsNeitherInstalledNorKept) {
   CloseStarted();
 }
 
+// Administrators' update policy (HKCU here; the computer's key is read first the same way).
+class UpgradePolicy : public UpgradeCheck {
+ protected:
+  void TearDown() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Policies\\Ostrel");
+    UpgradeCheck::TearDown();
+  }
+  static void SetPolicy(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Policies\\Ostrel\\Ostrel-Mini", name,
+                              type, data, size),
+              ERROR_SUCCESS);
+  }
+  static void SetMirror() {
+    const std::wstring update = OSTREL_UPDATE_HOST;
+    const std::wstring mirror =
+        L"127.0.0.1:" + std::to_wstring(std::stoi(update.substr(update.rfind(L':') + 1)) + 1);
+    SetPolicy(L"UpdateHost", REG_SZ, mirror.c_str(),
+              static_cast<DWORD>((mirror.size() + 1) * sizeof(wchar_t)));
+  }
+};
+
+TEST_F(UpgradePolicy, WithTheCheckTurnedOffTheUpdateHostIsNeverAsked) {
+  const DWORD off = 0;
+  SetPolicy(L"UpdateCheck", REG_DWORD, &off, sizeof(off));
+  Publish(L"newer");
+  Start();
+  const Box hint = HintWhenAsked();
+  EXPECT_EQ(hint.text, L"软件升级已由系统管理员关闭。");
+  CloseTheHintAndTheProgram(hint);
+  EXPECT_TRUE(Requests(AccessLog(), log_start_).empty()) << "the update host was asked";
+}
+
+// A value not of its kind counts as none: the update host of the build is asked as ever.
+TEST_F(UpgradePolicy, MalformedValuesAreIgnoredWithALineInTheLog) {
+  SetPolicy(L"UpdateCheck", REG_SZ, L"0", 2 * sizeof(wchar_t));
+  const std::wstring address = L"https://127.0.0.1/updates";
+  SetPolicy(L"UpdateHost", REG_SZ, address.c_str(),
+            static_cast<DWORD>((address.size() + 1) * sizeof(wchar_t)));
+  Start();
+  EXPECT_NE(WaitForInfoRequest(), "");
+  EXPECT_EQ(LogLines("Update policy ignored").size(), 2u);
+  CloseStarted();
+}
+
+// The mirror (tools/update_server) is asked for the info file and the files, and an upgrade
+// signed with the build's key installs from it.
+TEST_F(UpgradePolicy, AMirrorIsAskedInsteadOfTheUpdateHost) {
+  SetMirror();
+  PublishOnMirror(L"mirror-install");
+  program_ = Launch();
+  AcceptTheOffer();
+  HWND ok = WaitForTheDownloads();
+  ASSERT_NE(ok, nullptr) << "the downloads did not complete";
+  ConfirmAndWaitForTheProgramToClose(ok);
+  DWORD restarted = 0;
+  HWND window = WaitForTheNewVersion(restarted);
+  EXPECT_EQ(FileBytes(copy_.dir() / L"tool.dll"), "tool 1.1.2.2");
+  CloseRestarted(restarted, window);
+  const std::vector<std::string> asked = Requests(MirrorAccessLog(), mirror_log_start_);
+  EXPECT_GE(asked.size(), 5u) << "the info file and four files";
+  EXPECT_TRUE(Requests(AccessLog(), log_start_).empty()) << "the update host was asked";
+}
+
+TEST_F(UpgradePolicy, AMirrorsFileSignedByAnotherKeyOffersNothing) {
+  if (!BuiltWithKey()) GTEST_SKIP() << "built without OSTREL_UPDATE_PUBLIC_KEY";
+  SetMirror();
+  PublishOnMirror(L"mirror-other-key");
+  Start();
+  EXPECT_TRUE(WaitUntil(
+      [&] { return !LogLines("Upgrade info file refused: its signature does not verify").empty(); },
+      kStartTimeout));
+  ExpectNoBoxAfterTheAnswer();
+  CloseStarted();
+}
+
 // Info files the build's key does not vouch for offer nothing: no question, one line in the log.
 struct Refused {
   const wchar_t* variant;

@@ -94,6 +94,7 @@ class UpgradeCheck : public RunningProgram {
       GTEST_SKIP() << "the build's update host is not the test server on loopback";
     }
     log_start_ = fs::exists(AccessLog()) ? fs::file_size(AccessLog()) : 0;
+    mirror_log_start_ = fs::exists(MirrorAccessLog()) ? fs::file_size(MirrorAccessLog()) : 0;
     std::error_code ignored;
     fs::remove_all(extra_.parent_path(), ignored);
   }
@@ -107,9 +108,18 @@ class UpgradeCheck : public RunningProgram {
     fs::remove_all(extra_.parent_path(), ignored);
   }
 
+  // Publishes on the mirror (tools/update_server) one of the variants made for it.
+  static void PublishOnMirror(const wchar_t* variant) {
+    const fs::path target = kServerState / L"mirror" / L"root" / kInfoFile;
+    fs::create_directories(target.parent_path());
+    fs::copy_file(kServerState / L"variants" / variant / kInfoFile, target,
+                  fs::copy_options::overwrite_existing);
+  }
+
   static void Unpublish() {
     std::error_code ignored;
     fs::remove(kServerState / L"root" / kInfoFile, ignored);
+    fs::remove(kServerState / L"mirror" / L"root" / kInfoFile, ignored);
   }
 
   // From now on the update host sends every answer without a length: "chunked", or
@@ -119,6 +129,7 @@ class UpgradeCheck : public RunningProgram {
   }
 
   static fs::path AccessLog() { return kServerState / L"access.json"; }
+  static fs::path MirrorAccessLog() { return kServerState / L"mirror" / L"access.json"; }
 
   // Serves the info file of one of the update folders tools/update_server prepared.
   static void Publish(const wchar_t* variant) {
@@ -130,13 +141,19 @@ class UpgradeCheck : public RunningProgram {
 
   // The server's log lines of requests for the info file since the test began.
   std::vector<std::string> InfoRequests() const {
-    std::ifstream in(AccessLog(), std::ios::binary);
-    in.seekg(static_cast<std::streamoff>(log_start_));
+    std::vector<std::string> lines = Requests(AccessLog(), log_start_);
+    std::erase_if(lines, [](const std::string& line) {
+      return line.find("GET /" + kInfoFile.generic_string() + " ") == std::string::npos;
+    });
+    return lines;
+  }
+
+  // The lines of an access log since the test began (at `start`).
+  static std::vector<std::string> Requests(const fs::path& log, uintmax_t start) {
+    std::ifstream in(log, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(start));
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-      if (line.find("GET /" + kInfoFile.generic_string() + " ") != std::string::npos)
-        lines.push_back(line);
-    }
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }
 
@@ -379,6 +396,7 @@ class UpgradeCheck : public RunningProgram {
   // Where the published update installs its file for %APPDATA%.
   const fs::path extra_ = AppDataFolder() / L"ostrel-e2e" / L"extra.ini";
   uintmax_t log_start_ = 0;
+  uintmax_t mirror_log_start_ = 0;
   std::vector<std::wstring> boxes_;
 };
 

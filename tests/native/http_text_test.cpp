@@ -19,6 +19,15 @@ TEST(EncodeExtraInfo, EscapesWhatAQueryMustNotCarryRaw) {
   EXPECT_EQ(EncodeExtraInfo(L"?plain=1&x=y"), L"?plain=1&x=y");
 }
 
+TEST(IsHostAndPort, TakesAServerAndNothingMore) {
+  for (const wchar_t* server : {L"updates.example.org", L"127.0.0.1:8767", L"mirror-2:443", L"a"})
+    EXPECT_TRUE(IsHostAndPort(server)) << server;
+  for (const wchar_t* other :
+       {L"", L"https://updates.example.org", L"host/path", L"host:", L"host:0", L"host:65536",
+        L"host:12a", L"host: 80", L".host", L"host..org", L"ho st", L"host:80:81", L"主机.cn"})
+    EXPECT_FALSE(IsHostAndPort(other)) << other;
+}
+
 TEST(RangeHeader, LeavesOutAnEndOfZero) {
   EXPECT_EQ(RangeHeader(55904, 0), L"RANGE: bytes=55904-\r\n");
   EXPECT_EQ(RangeHeader(0, 0), L"RANGE: bytes=0-\r\n");

@@ -103,6 +103,7 @@ class PackageTest(unittest.TestCase):
         signed = [self.work / "signed/OstrelMini-1.1.2.9/OstrelMini.exe",
                   self.out / "update/pavix/x64/1.1.2.9/OstrelMini.exe",
                   self.out / "OstrelMini-1.1.2.9-setup.exe", self.uninstaller,
+                  self.out / "OstrelMini-1.1.2.9.msi",
                   self.release / "updater/i686/Zudarada4.exe",
                   self.release / "updater/x64/Zudarada4.exe"]
         authority = ARGS.root / "build/test-ca/ca.pem"

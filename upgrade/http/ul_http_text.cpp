@@ -17,6 +17,27 @@ bool NeedsEscape(wchar_t c) {
 
 }  // namespace
 
+bool IsHostAndPort(std::wstring_view text) {
+  const size_t colon = text.find(L':');
+  const std::wstring_view host = text.substr(0, colon);
+  if (host.empty() || host.size() > 253 || host.front() == L'.' || host.back() == L'.' ||
+      host.find(L"..") != std::wstring_view::npos ||
+      !std::ranges::all_of(host, [](wchar_t c) {
+        return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') ||
+               c == L'-' || c == L'.';
+      })) {
+    return false;
+  }
+  if (colon == std::wstring_view::npos) return true;
+  const std::wstring_view port = text.substr(colon + 1);
+  if (port.empty() || port.size() > 5 ||
+      !std::ranges::all_of(port, [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
+    return false;
+  }
+  const int number = std::stoi(std::wstring(port));
+  return number >= 1 && number <= 65535;
+}
+
 std::wstring EncodeExtraInfo(std::wstring_view extra) {
   std::wstring result;
   result.reserve(extra.size());

@@ -32,6 +32,10 @@ std::wstring_view StatusText(unsigned long statusId);
 // The new address of a redirect notification: the text up to its terminating character.
 std::wstring RedirectTarget(const wchar_t* text, size_t length);
 
+// "host" or "host:port" naming a server, nothing more: a host name of letters, digits, "-" and
+// "." (up to 253 characters, no empty part) or a dotted address, and a port from 1 to 65535.
+bool IsHostAndPort(std::wstring_view text);
+
 // The last component of an address path, "/" and "\" both separating.
 std::wstring FileNameOfPath(std::wstring_view path);
 
