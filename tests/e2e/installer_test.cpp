@@ -114,12 +114,8 @@ TEST_P(Installer, InstallsUpgradesWithTheRightsItNeedsAndUninstallsCleanly) {
   Publish(L"install");
   program_ = Launch();
   window_ = WaitForLoadedWindow(*program_);
-  AcceptTheOffer();
-  HWND ok = WaitForTheDownloads();
-  ASSERT_NE(ok, nullptr) << "the downloads did not complete";
-  ConfirmAndWaitForTheProgramToClose(ok);
   DWORD restarted = 0;
-  HWND window = WaitForTheNewVersion(restarted);
+  HWND window = InstallTheOfferedVersion(restarted);
   EXPECT_TRUE(WaitUntil([&] { return EntryText(L"DisplayVersion") == L"1.1.2.2"; }, kStartTimeout));
   const char* rights = AllUsers() ? "started with administrator rights" : "with the user's rights";
   EXPECT_EQ(LogLines(rights).size(), 1u) << rights;

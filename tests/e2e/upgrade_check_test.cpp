@@ -450,12 +450,8 @@ TEST_F(UpgradePolicy, AMirrorIsAskedInsteadOfTheUpdateHost) {
   SetMirror();
   PublishOnMirror(L"mirror-install");
   program_ = Launch();
-  AcceptTheOffer();
-  HWND ok = WaitForTheDownloads();
-  ASSERT_NE(ok, nullptr) << "the downloads did not complete";
-  ConfirmAndWaitForTheProgramToClose(ok);
   DWORD restarted = 0;
-  HWND window = WaitForTheNewVersion(restarted);
+  HWND window = InstallTheOfferedVersion(restarted);
   EXPECT_EQ(FileBytes(copy_.dir() / L"tool.dll"), "tool 1.1.2.2");
   CloseRestarted(restarted, window);
   const std::vector<std::string> asked = Requests(MirrorAccessLog(), mirror_log_start_);

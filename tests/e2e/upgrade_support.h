@@ -330,6 +330,18 @@ class UpgradeCheck : public RunningProgram {
     return window;
   }
 
+  // Yes to the offer, OK once every file is in, and the new version the updater starts: its main
+  // window, its process id in `pid` (0 when it did not come).
+  HWND InstallTheOfferedVersion(DWORD& pid) {
+    pid = 0;
+    AcceptTheOffer();
+    HWND ok = WaitForTheDownloads();
+    EXPECT_NE(ok, nullptr) << "the downloads did not complete";
+    if (ok == nullptr) return nullptr;
+    ConfirmAndWaitForTheProgramToClose(ok);
+    return WaitForTheNewVersion(pid);
+  }
+
   // Closes a program the updater started (its main window `window`) and waits for it to end.
   void CloseRestarted(DWORD pid, HWND window) {
     HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
