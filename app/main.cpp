@@ -59,6 +59,15 @@ DWORD LockWait() {
              : 0;
 }
 
+// The browser process goes on where it finds itself in its folder (else it has said so) and no
+// other copy from that folder runs (which then comes to the front instead).
+bool StartsHere() {
+  if (!CheckApplicationFolder()) return false;
+  if (TakeProgramFolderLock(LockWait())) return true;
+  ActivateRunningCopy();
+  return false;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
@@ -68,10 +77,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   // engine callbacks' ones.
   SetUiExceptionHandler(&ReportStoppedException);
   CreateEngineApplication();
-  // A second start of the program from this folder hands over to the running copy.
-  if (GlobalCEFApp->ProcessType() == ptBrowser && !TakeProgramFolderLock(LockWait())) {
-    ActivateRunningCopy();
-  } else if (GlobalCEFApp->StartMainProcess()) {
+  if ((GlobalCEFApp->ProcessType() != ptBrowser || StartsHere()) &&
+      GlobalCEFApp->StartMainProcess()) {
     // True only in the browser process with the engine initialised. A sub-process has run to
     // its end inside this call; a failed start has already shown its message.
     MarkMilestone("engine initialised");

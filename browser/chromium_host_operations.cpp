@@ -4,6 +4,7 @@
 // answers false, 0, empty) unless the control is Initialized.
 
 #include <algorithm>
+#include <optional>
 
 #include "browser/chromium.h"
 #include "engine/application/cef_application.h"
@@ -220,28 +221,27 @@ int Placed(int value, int low, int extent, int size) {
   return std::min(std::max(value, low), extent - size);
 }
 
+// The form moved to `x` and `y` on the placement area; a coordinate not given stays as it is.
+void PlaceForm(TForm* form, std::optional<int> x, std::optional<int> y) {
+  if (form == nullptr) return;
+  const RECT area = PlacementArea();
+  TBounds bounds = form->Bounds();
+  if (x) bounds.left = Placed(*x, area.left, area.right, bounds.width);
+  if (y) bounds.top = Placed(*y, area.top, area.bottom, bounds.height);
+  form->SetBounds(bounds);
+}
+
 }  // namespace
 
-void TChromium::MoveFormTo(int x, int y) {
-  if (FOwner == nullptr) return;
-  const RECT area = PlacementArea();
-  TBounds bounds = FOwner->Bounds();
-  bounds.left = Placed(x, area.left, area.right, bounds.width);
-  bounds.top = Placed(y, area.top, area.bottom, bounds.height);
-  FOwner->SetBounds(bounds);
-}
+void TChromium::MoveFormTo(int x, int y) { PlaceForm(FOwner, x, y); }
 
 void TChromium::MoveFormBy(int x, int y) {
   if (FOwner != nullptr) MoveFormTo(FOwner->Left() + x, FOwner->Top() + y);
 }
 
-void TChromium::SetFormLeftTo(int x) {
-  if (FOwner != nullptr) MoveFormTo(x, FOwner->Top());
-}
+void TChromium::SetFormLeftTo(int x) { PlaceForm(FOwner, x, std::nullopt); }
 
-void TChromium::SetFormTopTo(int y) {
-  if (FOwner != nullptr) MoveFormTo(FOwner->Left(), y);
-}
+void TChromium::SetFormTopTo(int y) { PlaceForm(FOwner, std::nullopt, y); }
 
 void TChromium::ResizeFormWidthTo(int x) {
   if (FOwner == nullptr) return;

@@ -80,6 +80,8 @@ void TMiniBrowserFrm::OpenfilewithaDAT1Click() {
   GuardRoutine(L"TMiniBrowserFrm.OpenfilewithaDAT1Click", [&] {
     std::ifstream in(std::filesystem::path(file), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A file that cannot be read loads nothing, rather than an empty page in place of this one.
+    if (!in.is_open() || in.bad()) return;
     const wchar_t* mime = OpenDialog1.FilterIndex == 1 ? L"text/html" : L"application/pdf";
     Chromium1->LoadURL(MakeDataUri(bytes.data(), bytes.size(), mime, L"utf-8"));
   });

@@ -66,11 +66,19 @@ TEST_F(ConfigMenu, OpensAFileByItsFileAddressAndByADataAddress) {
             "");
   EXPECT_NE(WaitForTraceLine(copy_, "title-change id=1 title=本地文件", kStartTimeout), "");
 
+  // A file another program holds without sharing cannot be read: nothing is loaded for it.
+  const fs::path held = copy_.dir() / L"held-page.html";
+  std::ofstream(held, std::ios::binary) << PageWithTitle("不可读");
+  HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ChooseConfigItem(kOpenDataUrl);
+  AnswerFileDialog(held.wstring());
   ChooseConfigItem(kOpenDataUrl);
   AnswerFileDialog(page.wstring());
   EXPECT_NE(WaitForTraceLine(copy_, "address-change id=1 url=data:text/html;charset=utf-8;base64,",
                              kStartTimeout),
             "");
+  CloseHandle(holder);
+  EXPECT_EQ(CountOf(copy_.TraceLines(), "address-change id=1 url=data:"), 1);
   EXPECT_TRUE(WaitUntil(
       [&] { return CountOf(copy_.TraceLines(), "title-change id=1 title=本地文件") == 2; },
       kStartTimeout))

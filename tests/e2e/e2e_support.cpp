@@ -44,11 +44,12 @@ fs::path BinDir() {
 
 fs::path VariantsDir() { return BinDir().parent_path() / L"variants"; }
 
-ProgramCopy::ProgramCopy() {
+ProgramCopy::ProgramCopy(const fs::path& below) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  dir_ = fs::path(temp) / (L"ostrel-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                           std::to_wstring(GetTickCount64()));
+  root_ = fs::path(temp) / (L"ostrel-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(GetTickCount64()));
+  dir_ = below.empty() ? root_ : root_ / below;
   fs::create_directories(dir_);
   fs::copy(BinDir(), dir_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
@@ -65,8 +66,8 @@ ProgramCopy::~ProgramCopy() {
   }
   std::error_code ignored;
   // A just-ended process may hold its files for a moment.
-  for (int attempt = 0; attempt < 20 && fs::exists(dir_, ignored); ++attempt) {
-    fs::remove_all(dir_, ignored);
+  for (int attempt = 0; attempt < 20 && fs::exists(root_, ignored); ++attempt) {
+    fs::remove_all(root_, ignored);
     if (ignored) std::this_thread::sleep_for(100ms);
   }
 }

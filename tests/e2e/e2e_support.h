@@ -23,10 +23,11 @@ fs::path BinDir();
 // build/variants: stand-in libraries that misbehave on purpose (wrong version, missing export).
 fs::path VariantsDir();
 
-// A private copy of the program folder, removed at the end of the test.
+// A private copy of the program folder (in the folders `below`, when given), removed at the end
+// of the test.
 class ProgramCopy {
  public:
-  ProgramCopy();
+  explicit ProgramCopy(const fs::path& below = {});
   ~ProgramCopy();
   ProgramCopy(const ProgramCopy&) = delete;
   ProgramCopy& operator=(const ProgramCopy&) = delete;
@@ -38,6 +39,7 @@ class ProgramCopy {
   std::vector<std::string> TraceLines() const;
 
  private:
+  fs::path root_;
   fs::path dir_;
 };
 

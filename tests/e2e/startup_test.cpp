@@ -29,6 +29,20 @@ std::wstring ErrorBoxOf(const ProgramCopy& copy, LaunchOptions options = {}) {
   return text;
 }
 
+// Run from Windows' store of redirected files, the program takes the current folder for its own
+// and, not finding itself there, says so and ends before the engine starts.
+TEST(Startup, AProgramThatCannotFindItselfInItsFolderSaysSoAndEnds) {
+  ProgramCopy copy(fs::path(L"AppData") / L"Local" / L"VirtualStore" / L"Ostrel-Mini");
+  Process program(copy.exe(),
+                  {.current_dir = copy.dir().parent_path(), .trace_file = copy.trace()});
+  HWND box = program.WaitForWindow(L"ulUtils", kStartTimeout);
+  ASSERT_NE(box, nullptr) << "no \"ulUtils\" box appeared";
+  EXPECT_EQ(MessageBoxText(box), L"CurrentFolder has been changed!?!");
+  DismissMessageBox(box);
+  EXPECT_EQ(program.WaitForExit(kStartTimeout), std::optional<DWORD>(0));
+  EXPECT_EQ(FindLine(copy.TraceLines(), "initialize "), "") << "the engine was started";
+}
+
 TEST(Startup, BrowserProcessInitialisesTheEngineAndClosesCleanly) {
   ProgramCopy copy;
   Process program(copy.exe(), {.trace_file = copy.trace()});
