@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -326,23 +324,15 @@ TEST_F(UplinerCheck, KeepsARestartParameterAndTheMessageLanguage) {
   EXPECT_EQ(upliner.RestartParams(), L" ");
   EXPECT_TRUE(upliner.StoresRestartParams());
 
-  // This test program stands in for one restarted with its own first argument.
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  const std::wstring first = count > 1 ? arguments[1] : L"";
-  LocalFree(arguments);
   int restarts = 0;
   upliner.OnAfterRestart = [&](TulUpliner&) { ++restarts; };
-  upliner.Loaded();
-  EXPECT_EQ(restarts, 0);
-  if (!first.empty()) {
-    upliner.SetRestartParams(first);
-    upliner.Loaded();
-    EXPECT_EQ(restarts, 1);
-    upliner.SetRestartParams(LowerAscii(first) == first ? first + L"X" : LowerAscii(first));
-    upliner.Loaded();
-    EXPECT_EQ(restarts, 1) << "compared with regard to case";
-  }
+  upliner.Loaded(L"/afterupgrade");
+  EXPECT_EQ(restarts, 0) << "the restart parameter is now \" \"";
+  upliner.SetRestartParams(L"/afterupgrade");
+  upliner.Loaded(L"/afterupgrade");
+  EXPECT_EQ(restarts, 1);
+  upliner.Loaded(L"/AfterUpgrade");
+  EXPECT_EQ(restarts, 1) << "compared with regard to case";
 
   upliner.SetWizardLanguage(wlChineseSimplified);
   EXPECT_EQ(MessageBase(), MessageBaseOf(wlChineseSimplified));

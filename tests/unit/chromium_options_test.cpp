@@ -41,7 +41,6 @@ TChromiumOptions DistinctOptions() {
 }
 
 TEST(ChromiumOptions, DefaultsAndTheResetRecord) {
-  EXPECT_EQ(296u, sizeof(TCefBrowserSettings));
   const TChromiumOptions options;
   EXPECT_EQ(30, options.WindowlessFrameRate);
   EXPECT_EQ(STATE_DEFAULT, options.Webgl);

@@ -119,18 +119,6 @@ TEST_F(UpgradeFileTypes, WithoutOpenAVerbNamedLikeItOrElseTheFirstOne) {
 
 // ---- Times and text ----
 
-TEST(UpgradeTimes, HttpDatesComeInLocalTime) {
-  SYSTEMTIME utc{1994, 11, 0, 6, 8, 49, 37, 0};
-  SYSTEMTIME local;
-  ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local));
-  TDateTime expected = 0;
-  ASSERT_TRUE(EncodeDateTime(
-      {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond},
-      expected));
-  EXPECT_NEAR(HttpDateToLocal(L"Sun, 06 Nov 1994 08:49:37 GMT"), expected, 1e-8);
-  EXPECT_EQ(HttpDateToLocal(L"not a date"), 0);
-}
-
 TEST(UpgradeText, EightBitTextBase64AndBoundaries) {
   EXPECT_EQ(ToAnsi(L"abc"), "abc");
   EXPECT_EQ(Base64Text(L"abc"), L"YWJj");

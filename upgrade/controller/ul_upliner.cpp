@@ -152,10 +152,9 @@ void TulUpliner::Abort(bool imediately) {
 
 void TulUpliner::ProgressClosed() { SignalWaitHandle(FWaitHandle); }
 
-void TulUpliner::Loaded() {
-  const std::wstring argument = FirstProgramArgument();
-  if (OnAfterRestart && argument == FRestartParams) OnAfterRestart(*this);
-  FRollBack = ReadRollBack(argument);
+void TulUpliner::Loaded(const std::wstring& firstArgument) {
+  if (OnAfterRestart && firstArgument == FRestartParams) OnAfterRestart(*this);
+  FRollBack = ReadRollBack(firstArgument);
   if (FRollBack) Log(FRollBack->LogLine);
 }
 

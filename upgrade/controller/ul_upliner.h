@@ -23,6 +23,7 @@
 #include "upgrade/http/ul_http.h"
 #include "upgrade/support/ul_crypto.h"
 #include "upgrade/support/ul_string_list.h"
+#include "upgrade/support/ul_utils.h"
 #include "upgrade/support/ul_wait.h"
 
 enum TulUplinerShowMessage : int {
@@ -106,7 +107,8 @@ class TulUpliner : public TulCustomHTTP {
   // Once the properties are set: raises OnAfterRestart when the program's first argument is
   // RestartParams (as the updater restarts it); after an upgrade the updater had to put back,
   // logs why (OnLog).
-  void Loaded();
+  void Loaded() { Loaded(FirstProgramArgument()); }
+  void Loaded(const std::wstring& firstArgument);
   // The program is up, its main window shown and the engine working: tells the updater that
   // installed this version, which keeps the previous files until it hears so.
   void ReportRunning();
