@@ -42,8 +42,6 @@ enum TSentinelStatus : int {
   ssClosing = 3,
 };
 
-// Messages of the sentinel's hidden window; neither carries parameters.
-
 class TCEFSentinel {
  public:
   explicit TCEFSentinel(std::unique_ptr<TSentinelTimer> timer = nullptr);  // main thread
