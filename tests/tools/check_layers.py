@@ -44,6 +44,7 @@ ALLOWED = {
     "upgrade/dialogs": {"upgrade/controller", "upgrade/support", "ui"},
     "upgrade/updater": {"upgrade/support"},
     "standin": {"engine/capi"},
+    "cmake": set(),
     "app": PROGRAM | {"app", "config"},
     "tests": PROGRAM | {"standin", "tests", "config"},
     "bench": PROGRAM | {"tests", "bench", "config"},
