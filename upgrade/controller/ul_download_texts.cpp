@@ -39,6 +39,19 @@ std::wstring UpdaterNotStartedText() {
   return L"升级程序无法启动，新版本没有安装。\n\n程序文件没有任何改动，请稍后再进行升级操作。";
 }
 
+std::wstring HostUnreachableText(std::wstring_view host) {
+  return L"无法与服务器http://" + std::wstring(host) +
+         L"连接。\n\n请检查您的internet设定之后再进行升级操作。";
+}
+
+std::wstring NewVersionNotStartedText() {
+  return L"新版本无法正常启动，已经恢复为原来的版本。\n\n请稍后再进行升级操作。";
+}
+
+std::wstring UpgradeNotInstalledText() {
+  return L"新版本没有安装成功，已经恢复为原来的版本。\n\n请稍后再进行升级操作。";
+}
+
 std::wstring DefaultTarget(std::wstring_view address, std::wstring_view applicationFolder) {
   std::wstring path(address);
   for (wchar_t& c : path)

@@ -1,9 +1,9 @@
 #ifndef OSTREL_UPGRADE_CONTROLLER_UL_DOWNLOAD_TEXTS_H_
 #define OSTREL_UPGRADE_CONTROLLER_UL_DOWNLOAD_TEXTS_H_
 
-// What the download sequence computes and shows: the whole job's percentage, the progress
-// window's lines, the default target of an address and the updater's command line. Free of
-// <windows.h>.
+// What the upgrade computes and shows: the whole job's percentage, the progress window's lines,
+// the messages of the controller (the string table's are in ul_language.h), the default target
+// of an address and the updater's command line. Free of <windows.h>.
 
 #include <cstdint>
 #include <string>
@@ -24,6 +24,13 @@ std::wstring LostFileText(std::wstring_view fileName);
 std::wstring RefusedFileText(std::wstring_view fileName);
 // Everything was downloaded, but the updater could not be written or started.
 std::wstring UpdaterNotStartedText();
+// The update host could not be reached. (It is asked over HTTPS; the message has always named
+// it with "http://".)
+std::wstring HostUnreachableText(std::wstring_view host);
+// After the updater put an upgrade back: the new version did not start, or a file could not be
+// installed.
+std::wstring NewVersionNotStartedText();
+std::wstring UpgradeNotInstalledText();
 
 // A file listed without target goes to the application folder (ending in "\") under the last
 // part of its address.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "upgrade/controller/ul_download_texts.h"
 #include "upgrade/support/ul_upgrade_protocol.h"
 
 namespace {
@@ -28,8 +29,7 @@ std::optional<TulRollBack> ReadRollBack(std::wstring_view argument) {
   const std::wstring prefix = Widened(kRolledBackArgument);
   if (!argument.starts_with(prefix)) return std::nullopt;
   const std::wstring_view cause = argument.substr(prefix.size());
-  const std::wstring notStarted =
-      L"新版本无法正常启动，已经恢复为原来的版本。\n\n请稍后再进行升级操作。";
+  const std::wstring notStarted = NewVersionNotStartedText();
   if (const auto code = NumberAfter(cause, kEndedCause)) {
     return TulRollBack{L"Upgrade not installed: the new version ended (exit code " + *code +
                            L") before it had started, and " + kPutBack,
@@ -40,8 +40,7 @@ std::optional<TulRollBack> ReadRollBack(std::wstring_view argument) {
                            L" s, and " + kPutBack,
                        notStarted};
   }
-  const std::wstring notInstalled =
-      L"新版本没有安装成功，已经恢复为原来的版本。\n\n请稍后再进行升级操作。";
+  const std::wstring notInstalled = UpgradeNotInstalledText();
   if (IsNumber(cause)) {
     return TulRollBack{L"Upgrade not installed: the updater could not replace a file (error " +
                            std::wstring(cause) + L") and put the previous files back",

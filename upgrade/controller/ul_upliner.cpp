@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ui/ui_error.h"
+#include "upgrade/controller/ul_download_texts.h"
 #include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_installation.h"
 #include "upgrade/controller/ul_version.h"
@@ -285,8 +286,7 @@ void TulUpliner::HostUnreachable() {
     FAutoCheckDone = false;  // try again after the delay
     UpdateTimer();
   } else if (ShowMessages.Has(mHostUnreachable)) {
-    Message(L"无法与服务器http://" + host + L"连接。\n\n请检查您的internet设定之后再进行升级操作。",
-            MB_OK | MB_ICONERROR);
+    Message(HostUnreachableText(host), MB_OK | MB_ICONERROR);
   }
   StopTransfer();
 }
