@@ -19,6 +19,7 @@ void TTimer::SetEnabled(bool enabled) {
 }
 
 void TTimer::Update() {
+  FTicking = false;
   if (FWindow.Handle() == nullptr) {
     if (!FEnabled || FInterval == 0 || !FWindow.Create()) return;
     FWindow.OnMessage = [this](UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
@@ -30,5 +31,6 @@ void TTimer::Update() {
     };
   }
   KillTimer(FWindow.Handle(), kTimerId);
-  if (FEnabled && FInterval > 0) SetTimer(FWindow.Handle(), kTimerId, FInterval, nullptr);
+  if (FEnabled && FInterval > 0)
+    FTicking = SetTimer(FWindow.Handle(), kTimerId, FInterval, nullptr) != 0;
 }

@@ -20,6 +20,8 @@ class TTimer {
   void SetInterval(unsigned intervalMs);  // starts the count again; 0 stops the ticks
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool enabled);
+  // Enabled with an interval, and the system gave it a timer (it has only so many).
+  bool Ticking() const { return FTicking; }
 
   // May disable the timer, change it, or delete it.
   std::function<void()> OnTimer;
@@ -29,6 +31,7 @@ class TTimer {
   TMessageWindow FWindow;
   unsigned FInterval;
   bool FEnabled = false;
+  bool FTicking = false;
 };
 
 #endif  // OSTREL_UI_TIMER_H_

@@ -7,16 +7,16 @@
 #include <utility>
 
 #include "ui/ui_error.h"
+#include "ui/window.h"
 
 namespace uitask {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"OstrelUiTaskWindow";
-
 struct TQueue {
   std::mutex lock;
-  std::deque<TTask> tasks;  // guarded by lock, as are the three below
-  HWND window = nullptr;
+  std::deque<TTask> tasks;  // guarded by lock, as are the four below
+  TMessageWindow owner;     // of the UI thread, which alone creates and destroys it
+  HWND window = nullptr;    // its handle, for the posts of every thread
   bool accepting = false;
   bool wakePending = false;  // a wake message is in the window's queue
   DWORD thread = 0;
@@ -65,14 +65,6 @@ void RunWoken() {
   RunTasks(count);
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-  if (message == WakeMessage() && message != 0) {
-    RunWoken();
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
-
 }  // namespace
 
 bool Initialize() {
@@ -81,21 +73,16 @@ bool Initialize() {
     std::lock_guard guard(queue.lock);
     if (queue.window != nullptr) return queue.thread == GetCurrentThreadId();
   }
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  if (!GetClassInfoExW(instance, kWindowClass, &window_class)) {
-    window_class.lpfnWndProc = WindowProc;
-    window_class.hInstance = instance;
-    window_class.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&window_class)) return false;
-  }
   if (WakeMessage() == 0) return false;
-  HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                instance, nullptr);
-  if (window == nullptr) return false;
+  queue.owner.OnMessage = [](UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WakeMessage()) return false;
+    RunWoken();
+    result = 0;
+    return true;
+  };
+  if (!queue.owner.Create()) return false;
   std::lock_guard guard(queue.lock);
-  queue.window = window;
+  queue.window = queue.owner.Handle();
   queue.thread = GetCurrentThreadId();
   queue.accepting = true;
   queue.wakePending = false;
@@ -139,14 +126,13 @@ void Destroy() {
   }
   // Every task still queued runs now; what they try to queue is refused (and freed) above.
   RunTasks(static_cast<size_t>(-1));
-  HWND window;
   {
     std::lock_guard guard(queue.lock);
-    window = std::exchange(queue.window, nullptr);
+    queue.window = nullptr;
     queue.thread = 0;
     queue.wakePending = false;
   }
-  if (window != nullptr) DestroyWindow(window);
+  queue.owner.Destroy();
 }
 
 }  // namespace uitask

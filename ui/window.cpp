@@ -383,9 +383,11 @@ LRESULT CALLBACK TWindow::SubclassProc(HWND window, UINT message, WPARAM wparam,
 
 // ---- TMessageWindow ----
 
-bool TMessageWindow::Create() {
-  return CreateHandle(
-      {.className = L"OstrelMessageWindow", .background = nullptr, .parent = HWND_MESSAGE});
+bool TMessageWindow::Create(bool topLevel) {
+  return CreateHandle({.className = L"OstrelMessageWindow",
+                       .background = nullptr,
+                       .style = topLevel ? WS_POPUP : 0u,
+                       .parent = topLevel ? nullptr : HWND_MESSAGE});
 }
 
 LRESULT TMessageWindow::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {

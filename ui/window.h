@@ -179,11 +179,12 @@ class TWindow {
   std::shared_ptr<int> FLife;
 };
 
-// A hidden message-only window: a target for PostMessage from any thread, handled on the thread
-// that created it. OnMessage returns true when it handled the message (result in `result`).
+// A hidden window: a target for PostMessage from any thread, handled on the thread that created
+// it. Message-only, or top-level where it must hear the session ending (WM_QUERYENDSESSION).
+// OnMessage returns true when it handled the message (result in `result`).
 class TMessageWindow : public TWindow {
  public:
-  bool Create();
+  bool Create(bool topLevel = false);
   std::function<bool(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)> OnMessage;
 
  protected:

@@ -301,7 +301,7 @@ TEST_F(UplinerCheck, AgreesToEndTheSessionAndStopsItsTimerWhenSwitchedOff) {
       [](HWND window, LPARAM found) {
         wchar_t name[64] = L"";
         GetClassNameW(window, name, 64);
-        if (std::wstring(name) == L"TulUplinerWindow") *reinterpret_cast<HWND*>(found) = window;
+        if (std::wstring(name) == L"OstrelMessageWindow") *reinterpret_cast<HWND*>(found) = window;
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&hidden));

@@ -16,19 +16,6 @@
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TulUplinerWindow";
-constexpr UINT_PTR kAutoCheckTimer = 1;
-
-// A hidden top-level window (a message-only one would never hear of the session ending).
-HWND CreateHiddenWindow(WNDPROC procedure, void* owner) {
-  HWND window = CreateUtilityWindow(kWindowClass, procedure, nullptr);
-  if (window == nullptr)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "TulUpliner window");
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-  return window;
-}
-
 TulDateTimeParts Today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -77,13 +64,19 @@ TulUpliner::TulUpliner() {
   // updater would install whatever it finds of them next time.
   DeleteTemporaryFiles();
   VersionDate = VersionDateText(Today());
-  FHandle = CreateHiddenWindow(WindowProc, this);
+  // Top-level: a message-only window would never hear of the session ending, which it agrees to.
+  FWindow.OnMessage = [](UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_QUERYENDSESSION) return false;
+    result = 1;
+    return true;
+  };
+  if (!FWindow.Create(true))
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "TulUpliner window");
+  FAutoCheckTimer.OnTimer = [this] { AutoCheckTimer(); };
 }
 
-TulUpliner::~TulUpliner() {
-  SetAutoCheck(false);
-  DestroyWindow(FHandle);
-}
+TulUpliner::~TulUpliner() { SetAutoCheck(false); }
 
 void TulUpliner::SetAutoCheck(bool value) {
   FAutoCheck = value;
@@ -91,21 +84,12 @@ void TulUpliner::SetAutoCheck(bool value) {
 }
 
 void TulUpliner::UpdateTimer() {
-  KillTimer(FHandle, kAutoCheckTimer);
-  if (FAutoCheck && !FAutoCheckDone && AutoCheckDelay > 0 &&
-      SetTimer(FHandle, kAutoCheckTimer, static_cast<UINT>(AutoCheckDelay), nullptr) == 0) {
-    throw std::runtime_error("Not enough timers available");
+  FAutoCheckTimer.SetEnabled(false);
+  if (FAutoCheck && !FAutoCheckDone && AutoCheckDelay > 0) {
+    FAutoCheckTimer.SetInterval(static_cast<unsigned>(AutoCheckDelay));
+    FAutoCheckTimer.SetEnabled(true);
+    if (!FAutoCheckTimer.Ticking()) throw std::runtime_error("Not enough timers available");
   }
-}
-
-LRESULT CALLBACK TulUpliner::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* upliner = reinterpret_cast<TulUpliner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_TIMER && wParam == kAutoCheckTimer && upliner != nullptr) {
-    GuardUi(L"TulUpliner.AutoCheck", [upliner] { upliner->AutoCheckTimer(); });
-    return 0;
-  }
-  if (message == WM_QUERYENDSESSION) return 1;
-  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void TulUpliner::AutoCheckTimer() {

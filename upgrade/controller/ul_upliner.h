@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/timer.h"
+#include "ui/window.h"
 #include "upgrade/controller/ul_info_file.h"
 #include "upgrade/controller/ul_language.h"
 #include "upgrade/controller/ul_rollback.h"
@@ -184,7 +186,6 @@ class TulUpliner : public TulCustomHTTP {
   std::function<int(const std::wstring& text, const std::wstring& caption, UINT flags)> ShowMessage;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void UpdateTimer();
   void AutoCheckTimer();
   void InfoStageDone(TulStream* stream);
@@ -217,7 +218,8 @@ class TulUpliner : public TulCustomHTTP {
   int Message(const std::wstring& text, UINT flags, const std::wstring& caption = L"软件升级精灵");
   bool Ask(const std::wstring& upgradeMsg);
 
-  HWND FHandle = nullptr;
+  TMessageWindow FWindow;  // hears of the session ending
+  TTimer FAutoCheckTimer;
   bool FAutoCheck = false;
   bool FAutoCheckDone = false;
   bool FAborted = false;

@@ -38,12 +38,26 @@ TSyncWindow& Sync() {
   return sync;
 }
 
+// A raw message-only window rather than ui/'s TMessageWindow: the last run to go may be a
+// worker, which can only ask the window to close, and the next run may need a new one before
+// the old one has.
+HWND CreateSyncWindow() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{.cbSize = sizeof(WNDCLASSEXW)};
+  if (!GetClassInfoExW(instance, kWindowClass, &windowClass)) {
+    windowClass.lpfnWndProc = SyncWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kWindowClass;
+    if (RegisterClassExW(&windowClass) == 0) return nullptr;
+  }
+  return CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+                         nullptr);
+}
+
 void AcquireWindow(TulEventThread* user) {
   TSyncWindow& sync = Sync();
   std::lock_guard guard(sync.lock);
-  if (sync.window.load() == nullptr) {
-    sync.window = CreateUtilityWindow(kWindowClass, SyncWindowProc, HWND_MESSAGE);
-  }
+  if (sync.window.load() == nullptr) sync.window = CreateSyncWindow();
   sync.users.push_back(user);
 }
 
@@ -59,7 +73,6 @@ void ReleaseWindow(TulEventThread* user) {
   if (window == nullptr) return;
   if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
     DestroyWindow(window);
-    UnregisterClassW(kWindowClass, GetModuleHandleW(nullptr));
   } else {
     PostToWindow(window, WM_CLOSE);  // only its own thread can destroy it
   }

@@ -401,15 +401,3 @@ bool TulStringList::WriteValuesToFile(std::wstring_view fileName) const {
       written == bytes.size();
   return CloseHandle(file) && complete;
 }
-
-HWND CreateUtilityWindow(const wchar_t* className, WNDPROC procedure, HWND parent) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = className;
-  RegisterClassExW(&windowClass);  // fails harmlessly when already registered
-  return CreateWindowExW(0, className, L"", parent == HWND_MESSAGE ? 0 : WS_POPUP, 0, 0, 0, 0,
-                         parent, nullptr, instance, nullptr);
-}

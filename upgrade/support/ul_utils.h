@@ -23,11 +23,6 @@ const std::wstring& ApplicationFolder();
 // "ulUtils", when the program cannot find itself in its folder (ResolveApplicationPaths).
 bool CheckApplicationFolder();
 
-// An invisible window of this program's class `className` (registered on first use) for
-// `procedure`: message-only under HWND_MESSAGE, else top-level (which hears of the session
-// ending). Null when it cannot be made.
-HWND CreateUtilityWindow(const wchar_t* className, WNDPROC procedure, HWND parent);
-
 // The program's first command-line argument, "" when it has none.
 std::wstring FirstProgramArgument();
 
