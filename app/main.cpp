@@ -6,6 +6,7 @@
 #include "app/engine_setup.h"
 #include "app/resources/resource.h"
 #include "engine/application/cef_application.h"
+#include "engine/core/engine_log.h"
 #include "engine/core/exception_policy.h"
 #include "engine/core/milestones.h"
 #include "forms/mini_browser_form.h"
@@ -73,8 +74,9 @@ bool StartsHere() {
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int show_command) {
   MarkMilestone("entry");
-  // Exceptions stopped in window procedures, timers and UI tasks go to the same log as the
-  // engine callbacks' ones.
+  // Every layer's log lines go to the engine's log; exceptions stopped in window procedures,
+  // timers and UI tasks go there as the engine callbacks' ones do.
+  SetLogSink(&WriteEngineLogLine);
   SetUiExceptionHandler(&ReportStoppedException);
   CreateEngineApplication();
   if ((GlobalCEFApp->ProcessType() != ptBrowser || StartsHere()) &&

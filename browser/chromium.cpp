@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/ui_thread.h"
 #include "browser/chromium_raise.h"
 #include "engine/application/cef_application.h"
 #include "engine/core/cef_api.h"
@@ -234,6 +235,7 @@ bool TChromium::CreateBrowser(HWND parentHandle, const RECT& parentRect, const u
 bool TChromium::CreateEngineBrowser(HWND parentHandle, const RECT& parentRect,
                                     const ustring& windowName, Ref<ICefRequestContext> context,
                                     Ref<ICefDictionaryValue> extraInfo) {
+  AssertUiThread();
   FillBrowserSettings(&FBrowserSettings);
   const SettingsTextsScope texts(FBrowserSettings);
   FillWindowInfo(parentHandle, parentRect, windowName);
@@ -332,6 +334,7 @@ void TChromium::ForgetBrowser() {
 }
 
 void TChromium::CloseBrowser(bool forceClose) {
+  AssertUiThread();
   if (!Initialized()) return;
   const CefRefPtr<ICefBrowser> browser = Browser();
   if (!browser) return;

@@ -2,11 +2,11 @@
 // engine's threads do with them (writing them into a browser's request context, the custom
 // header and referrer of each request, proxy challenges, saving the engine's preferences).
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 
+#include "base/code_page.h"
+#include "base/files.h"
 #include "browser/chromium.h"
 #include "engine/core/cef_string_collections.h"
 #include "engine/core/exception_policy.h"
@@ -26,24 +26,11 @@ wchar_t UserDecimalSeparator() {
   return separator[0] != L'\0' ? separator[0] : L'.';
 }
 
-std::string AnsiText(const ustring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0) {
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size,
-                        nullptr, nullptr);
-  }
-  return ansi;
-}
-
 // Lines ended by CR LF in the system's ANSI code page; false when the file could not be written.
 bool WriteLines(const ustring& fileName, const std::vector<ustring>& lines) {
-  std::ofstream file(std::filesystem::path(fileName), std::ios::binary | std::ios::trunc);
-  for (const ustring& line : lines) file << AnsiText(line) << "\r\n";
-  file.close();
-  return !file.fail();
+  std::string bytes;
+  for (const ustring& line : lines) bytes += ToAnsi(line) + "\r\n";
+  return WriteWholeFile(fileName, bytes) == ERROR_SUCCESS;
 }
 
 }  // namespace

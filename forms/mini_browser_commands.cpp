@@ -10,9 +10,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <filesystem>
-#include <fstream>
 
+#include "base/files.h"
+#include "base/log.h"
 #include "engine/core/exception_policy.h"
 #include "engine/refs/cef_binary_value_ref.h"
 #include "engine/refs/cef_context_menu_params_ref.h"
@@ -371,8 +371,11 @@ void TMiniBrowserFrm::Chromium1DownloadImageFinished(TChromium& /*sender*/, cons
     PostToMainThread([this, bytes = std::move(bytes), name] {
       const std::wstring file = AskFileName(SaveDialog1, kPngFilter, L"png", name);
       if (file.empty()) return;
-      std::ofstream out(std::filesystem::path(file), std::ios::binary | std::ios::trunc);
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      if (const DWORD error = WriteWholeFile(file, bytes); error != ERROR_SUCCESS) {
+        WriteLogLine(L"The image could not be saved to " + file + L" (error " +
+                         std::to_wstring(error) + L")",
+                     kLogWarning);
+      }
     });
   });
 }

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "base/handle.h"
 #include "engine/core/cef_string_collections.h"
 #include "engine/core/engine_log.h"
 #include "engine/refs/cef_before_download_callback_ref.h"
@@ -36,8 +37,8 @@ bool IsValidMainFrame(Ref<ICefFrame> frame) {
 }  // namespace
 
 std::wstring GetDocumentsFolder() {
-  IMalloc* allocator = nullptr;
-  if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) return {};
+  TComPtr<IMalloc> allocator;
+  if (FAILED(SHGetMalloc(allocator.Out())) || !allocator) return {};
   std::wstring folder;
   LPITEMIDLIST items = nullptr;
   if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &items)) && items != nullptr) {
@@ -45,7 +46,6 @@ std::wstring GetDocumentsFolder() {
     if (SHGetPathFromIDListW(items, buffer.data())) folder = buffer.c_str();
     allocator->Free(items);
   }
-  allocator->Release();
   return folder;
 }
 

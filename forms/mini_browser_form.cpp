@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "base/ui_thread.h"
 #include "engine/application/cef_application.h"
 #include "engine/refs/cef_browser_host_ref.h"
 #include "engine/support/file_version.h"
@@ -197,7 +198,7 @@ void TMiniBrowserFrm::Timer1Timer() {
 
 void TMiniBrowserFrm::ShowStatusText(std::wstring_view text) {
   if (FClosing) return;
-  if (uitask::IsUiThread()) {
+  if (IsUiThread()) {
     StatusBar1.SetPanelText(1, text);
     return;
   }

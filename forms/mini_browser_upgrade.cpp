@@ -4,7 +4,6 @@
 
 #include "forms/mini_browser_form.h"
 
-#include "engine/core/engine_log.h"
 #include "forms/update_policy.h"
 #include "ostrel_config.h"
 #include "upgrade/controller/ul_info_signature.h"
@@ -16,8 +15,7 @@ constexpr wchar_t kHintCaption[] = L"提示";
 }  // namespace
 
 void TMiniBrowserFrm::ConfigureUpgrade() {
-  FUpdatePolicy =
-      ReadUpdatePolicy([](const std::wstring& line) { EngineLog(line, kLogWarning); });
+  FUpdatePolicy = ReadUpdatePolicy();
   FUpdateServer = L"https://" + (FUpdatePolicy.Host.empty() ? std::wstring(OSTREL_UPDATE_HOST)
                                                             : FUpdatePolicy.Host);
   atpgrdr1.VersionControl = byNumber;
@@ -31,7 +29,6 @@ void TMiniBrowserFrm::ConfigureUpgrade() {
   // trust nobody rather than everybody.
   atpgrdr1.PublicKeys =
       ParseP256Keys(OSTREL_UPDATE_PUBLIC_KEY).value_or(std::vector<TulP256Key>{TulP256Key{}});
-  atpgrdr1.OnLog = [](TulUpliner&, const std::wstring& line) { EngineLog(line, kLogWarning); };
   atpgrdr1.UI = &FUplinerDialogs;
   atpgrdr1.OnNoInfoFile = Calls<&TMiniBrowserFrm::atpgrdr1NoInfoFile>();
   atpgrdr1.OnNoUpdateAvailable = Calls<&TMiniBrowserFrm::atpgrdr1NoUpdateAvailable>();

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <string>
 
+#include "base/handle.h"
 #include "upgrade/support/ul_utils.h"
 
 namespace {
@@ -21,14 +22,13 @@ std::wstring LockName() {
 }
 
 bool IsThisProgram(DWORD pid) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-  if (process == nullptr) return false;
+  const THandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+  if (!process) return false;
   wchar_t path[MAX_PATH];
   DWORD length = MAX_PATH;
-  const bool same = QueryFullProcessImageNameW(process, 0, path, &length) &&
+  const bool same = QueryFullProcessImageNameW(process.get(), 0, path, &length) &&
                     CompareStringOrdinal(path, static_cast<int>(length), ApplicationFile().c_str(),
                                          -1, TRUE) == CSTR_EQUAL;
-  CloseHandle(process);
   return same;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "base/log.h"
 #include "upgrade/http/ul_http_text.h"
 
 namespace {
@@ -37,11 +38,12 @@ std::optional<TPolicyValue> PolicyValue(const wchar_t* name) {
 
 }  // namespace
 
-TUpdatePolicy ReadUpdatePolicy(const std::function<void(const std::wstring& line)>& log) {
+TUpdatePolicy ReadUpdatePolicy() {
   TUpdatePolicy policy;
   const auto ignored = [&](const TPolicyValue& value, const wchar_t* name, const wchar_t* want) {
-    log(std::wstring(L"Update policy ignored: ") + value.Where + L"\\" + kUpdatePolicyKey + L" " +
-        name + L" is not " + want);
+    WriteLogLine(std::wstring(L"Update policy ignored: ") + value.Where + L"\\" + kUpdatePolicyKey +
+                     L" " + name + L" is not " + want,
+                 kLogWarning);
   };
   if (const std::optional<TPolicyValue> check = PolicyValue(L"UpdateCheck")) {
     if (check->Type == REG_DWORD) {

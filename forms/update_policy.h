@@ -8,7 +8,6 @@
 //   UpdateHost   string  "host[:port]" of a mirror of the update folder, asked instead (over
 //                        HTTPS, and only a file signed with a key the build trusts counts)
 
-#include <functional>
 #include <string>
 
 inline constexpr wchar_t kUpdatePolicyKey[] = L"SOFTWARE\\Policies\\Ostrel\\Ostrel-Mini";
@@ -19,7 +18,7 @@ struct TUpdatePolicy {
 };
 
 // A value that is there but not of its kind (a string for UpdateCheck, a host with a path...) is
-// passed over, and `log` gets one line saying so.
-TUpdatePolicy ReadUpdatePolicy(const std::function<void(const std::wstring& line)>& log);
+// passed over, with a line in the program's log saying so.
+TUpdatePolicy ReadUpdatePolicy();
 
 #endif  // OSTREL_FORMS_UPDATE_POLICY_H_

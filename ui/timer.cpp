@@ -1,5 +1,7 @@
 #include "ui/timer.h"
 
+#include "base/ui_thread.h"
+
 namespace {
 constexpr UINT_PTR kTimerId = 1;
 }  // namespace
@@ -19,6 +21,7 @@ void TTimer::SetEnabled(bool enabled) {
 }
 
 void TTimer::Update() {
+  AssertUiThread();
   FTicking = false;
   if (FWindow.Handle() == nullptr) {
     if (!FEnabled || FInterval == 0 || !FWindow.Create()) return;

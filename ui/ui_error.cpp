@@ -1,9 +1,9 @@
 #include "ui/ui_error.h"
 
-#include <windows.h>
-
 #include <atomic>
 #include <string>
+
+#include "base/log.h"
 
 namespace {
 std::atomic<TUiExceptionHandler> gHandler{nullptr};
@@ -16,7 +16,7 @@ void ReportUiException(std::wstring_view label) noexcept {
     if (const TUiExceptionHandler handler = gHandler.load()) {
       handler(label);
     } else {
-      OutputDebugStringW((L"Exception stopped in " + std::wstring(label) + L"\n").c_str());
+      WriteLogLine(L"Exception stopped in " + std::wstring(label), kLogError);
     }
   } catch (...) {
     // The handler's own failure has nowhere else to go.

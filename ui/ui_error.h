@@ -3,7 +3,8 @@
 
 // No exception leaves a window procedure, a timer, a menu command or a UI task: each is caught
 // where it happens and handed, with a label naming the routine, to the one handler the program
-// installs (it passes them on to its exception decision). Nothing is raised again there.
+// installs (it passes them on to its exception decision), else written to the program's log
+// (base/log.h). Nothing is raised again there.
 // Free of <windows.h>.
 
 #include <string_view>

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <utility>
 
+#include "base/ui_thread.h"
 #include "ui/ui_error.h"
 #include "ui/window.h"
 
@@ -54,6 +55,11 @@ void RunTasks(size_t count) {
   }  // each task is destroyed here, on the UI thread
 }
 
+bool OnQueueThread() {
+  std::lock_guard guard(Queue().lock);
+  return Queue().thread != 0 && Queue().thread == GetCurrentThreadId();
+}
+
 void RunWoken() {
   size_t count;
   {
@@ -84,6 +90,7 @@ bool Initialize() {
   std::lock_guard guard(queue.lock);
   queue.window = queue.owner.Handle();
   queue.thread = GetCurrentThreadId();
+  MarkUiThread();
   queue.accepting = true;
   queue.wakePending = false;
   return true;
@@ -102,13 +109,8 @@ bool Post(TTask task) {
   return true;
 }
 
-bool IsUiThread() {
-  std::lock_guard guard(Queue().lock);
-  return Queue().thread != 0 && Queue().thread == GetCurrentThreadId();
-}
-
 void DrainQueue() {
-  if (!IsUiThread()) return;
+  if (!OnQueueThread()) return;
   size_t count;
   {
     std::lock_guard guard(Queue().lock);
@@ -118,7 +120,7 @@ void DrainQueue() {
 }
 
 void Destroy() {
-  if (!IsUiThread()) return;
+  if (!OnQueueThread()) return;
   TQueue& queue = Queue();
   {
     std::lock_guard guard(queue.lock);

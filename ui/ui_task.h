@@ -13,16 +13,15 @@ namespace uitask {
 
 using TTask = std::function<void()>;
 
-// On the UI thread, once, before the first Post (TApplication::Initialize calls it). False
-// when the hidden window could not be created. May be called again after Destroy.
+// On the UI thread, once, before the first Post (TApplication::Initialize calls it): marks it
+// as the UI thread (base/ui_thread.h). False when the hidden window could not be created. May be
+// called again after Destroy.
 bool Initialize();
 
 // Any thread. Queues `task` to run on the UI thread after every task queued before it. False
 // when the queue does not run (before Initialize, after Destroy): `task` is then destroyed here,
 // on the calling thread, never leaked.
 bool Post(TTask task);
-
-bool IsUiThread();
 
 // UI thread: runs every task queued so far (tasks they queue run at the next wake).
 void DrainQueue();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "base/ui_thread.h"
 #include "ui/dpi.h"
 #include "ui/ui_error.h"
 
@@ -73,6 +74,7 @@ TWindow* TWindow::FromHandle(HWND window) {
 }
 
 bool TWindow::CreateHandle(const TCreateParams& params) {
+  AssertUiThread();
   if (FHandle != nullptr || params.className == nullptr) return false;
   if (params.custom &&
       !RegisterOnce(params.className, WindowProc, params.background, params.classStyle)) {
@@ -252,6 +254,7 @@ void TWindow::Invalidate() {
 }
 
 void TWindow::Destroy() {
+  AssertUiThread();
   if (FHandle != nullptr) DestroyWindow(FHandle);
 }
 

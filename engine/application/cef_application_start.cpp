@@ -165,7 +165,7 @@ bool TCefApplication::CheckEngineFiles() {
   found = CheckLocales(FLocalesDirPath, FLocalesRequired, FMissingLibFiles) && found;
   if (!found) {
     ustring message = L"CEF binaries missing !";
-    const ustring list = Trim(FMissingLibFiles);
+    const ustring list(TrimText(FMissingLibFiles));
     if (!list.empty()) message += kLine + kLine + L"The missing files are :" + kLine + list;
     FailStart(asErrorMissingFiles, message);
     return false;

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "base/handle.h"
 #include "engine/application/cef_application.h"
 #include "engine/core/exception_policy.h"
 #include "engine/support/paths.h"
@@ -15,34 +16,19 @@
 
 namespace {
 
-class SnapshotHandle {
- public:
-  SnapshotHandle() : handle_(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)) {}
-  ~SnapshotHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  SnapshotHandle(const SnapshotHandle&) = delete;
-  SnapshotHandle& operator=(const SnapshotHandle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 // Calls `visit` for every process of the snapshot whose executable is this program or the
 // configured sub-process program; false when no snapshot could be taken.
 bool ForEachProgramProcess(const ustring& subprocess_path,
                            const std::function<void(const PROCESSENTRY32W&)>& visit) {
-  SnapshotHandle snapshot;
-  if (!snapshot.valid()) return false;
-  const ustring program_name = ExtractFileName(ProgramFilePath());
-  const ustring subprocess_name = ExtractFileName(subprocess_path);
+  const THandle snapshot = FileHandle(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return false;
+  const ustring program_name(ExtractFileName(ProgramFilePath()));
+  const ustring subprocess_name(ExtractFileName(subprocess_path));
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
        more = Process32NextW(snapshot.get(), &entry)) {
-    const ustring name = ExtractFileName(entry.szExeFile);
+    const ustring name(ExtractFileName(entry.szExeFile));
     if (_wcsicmp(name.c_str(), program_name.c_str()) == 0 ||
         (!subprocess_path.empty() && _wcsicmp(name.c_str(), subprocess_name.c_str()) == 0)) {
       visit(entry);
@@ -65,16 +51,15 @@ uint32_t TCefApplication::UsedMemory() const {
     uint32_t total = 0;
     ForEachProgramProcess(FBrowserSubprocessPath, [&](const PROCESSENTRY32W& entry) {
       if (entry.th32ProcessID != self && entry.th32ParentProcessID != self) return;
-      HANDLE process =
-          OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID);
-      if (process == nullptr) return;
+      const THandle process(
+          OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, entry.th32ProcessID));
+      if (!process) return;
       PROCESS_MEMORY_COUNTERS counters{};
       counters.cb = sizeof(counters);
-      if (GetProcessMemoryInfo(process, &counters, sizeof(counters))) {
+      if (GetProcessMemoryInfo(process.get(), &counters, sizeof(counters))) {
         // The figure is 32 bits wide: above 4 GiB it wraps.
         total += static_cast<uint32_t>(counters.WorkingSetSize);
       }
-      CloseHandle(process);
     });
     return total;
   });

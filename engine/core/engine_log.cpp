@@ -4,23 +4,12 @@
 
 #include <atomic>
 
+#include "base/code_page.h"
 #include "engine/core/cef_api.h"
 
 namespace {
 
 std::atomic<TCefProcessType> gProcessType{ptBrowser};
-std::atomic<TProgramLogSink> gProgramLogSink{nullptr};
-
-std::string ToAnsi(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return {};
-  std::string result(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                      nullptr, nullptr);
-  return result;
-}
 
 const wchar_t* RoleText(TCefProcessType type) {
   switch (type) {
@@ -66,17 +55,10 @@ void EngineLogRaw(const std::wstring& file_name, int32_t line, int32_t severity,
   cef_log(ansi_file.c_str(), line, severity, ansi_message.c_str());
 }
 
-void WriteLogLine(const std::wstring& message, int32_t severity) {
+void WriteEngineLogLine(std::wstring_view message, int32_t severity) {
   if (EngineLibraryLoaded() && cef_log != nullptr) {
-    EngineLog(message, severity);
+    EngineLog(std::wstring(message), severity);
     return;
   }
-  const std::wstring line = ThisThreadLine(message);
-  if (const TProgramLogSink sink = gProgramLogSink.load()) {
-    sink(line);
-  } else {
-    OutputDebugStringW((L"Ostrel-Mini: " + line + L"\n").c_str());
-  }
+  OutputDebugStringW((L"Ostrel-Mini: " + ThisThreadLine(std::wstring(message)) + L"\n").c_str());
 }
-
-void SetProgramLogSink(TProgramLogSink sink) noexcept { gProgramLogSink = sink; }

@@ -16,7 +16,7 @@ namespace {
 
 // A folder that does not exist: every expected path is missing, without testing each.
 bool ReportAllMissing(const std::vector<std::wstring>& paths, std::wstring& missing) {
-  missing = Trim(missing) + std::wstring(kLineBreak);
+  missing = std::wstring(TrimText(missing)) + std::wstring(kLineBreak);
   for (const std::wstring& path : paths) missing += path + std::wstring(kLineBreak);
   return false;
 }
@@ -36,7 +36,8 @@ bool CheckFolderFiles(const std::wstring& folder, const std::vector<std::wstring
 bool CheckSubprocessPath(const std::wstring& path, std::wstring& missing) {
   return GuardRoutine(L"CheckSubprocessPath", false, [&] {
     if (path.empty() || FileExists(path)) return true;
-    missing = Trim(missing) + std::wstring(kLineBreak) + ExtractFileName(path);
+    missing = std::wstring(TrimText(missing)) + std::wstring(kLineBreak) +
+              std::wstring(ExtractFileName(path));
     return false;
   });
 }
@@ -70,7 +71,7 @@ bool CheckLocales(const std::wstring& locales_dir, const std::wstring& required,
     const std::wstring prefix = locales_dir.empty() ? std::wstring(L"locales\\")
                                                     : IncludeTrailingPathDelimiter(locales_dir);
     std::vector<std::wstring> codes;
-    if (Trim(required).empty()) {
+    if (TrimText(required).empty()) {
       codes.assign(std::begin(kBuiltInLocales), std::end(kBuiltInLocales));
     } else {
       codes = SplitDelimitedList(required);

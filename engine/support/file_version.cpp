@@ -136,7 +136,7 @@ bool GetStringFileInfo(const std::wstring& path, const std::wstring& key, std::w
           text == nullptr) {
         return false;
       }
-      const std::wstring value = Trim(std::wstring(text, wcsnlen(text, text_length)));
+      const std::wstring value(TrimText({text, wcsnlen(text, text_length)}));
       if (value.empty()) return false;
       info = value;
       return true;

@@ -1,15 +1,13 @@
 #ifndef OSTREL_ENGINE_SUPPORT_PATHS_H_
 #define OSTREL_ENGINE_SUPPORT_PATHS_H_
 
-// Path functions over the system's path rules. The header is free of <windows.h> so that pure
-// modules (the engine file checks) can use it.
+// Path functions over the system's path rules; base/files.h has the program's own file and
+// folder. The header is free of <windows.h> so that pure modules (the engine file checks) can
+// use it.
 
 #include <string>
 
-// The folder of the program file, with a trailing separator.
-std::wstring ProgramFolder();
-// The full path of the program file.
-std::wstring ProgramFilePath();
+#include "base/files.h"
 
 bool IsRelativePath(const std::wstring& path);
 bool IsUncPath(const std::wstring& path);
@@ -21,12 +19,6 @@ bool CanonicalizePath(const std::wstring& path, std::wstring& canonical);
 // A relative path is taken below ProgramFolder(); the result is canonicalised when possible.
 // With `must_exist`, a folder that does not exist gives an empty result.
 std::wstring AbsoluteFolderPath(const std::wstring& path, bool must_exist);
-
-bool FileExists(const std::wstring& path);       // an existing file, not a folder
-bool DirectoryExists(const std::wstring& path);  // an existing folder
-
-std::wstring GetCurrentFolder();
-bool SetCurrentFolder(const std::wstring& path);
 
 // Makes `folder` the current directory for the lifetime of the object (when `active`) and then
 // restores the one that was current before.

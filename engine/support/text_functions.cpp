@@ -2,29 +2,9 @@
 
 namespace {
 
-wchar_t AsciiLower(wchar_t c) {
-  return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
 bool IsBlank(wchar_t c) { return c <= L' '; }
 
 }  // namespace
-
-bool SameText(std::wstring_view a, std::wstring_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
-std::wstring Trim(std::wstring_view text) {
-  size_t first = 0;
-  size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return std::wstring(text.substr(first, last - first));
-}
 
 std::vector<std::wstring> SplitDelimitedList(std::wstring_view text) {
   constexpr wchar_t kDelimiter = L',';
@@ -76,23 +56,4 @@ std::wstring HexText(uint32_t value, int digits) {
     value >>= 4;
   }
   return text;
-}
-
-bool IsPathSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
-std::wstring IncludeTrailingPathDelimiter(std::wstring_view path) {
-  std::wstring result(path);
-  if (result.empty() || !IsPathSeparator(result.back())) result += L'\\';
-  return result;
-}
-
-std::wstring ExcludeTrailingPathDelimiter(std::wstring_view path) {
-  std::wstring result(path);
-  if (!result.empty() && IsPathSeparator(result.back())) result.pop_back();
-  return result;
-}
-
-std::wstring ExtractFileName(std::wstring_view path) {
-  const size_t last = path.find_last_of(L"\\/:");
-  return std::wstring(last == std::wstring_view::npos ? path : path.substr(last + 1));
 }

@@ -108,7 +108,7 @@ void InfoFile(TFuzzInput input) {
     FUZZ_CHECK(info.Value(key).size() <= text.size());
   FUZZ_CHECK(info.BracedValue(L"#message").size() <= text.size());
   ReadUpgradeMethod(info);
-  static constexpr TulDateTimeParts kToday{2026, 12, 9};
+  static constexpr TDateTimeParts kToday{2026, 12, 9};
   TulStringList queue;
   const bool offered = OffersUpgrade(info, {byNumber, L"1.1.2.1", L"10/04/2026", kToday}, queue);
   // Every entry takes a key of its own ("#url=" and at least one character).
@@ -139,7 +139,7 @@ void HttpDate(TFuzzInput input) {
   const TDateTime value = HttpDateToUtc(FuzzText(input));
   if (value == 0) return;
   // Whatever is read is a date the program can show and store again.
-  TulDateTimeParts parts;
+  TDateTimeParts parts;
   FUZZ_CHECK(DecodeDateTime(value, parts));
   TDateTime again = 0;
   FUZZ_CHECK(EncodeDateTime(parts, again));

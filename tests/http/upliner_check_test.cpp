@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/http/http_test_support.h"
+#include "tests/support/log_capture.h"
 #include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_upliner.h"
 #include "upgrade/support/ul_text.h"
@@ -252,19 +253,19 @@ const std::string kByNeither =
 // What a signature vouches for needs no length: the signed file is taken sent chunked, and one
 // cut short (its signature line lost) is refused like any unsigned file.
 TEST_F(UplinerCheck, ASignatureByAnyTrustedKeyVouchesForAFileSentWithoutALength) {
-  std::vector<std::wstring> log;
-  upliner.OnLog = [&](TulUpliner&, const std::wstring& line) { log.push_back(line); };
+  const TLogCapture log;
   upliner.PublicKeys = ParseP256Keys(kFirstKey + L";" + kSecondKey).value();
   EXPECT_EQ(Check(TextUrl(L"second-key", kBySecondKey) + L"?chunked=1"), L"begin later ");
   EXPECT_EQ(offeredFiles, 1);
-  EXPECT_TRUE(log.empty());
+  EXPECT_TRUE(log.Taken().empty());
   EXPECT_EQ(Check(TextUrl(L"neither-key", kByNeither) + L"?close=1"), L"noinfo ");
   const std::wstring cut = TextUrl(L"second-key-cut", kBySecondKey) + L"?chunked=1&drop=" +
                            std::to_wstring(kSignedBody.size() + 20);
   EXPECT_EQ(Check(cut), L"noinfo ");
-  ASSERT_EQ(log.size(), 2u);
-  EXPECT_NE(log[0].find(L"its signature does not verify"), std::wstring::npos) << log[0];
-  EXPECT_NE(log[1].find(L"it carries no signature"), std::wstring::npos) << log[1];
+  const std::vector<std::wstring> lines = log.Taken();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find(L"its signature does not verify"), std::wstring::npos) << lines[0];
+  EXPECT_NE(lines[1].find(L"it carries no signature"), std::wstring::npos) << lines[1];
   // The first key alone does not vouch for the second's file.
   upliner.PublicKeys = ParseP256Keys(kFirstKey).value();
   EXPECT_EQ(Check(TextUrl(L"first-key-only", kBySecondKey)), L"noinfo ");

@@ -67,7 +67,7 @@ TEST(DateTimeValue, EncodesAndDecodesDaysSince1899) {
   EXPECT_EQ(At(1899, 12, 30), 0);
   EXPECT_EQ(At(1900, 1, 1), 2);
   EXPECT_DOUBLE_EQ(At(1899, 12, 29, 6), -1.25);  // the day, then the time of day
-  TulDateTimeParts parts;
+  TDateTimeParts parts;
   ASSERT_TRUE(DecodeDateTime(-1.25, parts));
   EXPECT_EQ(parts.Year, 1899);
   EXPECT_EQ(parts.Day, 29);

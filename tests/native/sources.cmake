@@ -1,6 +1,8 @@
 # The program's files that need no Windows API: the native sanitizer tests (tests/native) and the
 # fuzz targets (tests/fuzz) build them. A file joins with one line here.
 set(OSTREL_NATIVE_SOURCES
+  base/date_time.cpp
+  base/text.cpp
   browser/preference_texts.cpp
   browser/zoom_table.cpp
   engine/support/text_functions.cpp

@@ -95,8 +95,8 @@ TEST(TextHelpers, ExtensionsTrimAndCase) {
   EXPECT_EQ(ExtractFileExt(L"C:x"), L"");
   EXPECT_EQ(TrimText(L" \t a b \r\n"), L"a b");
   EXPECT_EQ(LowerAscii(L"AbC-Ä"), L"abc-Ä");
-  EXPECT_TRUE(SameTextAscii(L"%WINDOWS%", L"%windows%"));
-  EXPECT_TRUE(ContainsTextAscii(L"C:\\Users\\X\\AppData\\Local\\VirtualStore", L"appdata\\local"));
+  EXPECT_TRUE(SameText(L"%WINDOWS%", L"%windows%"));
+  EXPECT_TRUE(ContainsText(L"C:\\Users\\X\\AppData\\Local\\VirtualStore", L"appdata\\local"));
 }
 
 TEST(Percentage, RoundsAndStaysInRange) {

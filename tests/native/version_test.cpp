@@ -34,7 +34,7 @@ TEST(TulVersionNumber, APartThatIsNoNumberComparesTheWholeTexts) {
 }
 
 TEST(TulVersionDate, NewerWhenStrictlyLater) {
-  const TulDateTimeParts today{2026, 12, 9};
+  const TDateTimeParts today{2026, 12, 9};
   EXPECT_TRUE(IsNewerVersionDate(L"10/21/2026", L"10/04/2026", today));
   EXPECT_FALSE(IsNewerVersionDate(L"10/04/2026", L"10/04/2026", today));
   EXPECT_FALSE(IsNewerVersionDate(L"12/31/2025", L"1/1/2026", today));
@@ -42,7 +42,7 @@ TEST(TulVersionDate, NewerWhenStrictlyLater) {
 }
 
 TEST(TulVersionDate, AnUnreadableDateCountsAsToday) {
-  const TulDateTimeParts today{2026, 12, 9};
+  const TDateTimeParts today{2026, 12, 9};
   for (const wchar_t* unreadable : {L"", L"soon", L"10/21", L"13/01/2026", L"02/30/2026",
                                     L"10//2026", L"10/21/x", L"1/2/3/4"}) {
     SCOPED_TRACE(testing::Message() << "server date " << unreadable);

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,45 +13,28 @@
 #include "engine/core/engine_log.h"
 #include "engine/core/exception_policy.h"
 #include "engine/handlers/cef_load_handler_own.h"
+#include "tests/support/log_capture.h"
 #include "ui/ui_error.h"
 
 namespace {
 
-std::mutex gLinesLock;
-std::vector<std::wstring> gLines;
-
-void Collect(const std::wstring& line) {
-  const std::lock_guard<std::mutex> hold(gLinesLock);
-  gLines.push_back(line);
-}
-
 class StoppedExceptions : public ::testing::Test {
  protected:
-  void SetUp() override {
-    gLines.clear();
-    SetProgramLogSink(&Collect);
-  }
   void TearDown() override {
-    SetProgramLogSink(nullptr);
     SetReRaiseExceptionsPolicy(false);
     SetUiExceptionHandler(nullptr);
   }
 
-  static std::vector<std::wstring> Lines() {
-    const std::lock_guard<std::mutex> hold(gLinesLock);
-    return gLines;
-  }
-  static bool EndsWith(const std::wstring& line, const std::wstring& tail) {
-    return line.size() >= tail.size() &&
-           line.compare(line.size() - tail.size(), tail.size(), tail) == 0;
-  }
+  std::vector<std::wstring> Lines() const { return capture.Taken(); }
+
+  TLogCapture capture;
 };
 
 TEST_F(StoppedExceptions, AGuardedRoutineLogsTheRoutineAndTheMessage) {
   EXPECT_EQ(GuardRoutine(L"Test.Guarded", -1, []() -> int { throw std::runtime_error("boom"); }),
             -1);
   ASSERT_EQ(Lines().size(), 1u);
-  EXPECT_TRUE(EndsWith(Lines()[0], L" - Exception stopped in Test.Guarded: boom")) << Lines()[0];
+  EXPECT_EQ(Lines()[0], L"Exception stopped in Test.Guarded: boom");
 }
 
 TEST_F(StoppedExceptions, OneRaisedAgainIsNotLoggedWhereItPasses) {
@@ -79,17 +61,14 @@ TEST_F(StoppedExceptions, AnEngineCallbackStopsItEvenWhenAskedToRaiseItAgain) {
   data->on_load_end(data, nullptr, nullptr, 200);  // must not unwind into the engine
   data->base.release(&data->base);
   ASSERT_EQ(Lines().size(), 1u);
-  EXPECT_TRUE(
-      EndsWith(Lines()[0], L"Exception stopped in ICefLoadHandler.OnLoadEnd: handler failed"))
-      << Lines()[0];
+  EXPECT_EQ(Lines()[0], L"Exception stopped in ICefLoadHandler.OnLoadEnd: handler failed");
 }
 
 TEST_F(StoppedExceptions, AWindowProcedureReportsThroughTheInstalledHandler) {
   SetUiExceptionHandler(&ReportStoppedException);
   GuardUi(L"TTestForm.WndProc", [] { throw std::logic_error("bad state"); });
   ASSERT_EQ(Lines().size(), 1u);
-  EXPECT_TRUE(EndsWith(Lines()[0], L"Exception stopped in TTestForm.WndProc: bad state"))
-      << Lines()[0];
+  EXPECT_EQ(Lines()[0], L"Exception stopped in TTestForm.WndProc: bad state");
 }
 
 }  // namespace

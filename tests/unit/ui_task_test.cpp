@@ -7,13 +7,17 @@
 #include <windows.h>
 
 #include <atomic>
+#include <mutex>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "base/ui_thread.h"
 #include "tests/support/ui_test_support.h"
+#include "ui/timer.h"
 #include "ui/ui_error.h"
 #include "ui/ui_task.h"
 
@@ -165,6 +169,30 @@ TEST_F(UiTaskQueue, DeleteLaterDeletesWhenTheQueueRuns) {
   EXPECT_TRUE(PumpUntil([&] { return live == 0; }));
 }
 
+std::mutex gViolationsLock;
+std::vector<std::string> gViolations;
+
+void RecordViolation(std::string_view function) {
+  const std::lock_guard lock(gViolationsLock);
+  gViolations.emplace_back(function);
+}
+
+TEST_F(UiTaskQueue, MarksItsThreadAndUiOnlyCallsFromElsewhereAreReported) {
+  EXPECT_TRUE(IsUiThread());
+  SetUiThreadViolationHandler(&RecordViolation);
+  TTimer timer;
+  AssertUiThread();
+  timer.SetEnabled(false);
+  std::thread([&] {
+    EXPECT_FALSE(IsUiThread());
+    timer.SetEnabled(false);
+  }).join();
+  SetUiThreadViolationHandler(nullptr);
+  const std::lock_guard lock(gViolationsLock);
+  ASSERT_EQ(gViolations.size(), 1u);
+  EXPECT_NE(gViolations[0].find("TTimer::Update"), std::string::npos) << gViolations[0];
+}
+
 TEST(UiTaskQueueNotRunning, RefusesAndFreesTasksAndDeletesAtOnce) {
   std::atomic<int> live{0};
   EXPECT_FALSE(uitask::Post([t = Tracked(live)] {}));
@@ -172,7 +200,6 @@ TEST(UiTaskQueueNotRunning, RefusesAndFreesTasksAndDeletesAtOnce) {
   EXPECT_EQ(live, 0);
   DeleteLater(new Tracked(live));
   EXPECT_EQ(live, 0);
-  EXPECT_FALSE(uitask::IsUiThread());
 }
 
 }  // namespace

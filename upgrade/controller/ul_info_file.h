@@ -54,8 +54,8 @@ TzeUpgradeMethod ReadUpgradeMethod(const TulInfoText& info);
 struct TulLocalVersion {
   TulUplinerVersionControl Control = byDate;
   std::wstring Number;
-  std::wstring Date;       // "MM/DD/YYYY"
-  TulDateTimeParts Today;  // stands in for an unreadable date
+  std::wstring Date;     // "MM/DD/YYYY"
+  TDateTimeParts Today;  // stands in for an unreadable date
 };
 // Reads the queue (ReadDownloadQueue); true when the server's "#version" or "#date" is newer
 // and the queue is not empty.

@@ -5,18 +5,20 @@
 #include <system_error>
 #include <utility>
 
+#include "base/handle.h"
+#include "base/log.h"
+#include "base/ui_thread.h"
 #include "ui/ui_error.h"
 #include "upgrade/controller/ul_download_texts.h"
 #include "upgrade/controller/ul_info_signature.h"
 #include "upgrade/controller/ul_installation.h"
 #include "upgrade/controller/ul_version.h"
-#include "upgrade/support/ul_handle.h"
 #include "upgrade/support/ul_upgrade_protocol.h"
 #include "upgrade/support/ul_utils.h"
 
 namespace {
 
-TulDateTimeParts Today() {
+TDateTimeParts Today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   return {now.wYear, now.wMonth, now.wDay};
@@ -102,6 +104,7 @@ void TulUpliner::AutoCheckTimer() {
 }
 
 bool TulUpliner::CheckUpdate(bool justCheckIsUpdateAvailable) {
+  AssertUiThread();
   if (justCheckIsUpdateAvailable) FJustCheckButDontUpgrade = true;
   FAborted = false;
   FIsAutoCheck = false;
@@ -124,6 +127,7 @@ bool TulUpliner::CheckUpdate(bool justCheckIsUpdateAvailable) {
 }
 
 void TulUpliner::Abort(bool imediately) {
+  AssertUiThread();
   FAborted = true;
   // The file being written goes with the transfer: the worker may still hold it open now.
   TulCustomHTTP::Abort(true, imediately);
@@ -155,7 +159,7 @@ void TulUpliner::ReportRunning() {
   if (length == 0 || length >= MAX_PATH) return;
   // The programs this one starts were not installed by that updater.
   SetEnvironmentVariableW(variable.c_str(), nullptr);
-  if (const TulHandle started{OpenEventW(EVENT_MODIFY_STATE, FALSE, name)}) SetEvent(started.get());
+  if (const THandle started{OpenEventW(EVENT_MODIFY_STATE, FALSE, name)}) SetEvent(started.get());
 }
 
 void TulUpliner::TellRolledBack() {
@@ -259,9 +263,7 @@ void TulUpliner::NoInfoFile() {
   }
 }
 
-void TulUpliner::Log(const std::wstring& line) {
-  if (OnLog) OnLog(*this, line);
-}
+void TulUpliner::Log(const std::wstring& line) { WriteLogLine(line, kLogWarning); }
 
 void TulUpliner::HostUnreachable() {
   const std::wstring host = HostName();

@@ -72,7 +72,6 @@ using TulFileStartEvent =
 using TulFileDoneEvent = std::function<void(TulUpliner& sender, const std::wstring& fileName)>;
 using TulLostFileEvent = std::function<void(TulUpliner& sender, const std::wstring& fileURL,
                                             int errorCode, bool& continueUpgrade)>;
-using TulUplinerLogEvent = std::function<void(TulUpliner& sender, const std::wstring& line)>;
 using TulUplinerPasswordEvent =
     std::function<void(TulUpliner& sender, const std::wstring& realm, bool& tryAgain)>;
 
@@ -108,7 +107,7 @@ class TulUpliner : public TulCustomHTTP {
 
   // Once the properties are set: raises OnAfterRestart when the program's first argument is
   // RestartParams (as the updater restarts it); after an upgrade the updater had to put back,
-  // logs why (OnLog).
+  // logs why.
   void Loaded() { Loaded(FirstProgramArgument()); }
   void Loaded(const std::wstring& firstArgument);
   // The program is up, its main window shown and the engine working: tells the updater that
@@ -172,8 +171,6 @@ class TulUpliner : public TulCustomHTTP {
   TulFileDoneEvent OnFileDone;
   TulLostFileEvent OnLostFile;
   TulUplinerPasswordEvent OnPasswordRequest;
-  // Why an info file or a download was refused, one line each.
-  TulUplinerLogEvent OnLog;
   // Replaces closing the main window once the updater runs.
   TulUplinerEvent OnDoOwnCloseAppMethod;
 

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "base/files.h"
+#include "base/text.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "upgrade/controller/ul_download_texts.h"
@@ -24,11 +26,6 @@ namespace {
 constexpr wchar_t kTemporarySuffix[] = L".uTMP";
 
 std::wstring QueueFilePath() { return GetSpecialFolder(sfTemp) + L"UpgraderQueue.txt"; }
-
-std::wstring FolderOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
-}
 
 // "1,234.50" in the user's number format.
 std::wstring LocaleNumber(double value) {
@@ -45,22 +42,6 @@ std::wstring LocaleNumber(double value) {
   wchar_t text[64] = {};
   if (GetNumberFormatW(LOCALE_USER_DEFAULT, 0, plain.c_str(), &format, text, 64) == 0) return plain;
   return text;
-}
-
-// ERROR_SUCCESS, or why the file could not be written whole.
-DWORD WriteWholeFile(const std::wstring& path, const std::string& bytes, DWORD attributes) {
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return GetLastError();
-  DWORD written = 0;
-  DWORD error = ERROR_SUCCESS;
-  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-    error = GetLastError();
-  } else if (written != bytes.size()) {
-    error = ERROR_DISK_FULL;
-  }
-  if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
-  return error;
 }
 
 // " (error N)" for the log.
@@ -116,7 +97,8 @@ void TulUpliner::CurrentFile() {
   const std::wstring target = TargetOf(FCurrentFileIndex);
   if (!FDownloadQueue.GetValue(FCurrentFileIndex).empty())
     FDownloadQueue.SetValue(FCurrentFileIndex, target);
-  SHCreateDirectoryExW(nullptr, FolderOf(target).c_str(), nullptr);  // fails when it exists
+  SHCreateDirectoryExW(nullptr, std::wstring(ExtractFilePath(target)).c_str(),
+                       nullptr);  // fails when it exists
   FCurrentFileName = target + kTemporarySuffix;
   FCurrentFileTime = 0;
   OutputFileName = FCurrentFileName;
@@ -130,7 +112,7 @@ std::wstring TulUpliner::TargetOf(int index) const {
   std::wstring target = FDownloadQueue.GetValue(index);
   if (target.empty()) return DefaultTarget(FDownloadQueue.GetName(index), ApplicationFolder());
   target = ExpandPath(target, true);
-  return FolderOf(target).empty() ? ApplicationFolder() + target : target;
+  return ExtractFilePath(target).empty() ? ApplicationFolder() + target : target;
 }
 
 void TulUpliner::FileStart(TulHTTPHeaderInfo& info) {

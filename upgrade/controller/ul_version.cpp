@@ -34,10 +34,10 @@ std::array<std::wstring_view, 4> VersionParts(std::wstring_view version) {
 }
 
 // `fallback` when the text makes no date.
-TulDateTimeParts VersionDate(std::wstring_view text, const TulDateTimeParts& fallback) {
+TDateTimeParts VersionDate(std::wstring_view text, const TDateTimeParts& fallback) {
   const size_t first = text.find(L'/');
   const size_t second = first == std::wstring_view::npos ? first : text.find(L'/', first + 1);
-  TulDateTimeParts date;
+  TDateTimeParts date;
   date.Month = PartNumber(text.substr(0, first));
   if (first != std::wstring_view::npos) {
     date.Day = PartNumber(text.substr(first + 1, second - first - 1));
@@ -62,13 +62,13 @@ bool IsNewerVersionNumber(std::wstring_view server, std::wstring_view local) {
 }
 
 bool IsNewerVersionDate(std::wstring_view server, std::wstring_view local,
-                        const TulDateTimeParts& today) {
-  const TulDateTimeParts a = VersionDate(server, today);
-  const TulDateTimeParts b = VersionDate(local, today);
+                        const TDateTimeParts& today) {
+  const TDateTimeParts a = VersionDate(server, today);
+  const TDateTimeParts b = VersionDate(local, today);
   return std::tie(a.Year, a.Month, a.Day) > std::tie(b.Year, b.Month, b.Day);
 }
 
-std::wstring VersionDateText(const TulDateTimeParts& date) {
+std::wstring VersionDateText(const TDateTimeParts& date) {
   wchar_t text[32];
   std::swprintf(text, std::size(text), L"%02d/%02d/%04d", date.Month, date.Day, date.Year);
   return text;

@@ -16,9 +16,9 @@ bool IsNewerVersionNumber(std::wstring_view server, std::wstring_view local);
 // Both "month/day/year"; a side that is no valid date counts as `today`. Newer when strictly
 // later.
 bool IsNewerVersionDate(std::wstring_view server, std::wstring_view local,
-                        const TulDateTimeParts& today);
+                        const TDateTimeParts& today);
 
 // "MM/DD/YYYY", whatever the locale's separator.
-std::wstring VersionDateText(const TulDateTimeParts& date);
+std::wstring VersionDateText(const TDateTimeParts& date);
 
 #endif  // OSTREL_UPGRADE_CONTROLLER_UL_VERSION_H_

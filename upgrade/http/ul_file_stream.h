@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "base/handle.h"
 #include "upgrade/http/ul_stream.h"
 
 class TulFileStream : public TulStream {
@@ -21,7 +22,7 @@ class TulFileStream : public TulStream {
   TulFileStream(const TulFileStream&) = delete;
   TulFileStream& operator=(const TulFileStream&) = delete;
 
-  bool IsOpen() const { return FHandle != INVALID_HANDLE_VALUE; }
+  bool IsOpen() const { return static_cast<bool>(FHandle); }
   DWORD Error() const { return FError; }  // why the file could not be opened
 
   size_t Read(void* buffer, size_t count) override;
@@ -31,7 +32,7 @@ class TulFileStream : public TulStream {
   uint64_t Size() const override;
 
  private:
-  HANDLE FHandle = INVALID_HANDLE_VALUE;
+  THandle FHandle;
   DWORD FError = ERROR_SUCCESS;
 };
 

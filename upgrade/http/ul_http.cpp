@@ -108,7 +108,7 @@ void TulCustomHTTP::CloseHandles() {
   for (HINTERNET* handle : {&hRequest, &hConnect, &hSession}) {
     if (*handle != nullptr) InternetCloseHandle(std::exchange(*handle, nullptr));
   }
-  if (hFile != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(hFile, INVALID_HANDLE_VALUE));
+  hFile.reset();
 }
 
 // Main thread, once the worker has finished. What it reports is taken out of the component

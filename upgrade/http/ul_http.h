@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "base/handle.h"
 #include "upgrade/http/ul_http_address.h"
 #include "upgrade/http/ul_login.h"
 #include "upgrade/http/ul_stream.h"
@@ -306,7 +307,7 @@ class TulCustomHTTP : public TulLoginComponent {
   HINTERNET hSession = nullptr;
   HINTERNET hConnect = nullptr;
   HINTERNET hRequest = nullptr;
-  HANDLE hFile = INVALID_HANDLE_VALUE;
+  THandle hFile;
   std::wstring HTTPRawHeadersCRLF, HTTPContentType, HTTPContentLanguage, HTTPContentEncoding,
       HTTPLocation, HTTPETag;
   TDateTime HTTPDate = 0, HTTPLastModified = 0, HTTPExpires = 0;

@@ -185,10 +185,11 @@ void TulCustomHTTP::Execute() {
 }
 
 void TulCustomHTTP::RunLocalFile() {
-  hFile = CreateFileW(FAddress.Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  hFile = FileHandle(CreateFileW(FAddress.Path.c_str(), GENERIC_READ,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
-  if (hFile != INVALID_HANDLE_VALUE && GetFileSizeEx(hFile, &size)) {
+  if (hFile && GetFileSizeEx(hFile.get(), &size)) {
     FHTTPErrorCode = 200;
     HTTPFileSize = static_cast<uint64_t>(size.QuadPart);
   } else {
@@ -197,7 +198,7 @@ void TulCustomHTTP::RunLocalFile() {
   if (const uint32_t start = HTTPInitStartRange != 0 ? HTTPInitStartRange : Range.StartRange) {
     LARGE_INTEGER to{};
     to.QuadPart = start;
-    SetFilePointerEx(hFile, to, nullptr, FILE_BEGIN);
+    SetFilePointerEx(hFile.get(), to, nullptr, FILE_BEGIN);
   }
   HTTPSuccess = true;  // the file's size is a known content length
   if (OpenOutput() == TStep::Go) ReadBody();
@@ -462,9 +463,8 @@ TulCustomHTTP::TStep TulCustomHTTP::ReadBody() {
   for (;;) {
     if (Stopped()) return TStep::End;
     DWORD count = 0;
-    const bool read = hFile != INVALID_HANDLE_VALUE
-                          ? ReadFile(hFile, buffer, size, &count, nullptr)
-                          : InternetReadFile(hRequest, buffer, size, &count);
+    const bool read = hFile ? ReadFile(hFile.get(), buffer, size, &count, nullptr)
+                            : InternetReadFile(hRequest, buffer, size, &count);
     // Without a length, the connection alone tells where the body ends: a read that fails
     // (the connection broke off in the middle) ends one that is not whole.
     if (!read) FBodyUnverifiable |= !lengthKnown;

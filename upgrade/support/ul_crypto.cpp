@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "upgrade/support/ul_handle.h"
+#include "base/handle.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ std::optional<TulSha256> FileSha256(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  const TulHandle closer(file);
+  const THandle closer(file);
   Sha256 hash;
   std::string buffer(64 * 1024, '\0');
   for (;;) {

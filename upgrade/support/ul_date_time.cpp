@@ -1,48 +1,11 @@
 #include "upgrade/support/ul_date_time.h"
 
 #include <array>
-#include <chrono>
-#include <cmath>
-#include <cstdint>
 #include <optional>
 
 #include "upgrade/support/ul_text.h"
 
 namespace {
-
-using std::chrono::days;
-using std::chrono::sys_days;
-using std::chrono::year_month_day;
-
-constexpr sys_days kEpoch{std::chrono::year{1899} / std::chrono::December / 30};
-constexpr int64_t kMillisecondsPerDay = 86400000;
-
-TDateTime FromMilliseconds(int64_t milliseconds) {
-  const int64_t whole = milliseconds >= 0
-                            ? milliseconds / kMillisecondsPerDay
-                            : -((-milliseconds + kMillisecondsPerDay - 1) / kMillisecondsPerDay);
-  const double fraction =
-      static_cast<double>(milliseconds - whole * kMillisecondsPerDay) / kMillisecondsPerDay;
-  return whole < 0 ? static_cast<double>(whole) - fraction : static_cast<double>(whole) + fraction;
-}
-
-bool ToMilliseconds(const TulDateTimeParts& parts, int64_t& milliseconds) {
-  const year_month_day date{std::chrono::year{parts.Year},
-                            std::chrono::month{static_cast<unsigned>(parts.Month)},
-                            std::chrono::day{static_cast<unsigned>(parts.Day)}};
-  if (parts.Year < 1 || parts.Year > 9999 || parts.Month < 1 || parts.Day < 1 || !date.ok() ||
-      parts.Hour < 0 || parts.Hour > 23 || parts.Minute < 0 || parts.Minute > 59 ||
-      parts.Second < 0 || parts.Second > 59 || parts.Millisecond < 0 || parts.Millisecond > 999) {
-    return false;
-  }
-  const int64_t day = (sys_days{date} - kEpoch).count();
-  milliseconds = day * kMillisecondsPerDay +
-                 ((parts.Hour * 60LL + parts.Minute) * 60 + parts.Second) * 1000 +
-                 parts.Millisecond;
-  return true;
-}
-
-// ---- HTTP dates ----
 
 constexpr std::array<std::wstring_view, 7> kWeekdays{L"sun", L"mon", L"tue", L"wed",
                                                      L"thu", L"fri", L"sat"};
@@ -79,32 +42,6 @@ std::wstring_view TakeField(std::wstring_view& rest, wchar_t separator) {
 
 }  // namespace
 
-bool EncodeDateTime(const TulDateTimeParts& parts, TDateTime& value) {
-  int64_t milliseconds = 0;
-  if (!ToMilliseconds(parts, milliseconds)) return false;
-  value = FromMilliseconds(milliseconds);
-  return true;
-}
-
-bool DecodeDateTime(TDateTime value, TulDateTimeParts& parts) {
-  if (!std::isfinite(value) || std::fabs(value) > 3e6) return false;
-  double whole = std::trunc(value);
-  int64_t milliseconds = std::llround(std::fabs(value - whole) * kMillisecondsPerDay);
-  if (milliseconds == kMillisecondsPerDay) {  // rounded up to the next midnight
-    milliseconds = 0;
-    whole += whole < 0 ? -1 : 1;
-  }
-  const year_month_day date{kEpoch + days{static_cast<int64_t>(whole)}};
-  parts.Year = static_cast<int>(date.year());
-  parts.Month = static_cast<int>(static_cast<unsigned>(date.month()));
-  parts.Day = static_cast<int>(static_cast<unsigned>(date.day()));
-  parts.Hour = static_cast<int>(milliseconds / 3600000);
-  parts.Minute = static_cast<int>(milliseconds / 60000 % 60);
-  parts.Second = static_cast<int>(milliseconds / 1000 % 60);
-  parts.Millisecond = static_cast<int>(milliseconds % 1000);
-  return parts.Year >= 1 && parts.Year <= 9999;
-}
-
 TDateTime HttpDateToUtc(std::wstring_view text) {
   std::wstring_view rest = TrimText(text);
   if (rest.empty()) return 0;
@@ -119,7 +56,7 @@ TDateTime HttpDateToUtc(std::wstring_view text) {
   const size_t space = rest.find(L' ');
   const size_t dash = rest.find(L'-', 1);
   const wchar_t separator = dash != std::wstring_view::npos && dash < space ? L'-' : L' ';
-  TulDateTimeParts parts;
+  TDateTimeParts parts;
   const std::wstring_view first = TakeField(rest, separator);
   if (const int month = MonthOf(first); month != 0) {
     parts.Month = month;
@@ -145,17 +82,15 @@ TDateTime HttpDateToUtc(std::wstring_view text) {
     parts.Minute = ReadNumber(TakeField(time, L':')).value_or(0);
     parts.Second = ReadNumber(time).value_or(0);
   }
-  int64_t milliseconds = 0;
-  if (!ToMilliseconds(parts, milliseconds)) return 0;
-  // A numeric zone ("+0800", "-0130") is the local time's offset from UTC; names mean UTC.
+  TDateTime value = 0;
+  if (!EncodeDateTime(parts, value)) return 0;
+  // A numeric zone ("+0800", "-0130") is the local time's offset from UTC; names mean UTC. It
+  // can move the last day of 9999 into a year no date value holds.
   rest = TrimText(rest);
   if (rest.size() > 4 && (rest[0] == L'+' || rest[0] == L'-')) {
     const int minutes =
         ReadNumber(rest.substr(1, 2)).value_or(0) * 60 + ReadNumber(rest.substr(3, 2)).value_or(0);
-    milliseconds -= (rest[0] == L'-' ? -1 : 1) * minutes * 60000LL;
+    if (!AddMinutes(value, rest[0] == L'-' ? minutes : -minutes)) return 0;
   }
-  // The zone can move the last day of 9999 into a year no date value holds.
-  const TDateTime value = FromMilliseconds(milliseconds);
-  TulDateTimeParts inRange;
-  return DecodeDateTime(value, inRange) ? value : 0;
+  return value;
 }

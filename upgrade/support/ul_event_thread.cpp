@@ -145,28 +145,27 @@ bool ResumeFully(HANDLE thread) {
 TulEventThread::TulEventThread(TulCustomThread& owner, int priority)
     : FOwner(&owner), FCreator(&owner) {
   AcquireWindow(this);
-  FHandle = CreateThread(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, &FThreadID);
-  if (FHandle != nullptr) SetThreadPriority(FHandle, priority);
+  FHandle.reset(CreateThread(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, &FThreadID));
+  if (FHandle.get()) SetThreadPriority(FHandle.get(), priority);
 }
 
 TulEventThread::~TulEventThread() {
-  if (FHandle != nullptr) {
+  if (FHandle.get()) {
     FTerminated = true;
     // A killed thread was waited for already. One never started sees the stop flag in its first
     // step and ends.
     bool wait = FPhase.load() != rpKilled;
     if (int idle = rpIdle; FPhase.compare_exchange_strong(idle, rpStarted)) {
-      wait = ResumeFully(FHandle);
+      wait = ResumeFully(FHandle.get());
     }
-    if (wait) WaitForSingleObject(FHandle, INFINITE);
-    CloseHandle(FHandle);
+    if (wait) WaitForSingleObject(FHandle.get(), INFINITE);
   }
   ReleaseWindow(this);
 }
 
 bool TulEventThread::Start() {
   TulCustomThread* owner = FOwner.load();
-  if (owner == nullptr || FHandle == nullptr) return false;
+  if (owner == nullptr || !FHandle) return false;
   FOnExecute = owner->OnExecute;
   FOnException = owner->OnException;
   FOnTerminate = owner->OnTerminate;
@@ -174,7 +173,7 @@ bool TulEventThread::Start() {
   FFreeOnTerminate = owner->FFreeOwnerOnTerminate;
   if (int idle = rpIdle; !FPhase.compare_exchange_strong(idle, rpStarted)) return false;
   FRunning = true;
-  const DWORD previous = ResumeThread(FHandle);
+  const DWORD previous = ResumeThread(FHandle.get());
   FSuspended = previous > 1;
   return previous != kResumeFailed;
 }
@@ -207,20 +206,21 @@ void TulEventThread::Retire(TulEventThread* run) {
 }
 
 void TulEventThread::Kill() {
-  if (FHandle == nullptr) return;
-  ResumeFully(FHandle);  // frozen where it is, it may be anywhere
+  if (!FHandle) return;
+  ResumeFully(FHandle.get());  // frozen where it is, it may be anywhere
   // A thread that has not reached its procedure yet is still in the loader's hands.
   for (int waited = 0; !FEntered && waited < 1000; ++waited) {
-    if (WaitForSingleObject(FHandle, 1) != WAIT_TIMEOUT) return;
+    if (WaitForSingleObject(FHandle.get(), 1) != WAIT_TIMEOUT) return;
   }
-  SuspendAtSafePoint(FHandle);
-  TerminateThread(FHandle, 0);
-  WaitForSingleObject(FHandle, kKillWaitMs);
+  SuspendAtSafePoint(FHandle.get());
+  TerminateThread(FHandle.get(), 0);
+  WaitForSingleObject(FHandle.get(), kKillWaitMs);
 }
 
 void TulEventThread::Suspend() {
   // Already frozen, it only counts one more.
-  if (FSuspended ? SuspendThread(FHandle) != kResumeFailed : SuspendAtSafePoint(FHandle)) {
+  if (FSuspended ? SuspendThread(FHandle.get()) != kResumeFailed
+                 : SuspendAtSafePoint(FHandle.get())) {
     FSuspended = true;
   }
 }

@@ -16,6 +16,7 @@
 #include <exception>
 #include <functional>
 
+#include "base/handle.h"
 #include "ui/messages.h"
 #include "upgrade/support/ul_thread.h"
 
@@ -58,7 +59,7 @@ class TulEventThread {
   // Main thread: a call of this run is running (the worker waits for it).
   bool InSynchronizedCall() const { return FInSync > 0; }
 
-  HANDLE FHandle = nullptr;
+  THandle FHandle;
   DWORD FThreadID = 0;
   std::atomic<bool> FTerminated{false};
   bool FSuspended = true;  // main thread

@@ -6,8 +6,6 @@
 
 namespace {
 
-wchar_t LowerAsciiChar(wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; }
-
 // Removes the first `count` double quotes.
 std::wstring WithoutQuotes(std::wstring_view text, int count) {
   std::wstring result;
@@ -54,31 +52,6 @@ void ReduceRundllLine(TulCommandLine& line) {
 }
 
 }  // namespace
-
-std::wstring_view TrimText(std::wstring_view text) {
-  while (!text.empty() && text.front() <= L' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() <= L' ') text.remove_suffix(1);
-  return text;
-}
-
-std::wstring LowerAscii(std::wstring_view text) {
-  std::wstring result(text);
-  std::transform(result.begin(), result.end(), result.begin(), LowerAsciiChar);
-  return result;
-}
-
-bool SameTextAscii(std::wstring_view a, std::wstring_view b) {
-  return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
-}
-
-bool ContainsTextAscii(std::wstring_view text, std::wstring_view part) {
-  return LowerAscii(text).find(LowerAscii(part)) != std::wstring::npos;
-}
-
-std::wstring_view ExtractFileExt(std::wstring_view path) {
-  const size_t at = path.find_last_of(L".\\:");
-  return at != std::wstring_view::npos && path[at] == L'.' ? path.substr(at) : std::wstring_view{};
-}
 
 TulCommandLine SplitCommandLine(std::wstring_view commandLine) {
   const std::wstring_view text = TrimText(commandLine);

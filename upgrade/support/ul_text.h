@@ -1,23 +1,15 @@
 #ifndef OSTREL_UPGRADE_SUPPORT_UL_TEXT_H_
 #define OSTREL_UPGRADE_SUPPORT_UL_TEXT_H_
 
-// Text helpers of the upgrade library: trimming, ASCII case, file extensions, command lines,
-// addresses, Base64 and percentages. Free of <windows.h> (also built natively, tests/native).
+// Text helpers of the upgrade library: command lines, addresses, Base64 and percentages. Free of
+// <windows.h> (also built natively, tests/native).
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Without leading and trailing spaces and control characters.
-std::wstring_view TrimText(std::wstring_view text);
-// Only A-Z change: the texts compared with these are names, macros and addresses.
-std::wstring LowerAscii(std::wstring_view text);
-bool SameTextAscii(std::wstring_view a, std::wstring_view b);
-bool ContainsTextAscii(std::wstring_view text, std::wstring_view part);
-
-// From the last "." of the last path component ("C:\a.b\c" has none), "." included.
-std::wstring_view ExtractFileExt(std::wstring_view path);
+#include "base/text.h"
 
 // A registered command line taken apart: the program to run and what follows it.
 struct TulCommandLine {

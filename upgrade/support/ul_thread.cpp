@@ -16,25 +16,14 @@ constexpr int kPriorities[] = {THREAD_PRIORITY_IDLE,         THREAD_PRIORITY_LOW
 
 // A handle of our own on a run's thread: the run may be replaced and freed (its handle closed)
 // by a handler that runs while we wait.
-class TThreadHandle {
- public:
-  explicit TThreadHandle(HANDLE thread) {
-    if (thread == nullptr ||
-        !DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &FHandle,
-                         SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, 0)) {
-      FHandle = nullptr;
-    }
+THandle OwnThreadHandle(HANDLE thread) {
+  HANDLE own = nullptr;
+  if (thread == nullptr || !DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &own,
+                                            SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, 0)) {
+    return nullptr;
   }
-  ~TThreadHandle() {
-    if (FHandle != nullptr) CloseHandle(FHandle);
-  }
-  TThreadHandle(const TThreadHandle&) = delete;
-  TThreadHandle& operator=(const TThreadHandle&) = delete;
-  HANDLE Get() const { return FHandle; }
-
- private:
-  HANDLE FHandle = nullptr;
-};
+  return THandle(own);
+}
 
 }  // namespace
 
@@ -65,10 +54,10 @@ bool TulCustomThread::Execute() {
   TulEventThread& run = *FThread;
   if (!run.Start()) return false;
   if (!FWaitThread) return true;
-  const TThreadHandle thread(run.FHandle);
+  const THandle thread = OwnThreadHandle(run.FHandle.get());
   const DWORD id = run.FThreadID;
   const std::weak_ptr<int> life = FLife;
-  const int result = MsgWaitForHandles({thread.Get()}, FWaitTimeout, [&life] {
+  const int result = MsgWaitForHandles({thread.get()}, FWaitTimeout, [&life] {
     return life.expired() || Application().Terminated();
   });
   if (result != kWaitTimedOut || life.expired()) return true;
@@ -93,14 +82,14 @@ bool TulCustomThread::WaitForEvent(TulWaitHandle& waitHandle, DWORD timeoutMs) {
 }
 
 bool TulCustomThread::WaitForEventOrEnd(HANDLE event, DWORD timeoutMs) {
-  const TThreadHandle thread(FThread->FHandle);
+  const THandle thread = OwnThreadHandle(FThread->FHandle.get());
   const std::weak_ptr<int> life = FLife;
   const auto stop = [this, &life] {
     return life.expired() || Application().Terminated() || FThread->FSuspended;
   };
   for (;;) {
     // The event comes first: signalled just before the end still counts.
-    const int result = MsgWaitForHandles({event, thread.Get()}, timeoutMs, stop);
+    const int result = MsgWaitForHandles({event, thread.get()}, timeoutMs, stop);
     if (result != kWaitTimedOut) return result == 0;
   }
 }
@@ -132,7 +121,7 @@ void TulCustomThread::EndRun(DWORD timeoutMs) {
   TulEventThread& run = *FThread;
   run.FTerminated = true;
   // From inside one of its calls the run waits for us: nothing to wait for.
-  if (run.FPhase.load() == rpStarted && run.FHandle != nullptr && !run.InSynchronizedCall()) {
+  if (run.FPhase.load() == rpStarted && run.FHandle && !run.InSynchronizedCall()) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
       // Delivers the calls it sends (refused) and nothing else.
@@ -141,8 +130,9 @@ void TulCustomThread::EndRun(DWORD timeoutMs) {
       const ULONGLONG now = GetTickCount64();
       if (now >= deadline) break;
       const DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 20));
-      if (MsgWaitForMultipleObjectsEx(1, &run.FHandle, slice, QS_SENDMESSAGE,
-                                      MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0) {
+      HANDLE running = run.FHandle.get();
+      if (MsgWaitForMultipleObjectsEx(1, &running, slice, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE) ==
+          WAIT_OBJECT_0) {
         break;
       }
     }
@@ -156,7 +146,7 @@ void TulCustomThread::Resume() {
   TulEventThread& run = *FThread;
   if (run.FPhase.load() == rpIdle) {
     run.Start();
-  } else if (const DWORD previous = ResumeThread(run.FHandle); previous <= 1) {
+  } else if (const DWORD previous = ResumeThread(run.FHandle.get()); previous <= 1) {
     run.FSuspended = false;
   }
 }
@@ -169,8 +159,8 @@ DWORD TulCustomThread::WaitFor() {
       run.InSynchronizedCall()) {
     return static_cast<DWORD>(run.FReturnValue.load());
   }
-  const TThreadHandle thread(run.FHandle);
-  HANDLE handle = thread.Get();
+  const THandle thread = OwnThreadHandle(run.FHandle.get());
+  HANDLE handle = thread.get();
   if (handle == nullptr) return 0;
   if (TulEventThread::OnMainThread()) {
     // Only sent messages come in: the worker's synchronising calls, nothing else runs here.
@@ -187,7 +177,7 @@ DWORD TulCustomThread::WaitFor() {
   return code;
 }
 
-HANDLE TulCustomThread::Handle() const { return FThread->FHandle; }
+HANDLE TulCustomThread::Handle() const { return FThread->FHandle.get(); }
 DWORD TulCustomThread::ThreadID() const { return FThread->FThreadID; }
 bool TulCustomThread::Running() const { return FThread->FRunning; }
 bool TulCustomThread::RunningAndNotSuspended() const { return Running() && !Suspended(); }
@@ -204,7 +194,7 @@ void TulCustomThread::SetSuspended(bool suspended) {
 }
 
 TulThreadPriority TulCustomThread::Priority() const {
-  const int value = GetThreadPriority(FThread->FHandle);
+  const int value = GetThreadPriority(FThread->FHandle.get());
   const auto at = std::find(std::begin(kPriorities), std::end(kPriorities), value);
   return at == std::end(kPriorities) ? tpNormal
                                      : static_cast<TulThreadPriority>(at - std::begin(kPriorities));
@@ -212,5 +202,5 @@ TulThreadPriority TulCustomThread::Priority() const {
 
 void TulCustomThread::SetPriority(TulThreadPriority priority) {
   FPriority = priority;
-  SetThreadPriority(FThread->FHandle, kPriorities[priority]);
+  SetThreadPriority(FThread->FHandle.get(), kPriorities[priority]);
 }

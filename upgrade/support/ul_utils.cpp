@@ -10,22 +10,20 @@
 #include <system_error>
 #include <vector>
 
+#include "base/files.h"
+#include "base/handle.h"
 #include "upgrade/support/ul_string_list.h"
 #include "upgrade/support/ul_text.h"
 
 namespace {
-
-std::wstring WithBackslash(std::wstring path) {
-  if (!path.empty() && path.back() != L'\\') path += L'\\';
-  return path;
-}
 
 // A folder the system writes into a buffer of MAX_PATH characters.
 template <typename Getter>
 std::wstring SystemFolder(Getter getter) {
   wchar_t buffer[MAX_PATH + 1] = {};
   const DWORD length = getter(buffer, MAX_PATH + 1);
-  return length == 0 || length > MAX_PATH ? std::wstring() : WithBackslash({buffer, length});
+  return length == 0 || length > MAX_PATH ? std::wstring()
+                                          : IncludeTrailingPathDelimiter({buffer, length});
 }
 
 std::wstring WindowsFolder() {
@@ -37,7 +35,7 @@ std::wstring UserShellFolder(const wchar_t* name) {
   const auto folder = ReadRegistryText(
       HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
       name, 1024);
-  return folder ? WithBackslash(*folder) : std::wstring();
+  return folder && !folder->empty() ? IncludeTrailingPathDelimiter(*folder) : std::wstring();
 }
 
 std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& key) {
@@ -55,36 +53,6 @@ std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& key) {
   }
   RegCloseKey(opened);
   return names;
-}
-
-bool ToSystemTime(TDateTime value, SYSTEMTIME& time) {
-  TulDateTimeParts parts;
-  if (!DecodeDateTime(value, parts) || parts.Year < 1601) return false;
-  time = {static_cast<WORD>(parts.Year),
-          static_cast<WORD>(parts.Month),
-          0,
-          static_cast<WORD>(parts.Day),
-          static_cast<WORD>(parts.Hour),
-          static_cast<WORD>(parts.Minute),
-          static_cast<WORD>(parts.Second),
-          static_cast<WORD>(parts.Millisecond)};
-  return true;
-}
-
-TDateTime FromSystemTime(const SYSTEMTIME& time) {
-  TDateTime value = 0;
-  EncodeDateTime({time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond,
-                  time.wMilliseconds},
-                 value);
-  return value;
-}
-
-bool LocalToFileTime(TDateTime local, FILETIME& time) {
-  SYSTEMTIME localTime;
-  SYSTEMTIME utc;
-  return ToSystemTime(local, localTime) &&
-         TzSpecificLocalTimeToSystemTime(nullptr, &localTime, &utc) &&
-         SystemTimeToFileTime(&utc, &time);
 }
 
 bool Shell(const std::wstring& file, const std::wstring& parameters) {
@@ -151,21 +119,17 @@ bool MayReplace(const std::wstring& path) {
   }
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     // A file of this process's own, gone again as it is closed.
-    const std::wstring probe =
-        WithBackslash(path) + L"~ostrel-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
+    const std::wstring probe = IncludeTrailingPathDelimiter(path) + L"~ostrel-" +
+                               std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    return static_cast<bool>(
+        FileHandle(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr)));
   }
-  HANDLE file =
+  const THandle file = FileHandle(
       CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, 0, nullptr);
+                  nullptr, OPEN_EXISTING, 0, nullptr));
   // Another program holding it is no matter of rights.
-  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
-  CloseHandle(file);
-  return true;
+  return file || GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 // ---- Application and folders ----
@@ -248,7 +212,7 @@ std::wstring GetProgramOfExtension(std::wstring_view extension) {
   const std::vector<std::wstring> names = SubkeyNames(HKEY_CLASSES_ROOT, verbs);
   for (const std::wstring& name : names) {
     if (command) break;
-    if (ContainsTextAscii(name, L"open")) command = commandOf(name);
+    if (ContainsText(name, L"open")) command = commandOf(name);
   }
   for (const std::wstring& name : names) {
     if (command) break;
@@ -298,32 +262,8 @@ bool IsConnectedToNetwork() {
 
 TDateTime HttpDateToLocal(std::wstring_view text) {
   SYSTEMTIME utc;
-  SYSTEMTIME local;
   const TDateTime value = HttpDateToUtc(text);
-  if (value == 0 || !ToSystemTime(value, utc) ||
-      !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
-    return 0;
-  }
-  return FromSystemTime(local);
-}
-
-std::string ToAnsi(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length =
-      WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string result(length, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), size, result.data(), length, nullptr, nullptr);
-  return result;
-}
-
-std::wstring FromAnsi(std::string_view bytes, UINT codePage) {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-  std::wstring result(length, L'\0');
-  MultiByteToWideChar(codePage, 0, bytes.data(), size, result.data(), length);
-  return result;
+  return value != 0 && DateTimeToSystemTime(value, utc) ? UtcToLocalDateTime(utc) : 0;
 }
 
 std::wstring Base64Text(std::wstring_view text) {
@@ -356,16 +296,14 @@ bool SetFileTimes(std::wstring_view file, TDateTime creation, TDateTime lastWrit
   const TDateTime values[3] = {creation, lastWrite, lastAccess};
   for (int i = 0; i < 3; ++i) {
     if (values[i] == -1) continue;
-    if (!LocalToFileTime(values[i], times[i])) return false;
+    if (!LocalDateTimeToFileTime(values[i], times[i])) return false;
     given[i] = &times[i];
   }
-  const HANDLE handle = CreateFileW(std::wstring(file).c_str(), FILE_WRITE_ATTRIBUTES,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
-  const bool set = SetFileTime(handle, given[0], given[2], given[1]) != FALSE;
-  CloseHandle(handle);
-  return set;
+  const THandle handle = FileHandle(CreateFileW(
+      std::wstring(file).c_str(), FILE_WRITE_ATTRIBUTES,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!handle) return false;
+  return SetFileTime(handle.get(), given[0], given[2], given[1]) != FALSE;
 }
 
 uint64_t GetFileSizeOf(std::wstring_view file) {
@@ -391,13 +329,5 @@ bool LoadResourceToStream(HMODULE module, const wchar_t* name, const wchar_t* ty
 bool TulStringList::WriteValuesToFile(std::wstring_view fileName) const {
   const std::wstring text = ValuesText();
   if (text.empty()) return true;
-  const std::string bytes = ToAnsi(text);
-  const HANDLE file = CreateFileW(std::wstring(fileName).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool complete =
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-      written == bytes.size();
-  return CloseHandle(file) && complete;
+  return WriteWholeFile(std::wstring(fileName), ToAnsi(text)) == ERROR_SUCCESS;
 }

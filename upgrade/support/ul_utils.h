@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/code_page.h"
+#include "base/local_time.h"
 #include "upgrade/support/ul_date_time.h"
 #include "upgrade/support/ul_paths.h"
 
@@ -55,10 +57,6 @@ bool IsConnectedToNetwork();
 // HttpDateToUtc in this computer's local time (the zone rules in force at that date); 0 stays 0.
 TDateTime HttpDateToLocal(std::wstring_view text);
 
-// In the system's 8-bit code page.
-std::string ToAnsi(std::wstring_view text);
-// From the system's 8-bit code page, or from the one given.
-std::wstring FromAnsi(std::string_view bytes, UINT codePage = CP_ACP);
 // EncodeBase64 of the text in the 8-bit code page.
 std::wstring Base64Text(std::wstring_view text);
 // "---HTTP-DATA-BOUNDARY-" + character + "-" + Base64 of the local date and time + "---".

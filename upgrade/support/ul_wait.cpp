@@ -33,15 +33,14 @@ int MsgWaitForHandles(std::initializer_list<HANDLE> handles, DWORD timeoutMs,
 
 TulWaitEvent::TulWaitEvent(TulWaitHandle& handle)
     : FVariable(handle), FEvent(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  if (FEvent != nullptr) FVariable.store(FEvent);
+  if (FEvent) FVariable.store(FEvent.get());
 }
 
 TulWaitEvent::~TulWaitEvent() {
-  if (FEvent == nullptr) return;
+  if (!FEvent) return;
   // Taken out before it is closed: a signal from now on finds -1.
-  HANDLE expected = FEvent;
+  HANDLE expected = FEvent.get();
   FVariable.compare_exchange_strong(expected, INVALID_HANDLE_VALUE);
-  CloseHandle(FEvent);
 }
 
 bool WaitForSignal(TulWaitHandle& handle, DWORD timeoutMs, bool stopOnTerminate) {

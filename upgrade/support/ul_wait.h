@@ -13,6 +13,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "base/handle.h"
+
 inline constexpr int kWaitTimedOut = -1;
 inline constexpr int kWaitStopped = -2;
 
@@ -34,11 +36,11 @@ class TulWaitEvent {
   ~TulWaitEvent();
   TulWaitEvent(const TulWaitEvent&) = delete;
   TulWaitEvent& operator=(const TulWaitEvent&) = delete;
-  HANDLE Handle() const { return FEvent; }
+  HANDLE Handle() const { return FEvent.get(); }
 
  private:
   TulWaitHandle& FVariable;
-  HANDLE FEvent;
+  THandle FEvent;
 };
 
 // Waits, handling messages, until `handle` is signalled (true), `timeoutMs` has passed (0: no

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "upgrade/support/ul_handle.h"
+#include "base/handle.h"
 #include "upgrade/support/ul_upgrade_protocol.h"
 #include "upgrade/updater/updater_rules.h"
 
@@ -46,14 +46,15 @@ std::string TemporaryFolder() {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
+  const THandle file = FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return {};
   std::string text;
   char block[4096];
   DWORD read = 0;
-  while (ReadFile(file, block, sizeof(block), &read, nullptr) && read > 0) text.append(block, read);
-  CloseHandle(file);
+  while (ReadFile(file.get(), block, sizeof(block), &read, nullptr) && read > 0) {
+    text.append(block, read);
+  }
   return text;
 }
 
@@ -64,10 +65,9 @@ bool FileExists(const std::string& path) {
 // A running program's file cannot be opened for writing without sharing; once it has ended (or
 // the file is gone) it can.
 bool Released(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return !FileExists(path);
-  CloseHandle(file);
+  const THandle file = FileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return !FileExists(path);
   return true;
 }
 
@@ -105,10 +105,10 @@ bool Start(const std::string& program, const std::string& parameters, DWORD flag
 
 void Run(const std::string& program, const std::string& parameters) {
   PROCESS_INFORMATION process{};
-  if (Start(program, parameters, 0, process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  if (!Start(program, parameters, 0, process)) return;
+  // Nothing waits for it: its handles are closed at once.
+  THandle{process.hThread};
+  THandle{process.hProcess};
 }
 
 // How the new version's start went: it said that it runs, it ended first (with ExitCode), or it
@@ -126,13 +126,13 @@ TStartOutcome StartNewVersion(const std::string& program, const std::string& par
                               unsigned limitSeconds) {
   const std::string eventName =
       "Local\\Ostrel-Mini upgrade started " + std::to_string(GetCurrentProcessId());
-  const TulHandle started(CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
+  const THandle started(CreateEventA(nullptr, TRUE, FALSE, eventName.c_str()));
   if (started == nullptr) {
     // Nothing could hear it say so: it is taken to run, as before the check existed.
     Run(program, parameters);
     return {TStartOutcome::Running};
   }
-  const TulHandle job(CreateJobObjectA(nullptr, nullptr));
+  const THandle job(CreateJobObjectA(nullptr, nullptr));
   const std::string variable(kStartedEventVariable);
   SetEnvironmentVariableA(variable.c_str(), eventName.c_str());
   PROCESS_INFORMATION process{};
@@ -141,7 +141,7 @@ TStartOutcome StartNewVersion(const std::string& program, const std::string& par
   SetEnvironmentVariableA(variable.c_str(), nullptr);
   // A program that cannot even be started (a broken file) counts as one that ended at once.
   if (!launched) return {TStartOutcome::Ended, launchError};
-  const TulHandle thread(process.hThread), running(process.hProcess);
+  const THandle thread(process.hThread), running(process.hProcess);
   // Inside a job already, Windows 7 refuses a second one: only the program itself is ended then.
   const bool inJob = job != nullptr && AssignProcessToJobObject(job.get(), running.get());
   ResumeThread(thread.get());

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/http/http_test_support.h"
+#include "tests/support/log_capture.h"
 #include "ui/ui_task.h"
 #include "upgrade/controller/ul_upliner.h"
 #include "upgrade/support/ul_crypto.h"
@@ -280,8 +281,7 @@ TEST_F(UplinerDownload, WithAListedSha256ASameSizedFileIsSkippedOnlyWhenItsConte
 }
 
 TEST_F(UplinerDownload, ADownloadWithAnotherSha256IsRefusedAndNoTemporaryFileIsLeft) {
-  std::vector<std::wstring> log;
-  upliner.OnLog = [&](TulUpliner&, const std::wstring& line) { log.push_back(line); };
+  const TLogCapture log;
   const std::string files =
       "#url=" + Data(3000, "good.dll") + "\r\n#sha256=" + Sha256Hex(Pattern(0, 3000)) +
       "\r\n#url2=" + Data(2000, "bad.dll") +
@@ -292,8 +292,9 @@ TEST_F(UplinerDownload, ADownloadWithAnotherSha256IsRefusedAndNoTemporaryFileIsL
   EXPECT_EQ(messages[0],
             L"软件升级精灵: 文档bad.dll未通过完整性校验，可能已经损坏或者被篡改。\n\n"
             L"升级已经取消，程序文件没有任何改动。");
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_NE(log[0].find(L"SHA-256"), std::wstring::npos) << log[0];
+  const std::vector<std::wstring> lines = log.Taken();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find(L"SHA-256"), std::wstring::npos) << lines[0];
   EXPECT_FALSE(ui.shown) << "the progress window is closed";
   EXPECT_TRUE(TemporaryFilesIn(folder).empty());
   EXPECT_FALSE(fs::exists(AppData() / L"ostrel-upgrade-test" / L"bad.dll.uTMP"));
