@@ -130,6 +130,8 @@ void Browser::ContextMenu(int x, int y, int choose) {
           h && h->on_context_menu_command &&
           h->on_context_menu_command(h.get(), self->NewBrowserRef(), self->NewFrameRef(),
                                      params->get(), command, static_cast<cef_event_flags_t>(flags));
+      Trace("context-menu-handled id=" + std::to_string(self->id) +
+            " command=" + std::to_string(command) + " handled=" + (handled ? "1" : "0"));
       if (!handled && command == MENU_ID_BACK) self->GoBack();
       if (!handled && command == MENU_ID_FORWARD) self->GoForward();
       if (!handled && (command == MENU_ID_RELOAD || command == MENU_ID_RELOAD_NOCACHE)) {

@@ -107,9 +107,12 @@ TEST_F(Commands, ContextCommandsCarryTheClickPointAndHideTheTools) {
   Command("context-menu choose=26502");
   EXPECT_NE(WaitForTraceLine(copy_, "before-close id=" + std::to_string(tools), kStartTimeout), "");
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(host); }, kStartTimeout));
-  // Every command leaves the engine its own handling.
-  EXPECT_EQ(FindLine(copy_.TraceLines(), "context-menu-command id=1 command=26501"),
-            "context-menu-command id=1 command=26501");
+  // Every command leaves the engine its own handling: the handler answers false.
+  const std::vector<std::string> lines = copy_.TraceLines();
+  EXPECT_EQ(FindLine(lines, "context-menu-handled id=1 command=26501"),
+            "context-menu-handled id=1 command=26501 handled=0");
+  EXPECT_EQ(FindLine(lines, "context-menu-handled id=1 command=26502"),
+            "context-menu-handled id=1 command=26502 handled=0");
 }
 
 // The clipboard's text once it differs from `before`. It is read only after it changed: a test

@@ -176,6 +176,7 @@ TEST_F(Preferences, PortTakesFiveDigitsOnlyAndAnEmptyPortStopsTheWriteBack) {
 
   // An empty port: the type and server are written, nothing after them, nothing applied.
   const int before = Applied();
+  const int proxies = CountOf(copy_.TraceLines(), "preference proxy ");
   Values changed = initial;
   changed.type = 4;
   changed.server = L"proxy.example";
@@ -185,6 +186,7 @@ TEST_F(Preferences, PortTakesFiveDigitsOnlyAndAnEmptyPortStopsTheWriteBack) {
   Press(L"Ok");
   EXPECT_EQ(NextMessageBoxText(), L"'' is not a valid integer value");
   EXPECT_TRUE(AppliedExactly(before));
+  EXPECT_EQ(CountOf(copy_.TraceLines(), "preference proxy "), proxies) << "the proxy was applied";
   fields = Open();
   Values expected = initial;
   expected.type = 4;
