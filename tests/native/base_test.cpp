@@ -22,6 +22,7 @@ TEST(PathText, SplitsAtTheLastSeparatorOrDriveColon) {
   EXPECT_EQ(ExtractFileName(L"C:\\a\\"), L"");
   EXPECT_EQ(ExtractFileExt(L"C:\\a.b\\c"), L"");
   EXPECT_EQ(ExtractFileExt(L"C:\\a\\c.tar.gz"), L".gz");
+  EXPECT_EQ(ExtractFileExt(L"C:x"), L"");
 }
 
 TEST(PathText, TrailingDelimiterAddedAndRemovedOnce) {
@@ -37,10 +38,13 @@ TEST(PathText, TrailingDelimiterAddedAndRemovedOnce) {
 TEST(Text, TrimAndCompareIgnoringAsciiCase) {
   EXPECT_EQ(TrimText(L"\r\n \tabc \r\n"), L"abc");
   EXPECT_EQ(TrimText(L"\r\n"), L"");
+  EXPECT_EQ(TrimText(L" \t a b \r\n"), L"a b");
+  EXPECT_EQ(LowerAscii(L"AbC-Ä"), L"abc-Ä");
   EXPECT_TRUE(SameText(L"--TYPE=", L"--type="));
   EXPECT_FALSE(SameText(L"abc", L"abd"));
   EXPECT_FALSE(SameText(L"abc", L"abcd"));
   EXPECT_FALSE(SameText(L"Ä", L"ä"));  // only A-Z fold
+  EXPECT_TRUE(ContainsText(L"C:\\Users\\X\\AppData\\Local\\VirtualStore", L"appdata\\local"));
   EXPECT_TRUE(ContainsText(L"abc", L""));
   EXPECT_FALSE(ContainsText(L"ab", L"abc"));
 }

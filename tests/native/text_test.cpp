@@ -1,4 +1,4 @@
-// Base64, command lines reduced to their program, addresses, file extensions, percentages.
+// Base64, command lines reduced to their program, addresses, percentages.
 
 #include <gtest/gtest.h>
 
@@ -87,16 +87,6 @@ TEST(AddressWithScheme, AddsHttpOnlyWhereNoSchemeIs) {
   EXPECT_EQ(AddressWithScheme(L"host/path/file.exe"), L"http://host/path/file.exe");
   EXPECT_EQ(AddressWithScheme(L"https://host/"), L"https://host/");
   EXPECT_EQ(AddressWithScheme(L"file:///C:/x"), L"file:///C:/x");
-}
-
-TEST(TextHelpers, ExtensionsTrimAndCase) {
-  EXPECT_EQ(ExtractFileExt(LR"(C:\a\b.txt)"), L".txt");
-  EXPECT_EQ(ExtractFileExt(LR"(C:\a.b\c)"), L"");
-  EXPECT_EQ(ExtractFileExt(L"C:x"), L"");
-  EXPECT_EQ(TrimText(L" \t a b \r\n"), L"a b");
-  EXPECT_EQ(LowerAscii(L"AbC-Ä"), L"abc-Ä");
-  EXPECT_TRUE(SameText(L"%WINDOWS%", L"%windows%"));
-  EXPECT_TRUE(ContainsText(L"C:\\Users\\X\\AppData\\Local\\VirtualStore", L"appdata\\local"));
 }
 
 TEST(Percentage, RoundsAndStaysInRange) {
